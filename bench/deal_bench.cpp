@@ -1,0 +1,47 @@
+// Complete headless deals per second: rules loaded, shuffle, card values,
+// deal and the automatic-play pass, exactly as a new game runs them.
+#include "engine/AutoPlay.h"
+#include "engine/Deal.h"
+#include "session/GameContext.h"
+#include "session/Lifecycle.h"
+#include "session/cTrans.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace cardova;
+
+namespace {
+void dealOnce(GameContext &ctx, const QString &game, double number)
+{
+    ctx.custom.SelectGame(game);
+    ClearTable(ctx);
+    ctx.table.Init(GameNumber::fromNumber(number));
+    ctx.tableLive = true;
+    AssignCards(ctx);
+    ctx.trans = std::make_unique<cTrans>(ctx);
+    DealGame(ctx);
+    RunAutoPlay(ctx);
+}
+
+void BM_HeadlessDeal(benchmark::State &state, const char *game)
+{
+    QTemporaryDir dir;
+    auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
+    data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
+    GameContext ctx(std::move(data));
+    ctx.animate = false;
+    InitMain(ctx);
+    double number = 1;
+    for (auto _ : state) {
+        dealOnce(ctx, QString::fromLatin1(game), number);
+        number += 1;
+        benchmark::DoNotOptimize(ctx.table.TotalGoalCards());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+} // namespace
+
+BENCHMARK_CAPTURE(BM_HeadlessDeal, Klondike, "Klondike");
+BENCHMARK_CAPTURE(BM_HeadlessDeal, Lawn, "Lawn");
+BENCHMARK_MAIN();

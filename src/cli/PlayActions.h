@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace cardova {
+
+class GameContext;
+
+// One scripted action of "cardova-cli play".
+struct PlayAction {
+    enum class Kind { Stock, Drag, Undo, Redo, UndoAll, RedoAll, Back, Forward, AutoplayOn, AutoplayOff };
+    Kind kind = Kind::Stock;
+    // Drag: the source (cell 0 tableau with pile and pos, 2 waste, 3
+    // foundation pile) and the destination (cell 0 or 3 and pile).
+    int srcCell = 0;
+    int srcPile = 0;
+    int srcPos = 0;
+    int dstCell = 0;
+    int dstPile = 0;
+};
+
+std::optional<PlayAction> parsePlayAction(const QString &text);
+// Performs the action through the routines the main window uses; true when
+// the table changed.
+bool performPlayAction(GameContext &ctx, const PlayAction &action);
+// The history rows as [[NUMBER, SOURCE, DESTINATION, CARDS, MARK], ...].
+QString historyJson(const GameContext &ctx);
+
+} // namespace cardova

@@ -1,0 +1,35 @@
+// cardova-cli: plays Cardova without a window. See README.md for the commands.
+#include "cli/CliCommands.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+void usage()
+{
+    std::fputs("usage: cardova-cli deal [--data-dir DIR] [--settings FILE] [--no-autoplay] GAME NUMBER\n"
+               "       cardova-cli play [--data-dir DIR] [--settings FILE] GAME NUMBER ACTION...\n",
+               stderr);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Cardova"));
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        usage();
+        return 2;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("deal"))
+        return cardova::runDeal(args);
+    if (command == QLatin1String("play"))
+        return cardova::runPlay(args);
+    std::fprintf(stderr, "cardova-cli: unknown command \"%s\"\n", qPrintable(command));
+    usage();
+    return 2;
+}

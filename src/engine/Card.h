@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+
+namespace cardova {
+
+constexpr int kDeckSize = 52;
+
+// One card of the table: its value, face, slot and where it stands on the
+// table (table units). The table view draws these; the engine alone changes them.
+struct cCard {
+    int16_t Suit = 0;     // 0 hearts, 1 spades, 2 diamonds, 3 clubs
+    int16_t Num = 0;      // 0 Ace ... 12 King
+    int16_t Suitpile = 0; // foundation group
+    int32_t FaceMode = 1; // 1 face down, 0 face up
+    bool Selected = false;
+    int16_t Cell = 0;
+    int16_t Pile = 0;
+    int16_t Pos = 0;
+    int32_t Left = 0;
+    int32_t Top = 0;
+    bool Visible = false;
+    int64_t Z = 0; // stacking order: higher draws on top
+
+    int32_t Color() const { return (Suit == 0 || Suit == 2) ? 1 : 2; }
+    void SetValue(int16_t mSuit, int16_t mNum, int16_t mSuitPile)
+    {
+        Suit = mSuit;
+        Num = mNum;
+        Suitpile = mSuitPile;
+    }
+    void SetLoc(int16_t cell, int16_t pile, int16_t pos)
+    {
+        Cell = cell;
+        Pile = pile;
+        Pos = pos;
+    }
+    // Face picture number 1..52 of the deck design.
+    int FacePicture() const { return Suit * 13 + Num + 1; }
+};
+
+// Placeholder shown under a pile where it is empty.
+struct PileMarker {
+    int16_t Picture = 14; // 0-12 ranks, 13 any, 14 blank, 15 empty stock, 16 recycle
+    bool Visible = false;
+};
+
+struct TableMarkers {
+    PileMarker Home[11];
+    PileMarker Right[5];
+    PileMarker Res[5];
+    PileMarker Waste;
+    PileMarker Stock;
+};
+
+} // namespace cardova

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+namespace cardova {
+
+class GameContext;
+
+// Mouse events on cards, as the table view forwards them: x and y are table
+// units inside the card. They do nothing while no game runs.
+void CardMouseDown(GameContext &ctx, int16_t picId, double x, double y);
+void CardMouseMove(GameContext &ctx, int16_t picId, double x, double y);
+void CardMouseUp(GameContext &ctx, int16_t picId);
+// A click on the empty-stock marker.
+void StockMarkerClick(GameContext &ctx);
+
+void PickCard(GameContext &ctx, int16_t picId);
+void DragCard(GameContext &ctx, int16_t picId, double x, double y);
+// Centre mode: the card's centre lies strictly inside the slot's rectangle.
+// Otherwise: the rectangles overlap with positive area.
+bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
+             bool centreMode);
+void DropCard(GameContext &ctx, int16_t picId);
+void ReturnCard(GameContext &ctx, int16_t picId);
+// Turns the whole waste back into the stock as one undo step.
+void RecycleWaste(GameContext &ctx);
+
+} // namespace cardova

@@ -1,0 +1,67 @@
+#pragma once
+#include "engine/Card.h"
+#include "rules/cGames.h"
+
+#include <cstdint>
+
+namespace cardova {
+
+class GameContext;
+class GameNumber;
+
+// Move modes: how a move is recorded and what follows it.
+enum MoveMode : int32_t {
+    kModePlay = 0,     // player drop or automatic move
+    kModeStock = 1,    // stock card turned onto the waste
+    kModeRecycle = 2,  // waste card turned back into the stock
+    kModeUncover = 3,  // a move that turned up the tableau card below it
+    kModeLog = 4,      // undo, redo and replay
+    kModeDeal = 5,     // the deal
+};
+
+constexpr int kPilesPerArea = 21;
+constexpr int kSlotsPerPile = kDeckSize + 1;
+
+// The table state: which card lies in which slot, the top of every pile and
+// the shuffled deck. Kept in step with the cards' own slot fields by MoveCard.
+class cArray {
+public:
+    explicit cArray(GameContext &ctx) : ctx_(ctx) { Clear(); }
+
+    int16_t GetTop(int cell, int pile) const;
+    int16_t GetTopPicID(int cell, int pile) const;
+    int16_t GetPicID(int cell, int pile, int pos) const;
+    int16_t GetRandom(int i) const { return (i >= 0 && i < kDeckSize) ? Deck_[i] : int16_t(-1); }
+
+    // Empties every slot and shuffles the deck for a game number.
+    void Init(const GameNumber &gameNo);
+    void RandomInit(double gameNo);
+    // Empties every slot without shuffling (the table between games).
+    void Clear();
+
+    int16_t TotalGoalCards() const;
+    int16_t ClosedCards(int16_t pile) const;
+
+    // Moves a card and the mCards cards lying on it. tMod may come back as
+    // kModeUncover when the move turned up the tableau card below.
+    void MoveCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t &tMod,
+                  int16_t speed, int16_t mCards, int32_t dFace);
+    void AddtoWaste(int16_t picId);
+    // Turns the waste card on top onto the stock (one card of a recycle).
+    void MoveWasteStock();
+
+    // The rank an empty foundation accepts in this deal.
+    int16_t BaseNum = 0;
+
+private:
+    void PlaceCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t tMod,
+                   int16_t speed, int32_t dFace);
+    static bool inRange(int cell, int pile) { return cell >= 0 && cell < kCellCount && pile >= 0 && pile < kPilesPerArea; }
+
+    GameContext &ctx_;
+    int16_t Slots_[kCellCount][kPilesPerArea][kSlotsPerPile];
+    int16_t TopPos_[kCellCount][kPilesPerArea];
+    int16_t Deck_[kSlotsPerPile];
+};
+
+} // namespace cardova

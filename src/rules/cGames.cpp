@@ -1,0 +1,148 @@
+#include "rules/cGames.h"
+
+#include "common/Numeric.h"
+#include "engine/cArray.h"
+
+#include <cmath>
+
+namespace cardova {
+
+namespace {
+const cGames::Area kNoArea{};
+// Deck size the table arrays are built for.
+constexpr int16_t kMaxDeck = 52;
+} // namespace
+
+const cGames::Area &cGames::area(int cell) const
+{
+    if (cell < 0 || cell >= kCellCount)
+        return kNoArea;
+    return areas_[static_cast<size_t>(cell)];
+}
+
+void cGames::Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16_t EmptyNum,
+                  int16_t MultiMove, int16_t StartX, int16_t StartY, int16_t PileWidth,
+                  int16_t PosWidth, int16_t Div, int16_t DivWidth, int32_t PileOrder,
+                  int32_t cHomeType, int32_t cMultiOrder, int32_t SuitType, int16_t cCardsOpen)
+{
+    Area &a = areas_[kTableau];
+    a.Piles = Piles;
+    a.Order = Order;
+    a.Cards = Cards;
+    a.AK = AK;
+    a.StartX = StartX;
+    a.StartY = StartY;
+    a.PileWidth = PileWidth;
+    a.PosWidth = PosWidth;
+    a.Div = Div;
+    a.DivWidth = DivWidth;
+    a.PileOrder = PileOrder;
+    emptyNum_ = EmptyNum;
+    multiMove_ = MultiMove;
+    homeType_ = cHomeType;
+    multiOrder_ = cMultiOrder;
+    suitType_ = SuitType;
+    cardsOpen_ = cCardsOpen;
+}
+
+void cGames::Stock(int16_t Piles, int32_t StockMove, int16_t StartX, int16_t StartY,
+                   int16_t PosWidth, int16_t StockNum, int32_t StockType)
+{
+    Area &a = areas_[kStock];
+    a.Piles = Piles;
+    a.StartX = StartX;
+    a.StartY = StartY;
+    a.PosWidth = PosWidth;
+    stockMove_ = StockMove;
+    stockNum_ = StockNum;
+    stockType_ = StockType;
+}
+
+void cGames::Waste(int16_t Piles, int16_t StartX, int16_t StartY, int16_t PileWidth,
+                   int16_t Cards, int16_t PosWidth)
+{
+    Area &a = areas_[kWaste];
+    a.Piles = Piles;
+    a.StartX = StartX;
+    a.StartY = StartY;
+    a.PileWidth = PileWidth;
+    a.Cards = Cards;
+    a.PosWidth = PosWidth;
+}
+
+void cGames::Goal(int16_t Piles, int32_t Order, int16_t Cards, int32_t GoalType, int16_t AK,
+                  int16_t StartX, int16_t StartY, int16_t PileWidth, int16_t PosWidth,
+                  int16_t Div, int16_t DivWidth, int32_t PileOrder)
+{
+    Area &a = areas_[kFoundation];
+    a.Piles = Piles;
+    a.Order = Order;
+    a.Cards = Cards;
+    a.AK = AK;
+    a.StartX = StartX;
+    a.StartY = StartY;
+    a.PileWidth = PileWidth;
+    a.PosWidth = PosWidth;
+    a.Div = Div;
+    a.DivWidth = DivWidth;
+    a.PileOrder = PileOrder;
+    goalType_ = GoalType;
+}
+
+void cGames::Res(int16_t Piles, int16_t Cards, int16_t StartX, int16_t StartY,
+                 int16_t PileWidth, int16_t PosWidth, int16_t Div, int16_t DivWidth,
+                 int32_t PileOrder)
+{
+    Area &a = areas_[kReserve];
+    a.Piles = Piles;
+    a.Cards = Cards;
+    a.StartX = StartX;
+    a.StartY = StartY;
+    a.PileWidth = PileWidth;
+    a.PosWidth = PosWidth;
+    a.Div = Div;
+    a.DivWidth = DivWidth;
+    a.PileOrder = PileOrder;
+}
+
+void cGames::Ext(int16_t BaseX, int16_t BaseY, int16_t Cards, int16_t /*Redeals*/,
+                 const QString &Tag, int16_t cDisAutoPlay, int16_t GoalDiv)
+{
+    baseX_ = BaseX;
+    baseY_ = BaseY;
+    // The table arrays hold one 52-card deck; a larger count could never be dealt.
+    totalCards_ = Cards < 0 ? 0 : (Cards > kMaxDeck ? kMaxDeck : Cards);
+    tag_ = Tag;
+    disAutoPlay_ = cDisAutoPlay;
+    goalDiv_ = GoalDiv;
+}
+
+cGames::Point cGames::relative(int cell, int pile, int pos) const
+{
+    const Area &a = area(cell);
+    if (cell == kStock || cell == kWaste) {
+        // Deeper stacks draw slightly up and to the left, one step per band.
+        const int k = pos > 0 ? static_cast<int>(roundHalfEven(std::sqrt(double(pos)))) / 2 : 0;
+        return {a.StartX - k * a.PosWidth, a.StartY - k * a.PosWidth};
+    }
+    const int div = a.Div != 0 ? a.Div : 1;
+    const int x = (pile % div) * a.PileWidth + a.StartX;
+    const int rowOffset = (pile / div) * a.DivWidth;
+    const int closed = (cell == kTableau && table_) ? table_->ClosedCards(int16_t(pile)) : 0;
+    if (closed > 0)
+        return {x, (pos - closed) * a.PosWidth + a.StartY + closed * 60 + rowOffset};
+    return {x, a.PosWidth * pos + a.StartY + rowOffset};
+}
+
+int16_t cGames::GetCordX(int cell, int pile, int pos) const
+{
+    const double x = (11900.0 - baseX_) / 2.0 + 1790.0 + relative(cell, pile, pos).x;
+    return round16(x);
+}
+
+int16_t cGames::GetCordY(int cell, int pile, int pos) const
+{
+    return clamp16(static_cast<long long>(relative(cell, pile, pos).y) + baseY_);
+}
+
+} // namespace cardova

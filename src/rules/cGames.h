@@ -1,0 +1,112 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace cardova {
+
+class cArray;
+
+// Areas of the table, addressed by their cell number.
+enum Cell : int16_t { kTableau = 0, kStock = 1, kWaste = 2, kFoundation = 3, kReserve = 4 };
+constexpr int kCellCount = 5;
+
+// Card size in table units (twips).
+constexpr int kCardWidth = 1065;
+constexpr int kCardHeight = 1440;
+
+// Rule and layout parameters of the game on the table. Filled by the loader
+// before every deal, read by everything else.
+class cGames {
+public:
+    struct Area {
+        int16_t Piles = 0;
+        int16_t Cards = 0;
+        int32_t Order = 0;
+        int16_t AK = 0;
+        int16_t StartX = 0;
+        int16_t StartY = 0;
+        int16_t PileWidth = 0;
+        int16_t PosWidth = 0;
+        int16_t Div = 20;
+        int16_t DivWidth = 0;
+        int32_t PileOrder = 0;
+    };
+
+    // Fan offsets need the number of face-down cards of a tableau pile.
+    void attachTable(const cArray *table) { table_ = table; }
+
+    void Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16_t EmptyNum,
+              int16_t MultiMove, int16_t StartX, int16_t StartY, int16_t PileWidth,
+              int16_t PosWidth, int16_t Div, int16_t DivWidth, int32_t PileOrder,
+              int32_t cHomeType, int32_t cMultiOrder, int32_t SuitType, int16_t cCardsOpen);
+    void Stock(int16_t Piles, int32_t StockMove, int16_t StartX, int16_t StartY,
+               int16_t PosWidth, int16_t StockNum, int32_t StockType);
+    void Waste(int16_t Piles, int16_t StartX, int16_t StartY, int16_t PileWidth,
+               int16_t Cards, int16_t PosWidth);
+    void Goal(int16_t Piles, int32_t Order, int16_t Cards, int32_t GoalType, int16_t AK,
+              int16_t StartX, int16_t StartY, int16_t PileWidth, int16_t PosWidth,
+              int16_t Div, int16_t DivWidth, int32_t PileOrder);
+    void Res(int16_t Piles, int16_t Cards, int16_t StartX, int16_t StartY,
+             int16_t PileWidth, int16_t PosWidth, int16_t Div, int16_t DivWidth,
+             int32_t PileOrder);
+    // Redeals is accepted and dropped: no rule uses a redeal count.
+    void Ext(int16_t BaseX, int16_t BaseY, int16_t Cards, int16_t Redeals, const QString &Tag,
+             int16_t cDisAutoPlay, int16_t GoalDiv);
+
+    int16_t Piles(int cell) const { return area(cell).Piles; }
+    int16_t Cards(int cell) const { return area(cell).Cards; }
+    int16_t AK(int cell) const { return area(cell).AK; }
+    int32_t Order(int cell, int /*pile*/ = 0) const { return area(cell).Order; }
+    int32_t MultiOrder() const { return multiOrder_ != 0 ? multiOrder_ : area(kTableau).Order; }
+    int32_t HomePileOrder() const { return area(kTableau).PileOrder; }
+    int16_t MultiMove() const { return multiMove_ != 0 ? -1 : 0; }
+    int32_t GoalType() const { return goalType_; }
+    int32_t StockType() const { return stockType_; }
+    int32_t StockMove() const { return stockMove_; }
+    int32_t HomeType() const { return homeType_; }
+    int32_t SuitType() const { return suitType_; }
+    int16_t EmptyNum() const { return emptyNum_; }
+    int16_t CardsOpen() const { return cardsOpen_; }
+    int16_t TotalCards() const { return totalCards_; }
+    int16_t BaseX() const { return baseX_; }
+    int16_t BaseY() const { return baseY_; }
+    int16_t DisAutoPlay() const { return disAutoPlay_; }
+    int16_t StockNum() const { return stockNum_; }
+    int16_t GoalDiv() const { return goalDiv_; }
+    const QString &Tag() const { return tag_; }
+
+    // Top-left corner of a card lying in a slot, in table units.
+    int16_t GetCordX(int cell, int pile, int pos) const;
+    int16_t GetCordY(int cell, int pile, int pos) const;
+
+    const Area &area(int cell) const;
+
+private:
+    struct Point {
+        int x;
+        int y;
+    };
+    Point relative(int cell, int pile, int pos) const;
+
+    std::array<Area, kCellCount> areas_{};
+    const cArray *table_ = nullptr;
+    int32_t goalType_ = 0;
+    int16_t emptyNum_ = 0;
+    int16_t multiMove_ = 0;
+    int32_t homeType_ = 1;
+    int32_t multiOrder_ = 0;
+    int32_t suitType_ = 2;
+    int16_t cardsOpen_ = 0;
+    int32_t stockMove_ = 1;
+    int16_t stockNum_ = 2;
+    int32_t stockType_ = 0;
+    int16_t baseX_ = 11550;
+    int16_t baseY_ = 200;
+    int16_t totalCards_ = 52;
+    QString tag_;
+    int16_t disAutoPlay_ = 0;
+    int16_t goalDiv_ = 0;
+};
+
+} // namespace cardova

@@ -1,0 +1,171 @@
+#include "session/Lifecycle.h"
+
+#include "common/Numeric.h"
+#include "engine/AutoPlay.h"
+#include "engine/Deal.h"
+#include "session/GameContext.h"
+#include "session/cTrans.h"
+
+#include <QDir>
+
+namespace cardova {
+
+void InitMain(GameContext &ctx)
+{
+    QDir().mkpath(ctx.data.AppDir());
+    ctx.custom.Init();
+    ctx.data.SesStartTime = ctx.now();
+    if (ctx.data.TotalPlayers() == 0)
+        ctx.data.SetPlayer(1, QStringLiteral("Player1"), true);
+}
+
+namespace {
+void startGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
+{
+    if (ctx.data.GameRunning)
+        EndGame(ctx, 0);
+    ctx.data.SetRecent(gName);
+    ctx.custom.SelectGame(gName);
+    ctx.data.SetCurGNo(gameNo);
+    ctx.data.SetCurGName(gName);
+    ctx.rng.mix(double(ctx.now().time().msecsSinceStartOfDay()) / 1000.0);
+    ClearTable(ctx);
+    ctx.table.Init(ctx.data.CurGNo());
+    ctx.tableLive = true;
+    AssignCards(ctx);
+    ctx.trans = std::make_unique<cTrans>(ctx);
+    ctx.data.CurTime = 0;
+    ctx.data.CurMoves = 0;
+    ctx.data.CurScore = 0;
+    DealGame(ctx);
+    RunAutoPlay(ctx);
+    ctx.data.GameRunning = true;
+    ctx.data.GameStartTime = ctx.now();
+    ctx.surface().tableChanged();
+}
+} // namespace
+
+QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
+{
+    GameRecord record;
+    const QString problem = ctx.custom.LoadRecord(gName, &record);
+    if (!problem.isEmpty())
+        return problem;
+    if (ctx.busyDepth > 0) {
+        // Never deal over a move that has not returned yet.
+        ctx.defer([&ctx, gName, gameNo] { NewGame(ctx, gName, gameNo); });
+        return {};
+    }
+    ActionScope action(ctx);
+    startGame(ctx, gName, gameNo);
+    return {};
+}
+
+void EndGame(GameContext &ctx, int16_t mWon)
+{
+    FinalCounters(ctx);
+    ctx.scoreRecorder().AddScore(mWon);
+    ctx.scoreRecorder().AddSesGame(mWon);
+    ctx.data.GameRunning = false;
+    ClearTable(ctx);
+}
+
+void CheckWin(GameContext &ctx)
+{
+    if (!ctx.data.GameRunning || !ctx.tableLive)
+        return;
+    if (ctx.table.TotalGoalCards() == ctx.games.TotalCards()) {
+        FinalCounters(ctx);
+        ctx.winHandler().gameWon(ctx);
+    }
+}
+
+int16_t GetScore(const GameContext &ctx)
+{
+    if (!ctx.data.GameRunning)
+        return 0;
+    const double g = ctx.table.TotalGoalCards();
+    const double score = g * 10.0 - (double(ctx.data.CurTime) / 3.0 + double(ctx.data.CurMoves) / 2.0);
+    return round16(score);
+}
+
+int32_t ElapsedTime(const GameContext &ctx)
+{
+    if (!ctx.data.GameRunning || !ctx.data.GameStartTime.isValid())
+        return 0;
+    const qint64 s = ctx.data.GameStartTime.secsTo(ctx.now());
+    if (s < 0)
+        return 0; // the clock was set back
+    return s > INT32_MAX ? INT32_MAX : int32_t(s);
+}
+
+double RandomRange(int16_t rangeIndex)
+{
+    double r = 0;
+    if (rangeIndex >= 1) {
+        r = 1;
+        for (int i = 0; i < rangeIndex; ++i)
+            r *= 10;
+    }
+    return r;
+}
+
+GameNumber RandomGameNo(GameContext &ctx)
+{
+    const double r = RandomRange(ctx.data.RangeIndex());
+    ctx.rng.mix(double(ctx.now().time().msecsSinceStartOfDay()) / 1000.0);
+    const double u = ctx.rng.next();
+    return GameNumber::fromNumber(roundHalfEven(r * u));
+}
+
+void ClearTable(GameContext &ctx)
+{
+    for (cCard &card : ctx.cards) {
+        card.Visible = false;
+        card.Selected = false;
+        card.SetLoc(0, 0, 0);
+        card.SetValue(0, 0, 0);
+        card.FaceMode = 1;
+    }
+    for (auto &m : ctx.markers.Home)
+        m.Visible = false;
+    for (auto &m : ctx.markers.Right)
+        m.Visible = false;
+    for (auto &m : ctx.markers.Res)
+        m.Visible = false;
+    ctx.markers.Waste.Visible = false;
+    ctx.markers.Stock.Visible = false;
+    ctx.table.Clear();
+    ctx.tableLive = false;
+    ctx.input.Dragging = false;
+    ctx.surface().tableChanged();
+}
+
+void UpdateCounters(GameContext &ctx)
+{
+    if (!ctx.data.GameRunning)
+        return;
+    ctx.data.CurScore = GetScore(ctx);
+    ctx.data.CurTime = ElapsedTime(ctx);
+    ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);
+}
+
+void FinalCounters(GameContext &ctx)
+{
+    if (!ctx.data.GameRunning)
+        return;
+    ctx.data.CurTime = ElapsedTime(ctx);
+    ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);
+    ctx.data.CurScore = GetScore(ctx);
+}
+
+QString MainCaption(const GameContext &ctx)
+{
+    if (ctx.data.CurGName().isEmpty())
+        return ctx.data.ProdName();
+    return QStringLiteral("%1 [%2] [%3] [%4]")
+        .arg(ctx.data.ProdName(), ctx.data.CurGName(), ctx.data.CurPlayer(),
+             ctx.data.CurGNo().toText());
+}
+
+} // namespace cardova

@@ -1,0 +1,41 @@
+#pragma once
+#include "settings/GameNumber.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace cardova {
+
+class GameContext;
+
+// Core part of opening the main window: the data folder, the custom games,
+// the session start time and the first player.
+void InitMain(GameContext &ctx);
+
+// Starts a game by name and number. Returns an empty text on success, else
+// the reason the game cannot be loaded (then nothing has changed). Asked for
+// while a move is still running (from the finished-game dialog inside the
+// winning move), it waits until the outermost action has returned and reports
+// success.
+QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo);
+// Records the game on the table and clears it.
+void EndGame(GameContext &ctx, int16_t mWon);
+void CheckWin(GameContext &ctx);
+int16_t GetScore(const GameContext &ctx);
+int32_t ElapsedTime(const GameContext &ctx);
+GameNumber RandomGameNo(GameContext &ctx);
+// 10 to the power of the range index, by repeated multiplication; 0 below 1.
+double RandomRange(int16_t rangeIndex);
+
+// Hides every card and marker and empties the table state.
+void ClearTable(GameContext &ctx);
+
+// The 500 ms counter step: score (from the previous values), time, moves.
+void UpdateCounters(GameContext &ctx);
+// Time and moves as they are now and the score from them: what gets recorded.
+void FinalCounters(GameContext &ctx);
+
+// "Cardova [Klondike] [Player1] [4711]", or the product name with no game.
+QString MainCaption(const GameContext &ctx);
+
+} // namespace cardova

@@ -1,0 +1,150 @@
+#include "session/cTrans.h"
+
+#include "engine/cArray.h"
+#include "session/GameContext.h"
+
+namespace cardova {
+
+cTrans::cTrans(GameContext &ctx) : ctx_(ctx), records_(size_t(TransCap) + 1) {}
+
+void cTrans::SaveTrans(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos,
+                       int16_t mCards, int32_t tMod)
+{
+    // Callers leave room before they act (freeMoves); a full log never wraps.
+    if (TransPos >= kMaxMoves)
+        return;
+    ++TransPos;
+    TransTop = TransPos;
+    if (TransCap < TransPos) {
+        TransCap = int16_t(std::min(int(TransCap) + 100, kMaxMoves));
+        records_.resize(size_t(TransCap) + 1);
+    }
+    const cCard &card = ctx_.cards[size_t(picId)];
+    TransRecord &r = records_[size_t(TransPos)];
+    r.PicID = picId;
+    r.SCell = card.Cell;
+    r.SPile = card.Pile;
+    r.SPos = card.Pos;
+    r.DCell = dCell;
+    r.DPile = dPile;
+    r.DPos = dPos;
+    r.mCards = mCards;
+    r.tMod = tMod;
+    r.Multi = MultiFlag;
+}
+
+void cTrans::EndMulti()
+{
+    records_[size_t(TransPos)].Multi = 0;
+    MultiFlag = 0;
+}
+
+bool cTrans::Undo(int16_t &speed)
+{
+    BusyScope busy(ctx_);
+    for (;;) {
+        if (TransPos < 1 || !ctx_.tableLive)
+            return false;
+        const TransRecord r = records_[size_t(TransPos)];
+        if (r.Multi == 1)
+            speed = 4;
+        if (speed > 4)
+            ctx_.PlaySound(SoundEvent::Undo);
+        if (r.tMod == kModeUncover) {
+            const int16_t below = ctx_.table.GetPicID(r.SCell, r.SPile, r.SPos - 1);
+            if (below >= 0)
+                ctx_.cards[size_t(below)].FaceMode = 1;
+        }
+        int32_t mode = kModeLog;
+        ctx_.table.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, mode, speed, r.mCards,
+                            ctx_.cards[size_t(r.PicID)].FaceMode);
+        if (r.tMod == kModeStock)
+            ctx_.cards[size_t(r.PicID)].FaceMode = 1;
+        else if (r.tMod == kModeRecycle)
+            ctx_.cards[size_t(r.PicID)].FaceMode = 0;
+        --TransPos;
+        if (records_[size_t(TransPos)].Multi != 1) {
+            ctx_.surface().tableChanged();
+            return true;
+        }
+    }
+}
+
+bool cTrans::Redo(int16_t &speed)
+{
+    BusyScope busy(ctx_);
+    for (;;) {
+        if (TransPos == TransTop || !ctx_.tableLive)
+            return false;
+        if (records_[size_t(TransPos)].Multi == 1)
+            speed = 4;
+        ++TransPos;
+        const TransRecord r = records_[size_t(TransPos)];
+        if (speed > 4)
+            ctx_.PlaySound(SoundEvent::Redo);
+        int32_t mode = kModeLog;
+        ctx_.table.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, mode, speed, r.mCards,
+                            ctx_.cards[size_t(r.PicID)].FaceMode);
+        if (!ctx_.tableLive)
+            return true; // the move won the game and the table was cleared
+        if (r.tMod == kModeUncover) {
+            const int16_t below = ctx_.table.GetPicID(r.SCell, r.SPile, r.SPos - 1);
+            if (below >= 0)
+                ctx_.cards[size_t(below)].FaceMode = 0;
+        }
+        if (r.tMod == kModeStock)
+            ctx_.cards[size_t(r.PicID)].FaceMode = 0;
+        else if (r.tMod == kModeRecycle)
+            ctx_.cards[size_t(r.PicID)].FaceMode = 1;
+        if (r.Multi != 1) {
+            ctx_.surface().tableChanged();
+            return true;
+        }
+    }
+}
+
+void cTrans::UndoAll(int16_t &speed)
+{
+    while (TransPos >= 1 && ctx_.tableLive)
+        Undo(speed);
+}
+
+void cTrans::RedoAll(int16_t &speed)
+{
+    while (TransPos != TransTop && ctx_.tableLive)
+        Redo(speed);
+}
+
+QString cTrans::ConvertCell(int cell)
+{
+    switch (cell) {
+    case 0: return QStringLiteral("Tableau");
+    case 1: return QStringLiteral("Stock");
+    case 2: return QStringLiteral("Waste");
+    case 3: return QStringLiteral("Foundation");
+    case 4: return QStringLiteral("Reserve");
+    default: return {};
+    }
+}
+
+std::vector<HistoryRow> cTrans::CreateLV() const
+{
+    std::vector<HistoryRow> rows;
+    rows.reserve(size_t(TransTop));
+    const auto place = [](int cell, int pile, int pos) {
+        return ConvertCell(cell) + QStringLiteral(" (Pile %1, Card %2)").arg(pile + 1).arg(pos + 1);
+    };
+    for (int i = 1; i <= TransTop; ++i) {
+        const TransRecord &r = records_[size_t(i)];
+        HistoryRow row{i, place(r.SCell, r.SPile, r.SPos), place(r.DCell, r.DPile, r.DPos),
+                       r.mCards + 1, HistoryRow::Mark::None};
+        if (i == TransPos)
+            row.mark = HistoryRow::Mark::Current;
+        else if (i > TransPos)
+            row.mark = HistoryRow::Mark::Redo;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace cardova
