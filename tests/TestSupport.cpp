@@ -1,11 +1,102 @@
 #include "TestSupport.h"
 
 #include "session/Lifecycle.h"
+#include "session/cTrans.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace cardova::test {
+
+namespace {
+const char kRanks[] = "A23456789TJQK";
+const char kSuits[] = "HSDC";
+
+int codeOf(const QString &token)
+{
+    const int rank = int(QByteArray(kRanks).indexOf(token.at(0).toLatin1()));
+    const int suit = int(QByteArray(kSuits).indexOf(token.at(1).toLatin1()));
+    return rank < 0 || suit < 0 ? -1 : suit * 13 + rank;
+}
+
+void layPile(GameContext &ctx, const QString &text, int cell, int pile, std::vector<bool> &used,
+             int &nextId)
+{
+    int pos = 0;
+    for (const QString &token : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int code = codeOf(token);
+        EXPECT_GE(code, 0) << token.toStdString();
+        if (code < 0 || used[size_t(code)])
+            continue;
+        used[size_t(code)] = true;
+        const int16_t id = int16_t(nextId++);
+        ctx.cards[size_t(id)].SetValue(int16_t(code / 13), int16_t(code % 13), int16_t(code / 13));
+        ctx.cards[size_t(id)].FaceMode = token.endsWith(QLatin1Char('*')) ? 1 : 0;
+        ctx.table.PutCard(id, int16_t(cell), int16_t(pile), int16_t(pos++));
+    }
+}
+} // namespace
+
+void lay(GameContext &ctx, const Layout &layout)
+{
+    ctx.table.Clear();
+    ctx.trans = std::make_unique<cTrans>(ctx); // a laid position starts a fresh log
+    std::vector<bool> used(52, false);
+    int nextId = 0;
+    for (size_t p = 0; p < layout.tableau.size(); ++p)
+        layPile(ctx, layout.tableau[p], kTableau, int(p), used, nextId);
+    layPile(ctx, layout.stock, kStock, 0, used, nextId);
+    layPile(ctx, layout.waste, kWaste, 0, used, nextId);
+    for (size_t p = 0; p < layout.foundation.size(); ++p)
+        layPile(ctx, layout.foundation[p], kFoundation, int(p), used, nextId);
+    // The rest wait in a reserve pile that no rule looks at.
+    int pos = 0;
+    for (int code = 0; code < 52; ++code) {
+        if (used[size_t(code)])
+            continue;
+        const int16_t id = int16_t(nextId++);
+        ctx.cards[size_t(id)].SetValue(int16_t(code / 13), int16_t(code % 13), int16_t(code / 13));
+        ctx.cards[size_t(id)].FaceMode = 1;
+        ctx.table.PutCard(id, kReserve, 20, int16_t(pos++));
+    }
+}
+
+int16_t topId(const GameContext &ctx, int cell, int pile)
+{
+    return ctx.table.GetTop(cell, pile) < 0 ? int16_t(-1) : ctx.table.GetTopPicID(cell, pile);
+}
+
+int16_t idOf(const GameContext &ctx, const QString &cardText)
+{
+    const int code = codeOf(cardText);
+    for (int i = 0; i < 52; ++i)
+        if (ctx.cards[size_t(i)].Suit * 13 + ctx.cards[size_t(i)].Num == code)
+            return int16_t(i);
+    return -1;
+}
+
+QString pileText(const GameContext &ctx, int cell, int pile)
+{
+    QString s;
+    for (int pos = 0; pos <= ctx.table.GetTop(cell, pile); ++pos) {
+        const cCard &c = ctx.cards[size_t(ctx.table.GetPicID(cell, pile, pos))];
+        if (!s.isEmpty())
+            s += QLatin1Char(' ');
+        s += QLatin1Char(kRanks[c.Num]);
+        s += QLatin1Char(kSuits[c.Suit]);
+        if (c.FaceMode == 1)
+            s += QLatin1Char('*');
+    }
+    return s;
+}
+
+QStringList tableauText(const GameContext &ctx)
+{
+    QStringList piles;
+    for (int p = 0; p < ctx.games.Piles(kTableau); ++p)
+        piles << pileText(ctx, kTableau, p);
+    return piles;
+}
 
 void ContextFixture::SetUp()
 {
@@ -22,6 +113,7 @@ std::unique_ptr<GameContext> ContextFixture::reopen()
     auto c = std::make_unique<GameContext>(std::move(data));
     c->setSurface(&surface);
     c->setSoundPlayer(&sound);
+    c->setWinHandler(&win);
     InitMain(*c);
     return c;
 }

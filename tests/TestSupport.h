@@ -1,15 +1,35 @@
 #pragma once
 #include "session/GameContext.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 #include <ostream>
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace cardova::test {
+
+// A table position for tests. Piles list cards bottom to top as "KS QH* 9D":
+// rank letter from "A23456789TJQK", suit letter from "HSDC", "*" for face
+// down. Cards not named wait out of play.
+struct Layout {
+    std::vector<QString> tableau;
+    QString stock;
+    QString waste;
+    std::vector<QString> foundation;
+};
+// Replaces the position on the table (a game must have been started).
+void lay(GameContext &ctx, const Layout &layout);
+// The card id lying at a slot's top, or the id carrying a card text.
+int16_t topId(const GameContext &ctx, int cell, int pile);
+int16_t idOf(const GameContext &ctx, const QString &cardText);
+// "9C*TC"-style texts of all tableau piles.
+QStringList tableauText(const GameContext &ctx);
+QString pileText(const GameContext &ctx, int cell, int pile);
 
 // A context over a fresh settings file and data folder of its own.
 class ContextFixture : public ::testing::Test {
@@ -23,11 +43,13 @@ protected:
     void writeFile(const QString &name, const QByteArray &content);
     // Starts a game; fails the test when it cannot be started.
     void start(const QString &game, double number);
+    RecordWin &recordWinHandler() { return win; }
 
     QTemporaryDir dir_;
     std::unique_ptr<GameContext> ctx;
     NullSurface surface;
     NullSound sound;
+    RecordWin win;
 };
 
 } // namespace cardova::test

@@ -147,6 +147,21 @@ void cArray::PlaceCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos
         ctx_.surface().letEventsRun();
 }
 
+void cArray::PutCard(int16_t picId, int16_t cell, int16_t pile, int16_t pos)
+{
+    if (picId < 0 || picId >= kDeckSize || !inRange(cell, pile) || pos < 0 || pos >= kSlotsPerPile)
+        return;
+    cCard &card = ctx_.cards[size_t(picId)];
+    card.SetLoc(cell, pile, pos);
+    Slots_[cell][pile][pos] = picId;
+    if (TopPos_[cell][pile] < pos)
+        TopPos_[cell][pile] = pos;
+    card.Left = ctx_.games.GetCordX(cell, pile, pos);
+    card.Top = ctx_.games.GetCordY(cell, pile, pos);
+    card.Visible = true;
+    ctx_.bringToFront(picId);
+}
+
 void cArray::AddtoWaste(int16_t picId)
 {
     int32_t mode = kModeStock;

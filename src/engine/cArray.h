@@ -49,6 +49,9 @@ public:
     void AddtoWaste(int16_t picId);
     // Turns the waste card on top onto the stock (one card of a recycle).
     void MoveWasteStock();
+    // Lays a card straight into a slot, with no log, animation or automatic
+    // play: for setting up a position. Slots below must be filled first.
+    void PutCard(int16_t picId, int16_t cell, int16_t pile, int16_t pos);
 
     // The rank an empty foundation accepts in this deal.
     int16_t BaseNum = 0;

@@ -8,7 +8,7 @@
 #include <cmath>
 
 using namespace cardova;
-using cardova::test::ContextFixture;
+using namespace cardova::test;
 
 namespace {
 std::vector<int> deckOf(const GameContext &ctx)
@@ -19,23 +19,12 @@ std::vector<int> deckOf(const GameContext &ctx)
     return d;
 }
 
-// Tableau piles as "9C*TC": rank and suit letters, "*" after a face-down card.
-QStringList tableauText(const GameContext &ctx)
+// Tableau piles as "9C*TC": the layout texts without blanks.
+QStringList dealtPiles(const GameContext &ctx)
 {
-    static const char kRanks[] = "A23456789TJQK";
-    static const char kSuits[] = "HSDC";
-    QStringList piles;
-    for (int p = 0; p < ctx.games.Piles(kTableau); ++p) {
-        QString s;
-        for (int pos = 0; pos <= ctx.table.GetTop(kTableau, p); ++pos) {
-            const cCard &c = ctx.cards[size_t(ctx.table.GetPicID(kTableau, p, pos))];
-            s += QLatin1Char(kRanks[c.Num]);
-            s += QLatin1Char(kSuits[c.Suit]);
-            if (c.FaceMode == 1)
-                s += QLatin1Char('*');
-        }
-        piles << s;
-    }
+    QStringList piles = tableauText(ctx);
+    for (QString &p : piles)
+        p.remove(QLatin1Char(' '));
     return piles;
 }
 
@@ -100,7 +89,7 @@ TEST_F(DealTest, GoldenKlondikeByNumber)
                                               49, 18, 1,  14, 0,  16, 26, 10, 25, 36, 32, 7,  30,
                                               31, 2,  44, 38, 27, 51, 17, 39, 5,  19, 8,  46, 20,
                                               33, 12, 29, 24, 13, 48, 37, 28, 34, 4,  41, 47, 21}));
-    EXPECT_EQ(tableauText(*ctx),
+    EXPECT_EQ(dealtPiles(*ctx),
               (QStringList{"9S", "9C*TC", "3C*AS*8S", "5H*QS*8C*AC", "9D*4D*9H*5S*KD",
                            "3D*KH*7S*KC*6C*6D", "QD*8D*6H*2D*3H*5D*8H"}));
     EXPECT_EQ(ctx->table.GetTop(kStock, 0), 23);
@@ -123,7 +112,7 @@ TEST_F(DealTest, GoldenNumbersAsTextAndFifteenDigits)
                                               4,  12, 32, 9,  29, 10, 21, 5,  20, 26, 39, 51, 44,
                                               6,  22, 27, 31, 23, 8,  14, 18, 45, 34, 24, 11, 50,
                                               40, 49, 13, 1,  19, 42, 41, 15, 48, 30, 25, 47, 0}));
-    EXPECT_EQ(tableauText(*ctx).first(), "AH");
+    EXPECT_EQ(dealtPiles(*ctx).first(), "AH");
 }
 
 TEST_F(DealTest, GoldenLawnStartsWithAKing)
@@ -148,7 +137,7 @@ TEST_F(DealTest, GoldenNinePilesWithFourBaseCards)
     writeFile(QStringLiteral("Nine Piles.gam"), "0,0,4,4,13,9,0,1\r\n");
     ctx->custom.Init();
     start(QStringLiteral("Nine Piles"), 20);
-    EXPECT_EQ(tableauText(*ctx),
+    EXPECT_EQ(dealtPiles(*ctx),
               (QStringList{"7H", "JD*9S", "7C*3C*5D", "KD*2H*KS*3D", "TC*4H*TD*2S*5C",
                            "3S*QH*QD*9C*QS*2D", "6S*6D*KH*JC*8C*7S*8D", "5H*9D*4D*2C*KC*4C*3H*8S",
                            "TS*8H*4S*6C*JH*7D*5S*TH*QC"}));
