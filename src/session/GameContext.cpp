@@ -20,10 +20,11 @@ void RecordWin::gameWon(GameContext &ctx)
 }
 
 GameContext::GameContext(std::unique_ptr<cData> d)
-    : data(*d), table(*this), custom(*d, games, table), ownedData_(std::move(d)),
+    : data(*d), table(*this), custom(*d, games, table), scores(*d), ownedData_(std::move(d)),
       memoryScores_(data)
 {
     games.attachTable(&table);
+    scores.setClock([this] { return now(); });
 }
 
 GameContext::~GameContext() = default;

@@ -5,6 +5,7 @@
 #include "engine/RuntimeRandom.h"
 #include "engine/cArray.h"
 #include "rules/cGames.h"
+#include "scores/cScore.h"
 #include "session/SessionInterfaces.h"
 #include "settings/cCustom.h"
 #include "settings/cData.h"
@@ -19,8 +20,8 @@ namespace cardova {
 
 class cTrans;
 
-// Keeps whatever EndGame hands over in memory; the default until a real
-// score store is plugged in, and a test double.
+// Keeps whatever EndGame hands over in memory: a test double for the score
+// store.
 class MemoryScores : public ScoreRecorder {
 public:
     struct Entry {
@@ -63,6 +64,7 @@ public:
     cGames games;
     cArray table;
     cCustom custom;
+    cScore scores; // the score store; EndGame records into it by default
     std::unique_ptr<cTrans> trans;
     RuntimeRandom rng;
     std::array<cCard, kDeckSize> cards{};
@@ -80,7 +82,7 @@ public:
     void setSurface(TableSurface *s) { surface_ = s ? s : &nullSurface_; }
     TableSurface &surface() { return *surface_; }
     void setSoundPlayer(SoundPlayer *s) { sound_ = s ? s : &nullSound_; }
-    void setScoreRecorder(ScoreRecorder *r) { recorder_ = r ? r : &memoryScores_; }
+    void setScoreRecorder(ScoreRecorder *r) { recorder_ = r ? r : &scores; }
     ScoreRecorder &scoreRecorder() { return *recorder_; }
     MemoryScores &memoryScores() { return memoryScores_; }
     void setWinHandler(WinHandler *w) { win_ = w ? w : &recordWin_; }
@@ -108,7 +110,7 @@ private:
     RecordWin recordWin_;
     TableSurface *surface_ = &nullSurface_;
     SoundPlayer *sound_ = &nullSound_;
-    ScoreRecorder *recorder_ = &memoryScores_;
+    ScoreRecorder *recorder_ = &scores;
     WinHandler *win_ = &recordWin_;
     int64_t zCounter_ = 0;
     std::deque<std::function<void()>> deferred_;

@@ -15,6 +15,8 @@ protected:
     {
         ContextFixture::SetUp();
         ctx->now = [this] { return clock; };
+        // These tests read what EndGame hands over from the memory recorder.
+        ctx->setScoreRecorder(&ctx->memoryScores());
     }
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(12, 0, 0));
 };

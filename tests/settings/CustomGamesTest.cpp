@@ -94,13 +94,13 @@ TEST_F(CustomGamesTest, BadFilesAreRefusedWithAReason)
 TEST_F(CustomGamesTest, NewGameWithABadGameChangesNothing)
 {
     start(QStringLiteral("Klondike"), 5);
-    const auto recorded = ctx->memoryScores().entries.size();
+    const auto recorded = ctx->scores.SesTop();
     writeFile(QStringLiteral("Broken.gam"), "1,2");
     const QString problem = NewGame(*ctx, QStringLiteral("Broken"), GameNumber::fromNumber(1));
     EXPECT_FALSE(problem.isEmpty());
     EXPECT_TRUE(ctx->data.GameRunning);
     EXPECT_EQ(ctx->data.CurGName(), "Klondike");
-    EXPECT_EQ(ctx->memoryScores().entries.size(), recorded);
+    EXPECT_EQ(ctx->scores.SesTop(), recorded);
     EXPECT_EQ(ctx->data.GetRecent(1), "Klondike");
 }
 

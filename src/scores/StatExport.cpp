@@ -1,0 +1,185 @@
+#include "scores/StatExport.h"
+
+#include "common/FormatTime.h"
+#include "scores/DateText.h"
+#include "scores/ExportLine.h"
+#include "scores/cScore.h"
+#include "settings/cData.h"
+
+#include <QSaveFile>
+
+namespace cardova {
+
+namespace {
+// Collects lines and hands them to the file in large pieces.
+class LineWriter {
+public:
+    explicit LineWriter(QSaveFile &file) : file_(file) { buffer_.reserve(kChunk + 4096); }
+    void line(const QString &text)
+    {
+        buffer_ += text.toUtf8();
+        buffer_ += "\r\n";
+        if (buffer_.size() >= kChunk)
+            flush();
+    }
+    void line(const ExportLine &l) { line(l.str()); }
+    void blank() { line(QStringLiteral(" ")); }
+    bool flush()
+    {
+        if (!buffer_.isEmpty() && file_.write(buffer_) != buffer_.size())
+            ok_ = false;
+        buffer_.clear();
+        return ok_;
+    }
+
+private:
+    static constexpr qsizetype kChunk = 1 << 20;
+    QSaveFile &file_;
+    QByteArray buffer_;
+    bool ok_ = true;
+};
+
+// Played, Won, [Lost,] Time, Moves, Score after the row's leading items.
+void sumItems(ExportLine &l, const StatSum &s, bool withLost)
+{
+    l.number(s.Played).column().number(s.Won).column();
+    if (withLost)
+        l.number(s.Lost).column();
+    l.text(FormatTime(s.Time)).column().number(s.Moves).column().number(s.Score);
+}
+
+QString shortDate(const QLocale &locale, const QDate &date)
+{
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
+void writeHeader(LineWriter &out, const cScore &scores)
+{
+    const cData &data = scores.data();
+    out.line(data.ProdName() + QStringLiteral(" Score Board"));
+    out.blank();
+    out.line(QStringLiteral("*************************"));
+    out.blank();
+    out.line(ExportLine().text(QStringLiteral("Created By")).column().text(data.CurPlayer()));
+    const QDateTime now = scores.now();
+    const QString created = shortDate(scores.locale(), now.date()) + QLatin1Char(' ') +
+                            now.time().toString(QStringLiteral("HH:mm:ss"));
+    out.line(ExportLine().text(QStringLiteral("Created Date")).column().text(created));
+    out.blank();
+    out.line(QStringLiteral("----------------------------------"));
+    out.blank();
+}
+
+void writeGeneral(LineWriter &out, const cScore &scores)
+{
+    out.line(QStringLiteral("General Statistics"));
+    out.line(QStringLiteral("------------------"));
+    ExportLine titles;
+    for (const char *t : {"Played", "Won", "Lost", "Time", "Moves"})
+        titles.text(QLatin1String(t)).column();
+    out.line(titles.text(QStringLiteral("Score")));
+    ExportLine totals;
+    sumItems(totals, scores.SumAll(), true);
+    out.line(totals);
+    out.blank();
+    out.blank();
+}
+
+void writePlayers(LineWriter &out, const cScore &scores)
+{
+    const cData &data = scores.data();
+    out.line(QStringLiteral("Player Statistics"));
+    out.line(QStringLiteral("-----------------"));
+    ExportLine titles;
+    for (const char *t : {"Player", "Played", "Won", "Lost", "Time", "Moves"})
+        titles.text(QLatin1String(t)).column();
+    out.line(titles.text(QStringLiteral("Score")));
+    const int16_t players = data.TotalPlayers();
+    for (int16_t i = 1; i <= players; ++i) {
+        const QString name = data.GetPlayer(i);
+        ExportLine l;
+        l.text(name).column();
+        sumItems(l, scores.SumPlayer(name), true);
+        out.line(l);
+    }
+    out.blank();
+    out.blank();
+}
+
+// Game names are padded to 25 characters so the figures line up under
+// "Played". A longer name is written whole, followed directly by its figures:
+// the name matters more than the alignment of one row.
+void writeGames(LineWriter &out, const cScore &scores)
+{
+    constexpr int kNameWidth = 25;
+    const cData &data = scores.data();
+    out.line(QStringLiteral("Games Statistics"));
+    out.line(QStringLiteral("----------------"));
+    ExportLine titles;
+    titles.text(QStringLiteral("Game")).spaces(21).text(QStringLiteral("Played")).column();
+    for (const char *t : {"Won", "Time", "Moves"})
+        titles.text(QLatin1String(t)).column();
+    out.line(titles.text(QStringLiteral("Score")));
+    const int16_t games = data.TotalGames();
+    for (int16_t id = 1; id <= games; ++id) {
+        const QString name = data.GetGName(id);
+        ExportLine l;
+        l.text(name).spaces(kNameWidth - int(name.size()));
+        sumItems(l, scores.SumGame(name), false);
+        out.line(l);
+    }
+    out.blank();
+    out.blank();
+}
+
+// A stored date that does not read as a date is written as it is stored.
+QString recordDate(const cScore &scores, const ScoreRec &r)
+{
+    const QDateTime when = dateTimeFromText(r.Date);
+    return when.isValid() ? shortDate(scores.locale(), when.date()) : r.Date;
+}
+
+void writeRecords(LineWriter &out, const cScore &scores)
+{
+    out.line(QStringLiteral("Full Statistics"));
+    out.line(QStringLiteral("--------------"));
+    ExportLine titles;
+    for (const char *t : {"Date", "Game", "Player", "Status", "Score", "Moves", "Time"})
+        titles.text(QLatin1String(t)).column();
+    out.line(titles.text(QStringLiteral("Game No")));
+    for (const ScoreRec &r : scores.loaded()) {
+        ExportLine l;
+        l.text(recordDate(scores, r)).column();
+        l.text(firstChars(r.GName, 12)).column().text(firstChars(r.Player, 12)).column();
+        l.text(r.Won == 1 ? QStringLiteral("Won") : QStringLiteral("Lost")).column();
+        l.number(r.Score).column().number(r.Moves).column();
+        l.text(FormatTime(r.Time)).spaces(5).gameNumber(r.GNo);
+        out.line(l);
+    }
+}
+} // namespace
+
+bool writeStatFile(const cScore &scores, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    LineWriter out(file);
+    writeHeader(out, scores);
+    writeGeneral(out, scores);
+    writePlayers(out, scores);
+    writeGames(out, scores);
+    writeRecords(out, scores);
+    if (!out.flush() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace cardova
