@@ -67,7 +67,7 @@ TEST(FileNameEscaping, OrdinaryNamesUnchangedHostileNamesContained)
     EXPECT_EQ(fileNameForName(QStringLiteral("Klondike Game 01")), "Klondike Game 01");
     EXPECT_EQ(fileNameForName(QStringLiteral("Zoë")), "Zoë");
 
-    for (const QString name : {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral(".."),
+    for (const QString &name : {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral(".."),
                                QStringLiteral("a\\b"), QStringLiteral("x\ny"), QStringLiteral(".hidden"),
                                QStringLiteral("50%"), QStringLiteral("dots..."), QStringLiteral("q\"uote")}) {
         const QString file = fileNameForName(name);

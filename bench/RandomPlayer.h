@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <random>
+
+namespace cardova {
+
+class GameContext;
+
+// Plays legal moves headless: cards to the foundations first, then moves
+// that turn up a tableau card, then the waste, then the stock. Among moves of
+// the same kind it picks at random.
+class RandomPlayer {
+public:
+    explicit RandomPlayer(uint32_t seed) : rng_(seed) {}
+    // Plays until the game is won, stuck or maxActions is reached. Returns the
+    // actions in the driver's syntax ("stock", "t3:2>t5", "w>f0").
+    QStringList play(GameContext &ctx, int maxActions);
+    long long moves = 0; // card moves made, automatic ones included
+
+private:
+    std::mt19937 rng_;
+};
+
+} // namespace cardova

@@ -1,0 +1,116 @@
+// Headless play speed: random legal games (moves per second), and undoing and
+// redoing a log of 32,000 moves.
+//   bench_play                     run the benchmarks
+//   bench_play --find-win GAME     print a deal number and the actions that win it
+#include "RandomPlayer.h"
+
+#include "engine/Input.h"
+#include "session/GameContext.h"
+#include "session/Lifecycle.h"
+#include "session/cTrans.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+
+using namespace cardova;
+
+namespace {
+struct Headless {
+    QTemporaryDir dir;
+    std::unique_ptr<GameContext> ctx;
+    Headless()
+    {
+        auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
+        data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
+        ctx = std::make_unique<GameContext>(std::move(data));
+        ctx->animate = false;
+        InitMain(*ctx);
+    }
+};
+
+void BM_RandomGames(benchmark::State &state)
+{
+    Headless h;
+    RandomPlayer player(7);
+    double number = 1;
+    for (auto _ : state) {
+        NewGame(*h.ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(number++));
+        player.play(*h.ctx, 2000);
+    }
+    state.counters["moves_per_second"] =
+        benchmark::Counter(double(player.moves), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RandomGames)->Unit(benchmark::kMillisecond);
+
+// Fills a log with turns of the stock and recycles of the waste.
+void fillLog(GameContext &ctx, int moves)
+{
+    NewGame(ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(5));
+    while (ctx.trans->TransPos < moves) {
+        if (ctx.table.GetTop(kStock, 0) < 0)
+            RecycleWaste(ctx);
+        else
+            ctx.table.AddtoWaste(ctx.table.GetTopPicID(kStock, 0));
+    }
+}
+
+void BM_UndoAll32000(benchmark::State &state)
+{
+    Headless h;
+    h.ctx->data.SetAutoplay(0);
+    fillLog(*h.ctx, 32000);
+    for (auto _ : state) {
+        int16_t speed = 0;
+        h.ctx->trans->UndoAll(speed);
+        state.PauseTiming();
+        h.ctx->trans->RedoAll(speed);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoAll32000)->Unit(benchmark::kMillisecond);
+
+void BM_RedoAll32000(benchmark::State &state)
+{
+    Headless h;
+    h.ctx->data.SetAutoplay(0);
+    fillLog(*h.ctx, 32000);
+    for (auto _ : state) {
+        int16_t speed = 0;
+        state.PauseTiming();
+        h.ctx->trans->UndoAll(speed);
+        state.ResumeTiming();
+        h.ctx->trans->RedoAll(speed);
+    }
+}
+BENCHMARK(BM_RedoAll32000)->Unit(benchmark::kMillisecond);
+
+int findWin(const char *game)
+{
+    Headless h;
+    RandomPlayer player(11);
+    for (int number = 1; number < 5000; ++number) {
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            NewGame(*h.ctx, QString::fromUtf8(game), GameNumber::fromNumber(number));
+            if (!h.ctx->data.GameRunning)
+                return 1;
+            const QStringList actions = player.play(*h.ctx, 600);
+            if (!h.ctx->data.GameRunning) {
+                std::printf("%d %s\n", number, qPrintable(actions.join(QLatin1Char(' '))));
+                return 0;
+            }
+        }
+    }
+    return 1;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--find-win") == 0)
+        return findWin(argv[2]);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
