@@ -1,4 +1,23 @@
 # Card faces, backs, backgrounds, marks, sounds and help (paths relative to src/ui/).
 set(CARDOVA_UI_APPEARANCE_SOURCES
-  appearance/Placeholder.cpp
+  appearance/Appearance.cpp
+  appearance/BackDesigns.h
+  appearance/BackPatterns.cpp
+  appearance/BackPictures.cpp
+  appearance/Background.cpp
+  appearance/BackgroundTiles.cpp
+  appearance/CardFaces.cpp
+  appearance/Colors.cpp
+  appearance/CourtCards.cpp
+  appearance/DeckBacks.cpp
+  appearance/Help.cpp
+  appearance/HelpPages.cpp
+  appearance/HelpViewer.cpp
+  appearance/PileMarks.cpp
+  appearance/QtSoundPlayer.cpp
+  appearance/Resources.cpp
+  appearance/SuitShapes.cpp
+  appearance/TileNoise.cpp
+  appearance/TileShaders.cpp
+  ${PROJECT_SOURCE_DIR}/resources/cardova.qrc
 )

@@ -1,0 +1,81 @@
+#pragma once
+// The table's pictures: card faces, deck backs, background tiles and
+// colours, and the empty-pile marks, drawn at the screen's device pixel
+// ratio and kept in caches. The settings (BGIndex, DeckIndex, Fade,
+// CustomColor) are read from cData when a picture is asked for.
+#include <QHash>
+#include <QPixmap>
+#include <QSize>
+#include <cstdint>
+#include <type_traits>
+
+class QPainter;
+class QPaintDevice;
+
+namespace cardova {
+class cData;
+}
+
+namespace cardova::ui {
+
+class Appearance {
+public:
+    explicit Appearance(const cData &data, qreal devicePixelRatio = 1.0);
+
+    qreal devicePixelRatio() const { return dpr_; }
+    // Drops every cached picture when the ratio changes (a window moved to
+    // another screen).
+    void setDevicePixelRatio(qreal dpr);
+    void clearCaches();
+
+    // Card face k = Suit * 13 + Num + 1, 1..52; a null pixmap otherwise.
+    QPixmap MainPic(int k) const;
+    // A background tile (1-73) or a deck back (501-545); null otherwise.
+    QPixmap GetPic(int id) const;
+    // The back of the stored DeckIndex; the default back 531 when the
+    // stored index names no back.
+    QPixmap DeckPic() const;
+    // Empty-pile mark m, 0..16; null otherwise.
+    QPixmap RightPic(int m) const;
+
+    // Background `ind` (a tile id, 1000 custom colour, 1001-1025 named
+    // colour; anything else the default dark green) over `size` logical
+    // pixels, cached for the last few requests.
+    QPixmap background(int ind, const QSize &size, int fade, int64_t customColor) const;
+    // Paints that background at the painter's origin.
+    void SetBG(int ind, QPainter &painter, const QSize &size, int fade, int64_t customColor) const;
+    // Paints it over a whole device (a widget or a pixmap).
+    void SetBG(int ind, QPaintDevice &device, int fade, int64_t customColor) const;
+    // The stored background choice (BGIndex, Fade, CustomColor) over `size`.
+    QPixmap tableBackground(const QSize &size) const;
+
+    // Gives every sprite of `sprites` the back DeckPic(); each element (or
+    // the object it points to) must have DeckPic(const QPixmap &).
+    template <typename Sprites>
+    void ApplyDeckBack(Sprites &sprites) const
+    {
+        const QPixmap back = DeckPic();
+        for (auto &sprite : sprites) {
+            if constexpr (std::is_pointer_v<std::remove_reference_t<decltype(sprite)>>)
+                sprite->DeckPic(back);
+            else
+                sprite.DeckPic(back);
+        }
+    }
+
+    // A selected face-up card: every pixel's colour inverted, transparency
+    // kept, so the rounded corners stay see-through.
+    static QPixmap invertedCard(const QPixmap &card);
+
+private:
+    QPixmap cached(QHash<int, QPixmap> &cache, int key, QImage (*render)(int, qreal)) const;
+
+    const cData &data_;
+    qreal dpr_;
+    mutable QHash<int, QPixmap> faces_;
+    mutable QHash<int, QPixmap> pictures_;
+    mutable QHash<int, QPixmap> marks_;
+    mutable QHash<QString, QPixmap> backgrounds_;
+};
+
+} // namespace cardova::ui

@@ -1,0 +1,44 @@
+#include "ui/appearance/Help.h"
+
+#include "settings/cCustom.h"
+#include "settings/cData.h"
+#include "ui/appearance/HelpPages.h"
+#include "ui/appearance/HelpViewer.h"
+#include "ui/appearance/Resources.h"
+
+namespace cardova::ui {
+
+Help::Help(const cData &data, const cCustom &custom) : data_(data), custom_(custom) { ensureResources(); }
+
+Help::~Help() { delete viewer_.data(); }
+
+HelpViewer *Help::ensureViewer()
+{
+    // The window has no owner, like a separate help program; it is made
+    // once and reused.
+    if (!viewer_)
+        viewer_ = new HelpViewer([this](const QString &gName) { return pageOf(gName); });
+    return viewer_;
+}
+
+QString Help::pageOf(const QString &gName) const
+{
+    GameRecord record;
+    const QString problem = custom_.LoadRecord(gName, &record);
+    return problem.isEmpty() ? customRulesHtml(gName, record) : unreadableGameHtml(gName, problem);
+}
+
+void Help::ShowContents()
+{
+    lastTopic_ = 0;
+    ensureViewer()->showPage(contentsUrl());
+}
+
+void Help::ShowRules(const QString &gName)
+{
+    // A name that is no game has id 0 and opens the contents.
+    lastTopic_ = helpTopic(data_, gName);
+    ensureViewer()->showPage(topicUrl(lastTopic_, gName));
+}
+
+} // namespace cardova::ui

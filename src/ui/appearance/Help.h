@@ -1,0 +1,41 @@
+#pragma once
+// Opens the help window: at its contents, or at the rules of a game (the
+// topic is the game's id; designed games get a page made from their file).
+#include <QPointer>
+#include <QString>
+
+namespace cardova {
+class cData;
+class cCustom;
+}
+
+namespace cardova::ui {
+
+class HelpViewer;
+
+class Help {
+public:
+    Help(const cData &data, const cCustom &custom);
+    ~Help();
+    Help(const Help &) = delete;
+    Help &operator=(const Help &) = delete;
+
+    void ShowContents();
+    void ShowRules(const QString &gName);
+
+    // The topic the last call opened: 0 the contents, else a game id.
+    int lastTopic() const { return lastTopic_; }
+    // The help window, or nullptr before the first call.
+    HelpViewer *viewer() const { return viewer_; }
+
+private:
+    HelpViewer *ensureViewer();
+    QString pageOf(const QString &gName) const;
+
+    const cData &data_;
+    const cCustom &custom_;
+    QPointer<HelpViewer> viewer_;
+    int lastTopic_ = 0;
+};
+
+} // namespace cardova::ui

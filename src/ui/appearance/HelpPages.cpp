@@ -1,0 +1,97 @@
+#include "ui/appearance/HelpPages.h"
+
+#include "rules/StandardGames.h"
+#include "settings/cData.h"
+
+namespace cardova::ui {
+
+const QString kGameScheme = QStringLiteral("cardova-game");
+
+namespace {
+const char *const kStandardPages[kStandardGameCount] = {"klondike.html", "klondike-plus.html", "lawn.html"};
+
+QString page(const QString &title, const QString &body)
+{
+    return QStringLiteral("<html><head><title>%1</title>"
+                          "<link rel=\"stylesheet\" type=\"text/css\" href=\"qrc:/help/style.css\"></head>"
+                          "<body><h1>%1</h1>%2"
+                          "<p><a href=\"qrc:/help/playing.html\">How to play</a> &middot; "
+                          "<a href=\"qrc:/help/designing.html\">Designing your own games</a> &middot; "
+                          "<a href=\"qrc:/help/contents.html\">Contents</a></p></body></html>")
+        .arg(title.toHtmlEscaped(), body);
+}
+
+QString row(const QString &label, const QString &value)
+{
+    return QStringLiteral("<tr><td>%1 : </td><td><b>%2</b></td></tr>").arg(label, value.toHtmlEscaped());
+}
+
+// A sentence on the empty tableau pile, in plain words.
+QString spaceSentence(int hSpace)
+{
+    if (hSpace == 13)
+        return QStringLiteral("Any card may be placed in an empty tableau pile.");
+    return QStringLiteral("Only a card of rank %1 may be placed in an empty tableau pile.").arg(SpaceCardText(hSpace));
+}
+
+QString foundationSentence(const GameRecord &r)
+{
+    const QString order = OrderText(r.gOrder).toHtmlEscaped();
+    if (r.gBase == 13)
+        return QStringLiteral("The base card of the foundations is chosen at random; they are built in the "
+                              "order \"%1\".").arg(order);
+    return QStringLiteral("Each foundation starts with a card of rank %1 and is built in the order \"%2\".")
+        .arg(BaseCardText(r.gBase), order);
+}
+} // namespace
+
+QUrl contentsUrl() { return QUrl(QStringLiteral("qrc:/help/contents.html")); }
+
+int helpTopic(const cData &data, const QString &gName) { return data.GetGameID(gName); }
+
+QUrl topicUrl(int topic, const QString &gName)
+{
+    if (topic >= 1 && topic <= kStandardGameCount)
+        return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(kStandardPages[topic - 1]));
+    if (topic > kStandardGameCount && !gName.isEmpty()) {
+        QUrl url;
+        url.setScheme(kGameScheme);
+        url.setPath(gName);
+        return url;
+    }
+    return contentsUrl();
+}
+
+QString gameOfUrl(const QUrl &url) { return url.scheme() == kGameScheme ? url.path() : QString(); }
+
+QString customRulesHtml(const QString &gName, const GameRecord &r)
+{
+    const QString foundation =
+        row(QStringLiteral("Card Arranging Order"), OrderText(r.gOrder)) +
+        row(QStringLiteral("Base Card"), BaseCardText(r.gBase)) +
+        row(QStringLiteral("Initial Cards"), QString::number(r.gCards));
+    const QString tableau =
+        row(QStringLiteral("No. of Piles"), QString::number(r.hPiles)) +
+        row(QStringLiteral("Card Arranging Order"), OrderText(r.hOrder)) +
+        row(QStringLiteral("Space Filling Card"), SpaceCardText(r.hSpace)) +
+        row(QStringLiteral("Ace-King Wrapping"), BoolText(r.hAk)) +
+        row(QStringLiteral("Multi Card Move"), BoolText(r.hMulti));
+    const QString body =
+        QStringLiteral("<p>A game designed in the game wizard. Its %1 tableau piles are dealt as a staircase; "
+                       "the remaining cards form the stock, which is turned onto the waste one card at a time "
+                       "and may be turned back as often as you like.</p>"
+                       "<h2>Foundation</h2><table>%2</table>"
+                       "<p>%3</p>"
+                       "<h2>Tableau</h2><table>%4</table><p>%5</p>")
+            .arg(r.hPiles)
+            .arg(foundation, foundationSentence(r), tableau, spaceSentence(r.hSpace));
+    return page(gName, body);
+}
+
+QString unreadableGameHtml(const QString &gName, const QString &problem)
+{
+    return page(gName, QStringLiteral("<p>The rules of this game cannot be shown.</p><p class=\"note\">%1</p>")
+                           .arg(problem.toHtmlEscaped()));
+}
+
+} // namespace cardova::ui

@@ -1,0 +1,18 @@
+#pragma once
+// The marks shown on empty piles: 0-12 the rank an empty pile accepts
+// (Ace to King), 13 any card or a random base, 14 blank, 15 an empty stock
+// with nothing left to turn, 16 an empty stock that turns the waste back.
+#include <QImage>
+
+namespace cardova::ui {
+
+constexpr int kMarkCount = 17;
+constexpr int kMarkAny = 13;
+constexpr int kMarkBlank = 14;
+constexpr int kMarkStockDone = 15;
+constexpr int kMarkRecycle = 16;
+
+// Mark m (0..16) at `dpr`; a null image for any other m.
+QImage renderMark(int m, qreal dpr);
+
+} // namespace cardova::ui
