@@ -28,10 +28,13 @@ int cellsFor(int size, float px) { return std::max(1, int(std::lround(size / px)
 Rgbf bricks(const TileSpec &s, float u, float v)
 {
     const int perRow = s.p1, rows = s.p2;
-    const float ry = v * rows;
-    const int row = int(ry);
-    const float fy = ry - row;
-    const float bx = u * perRow + (row % 2 ? 0.5f : 0.f);
+    // Shifted by a quarter brick across and half a row down, so the tile's
+    // own edges run through bricks rather than along the mortar (rows is
+    // even, so the alternating offset still repeats).
+    const float ry = v * rows + 0.5f;
+    const int row = int(ry) % rows;
+    const float fy = ry - std::floor(ry);
+    const float bx = u * perRow + 0.25f + (row % 2 ? 0.5f : 0.f);
     const int col = int(std::floor(bx)) % perRow;
     const float fx = bx - std::floor(bx);
     const float mortarX = 2.0f * perRow / s.width, mortarY = 2.0f * rows / s.height;
@@ -190,9 +193,10 @@ Rgbf caustics(const TileSpec &s, float u, float v)
 Rgbf wood(const TileSpec &s, float u, float v)
 {
     const int planks = s.p1;
-    const float py = v * planks;
-    const int plank = int(py);
-    const float fy = py - plank;
+    // Half a plank down, so the tile's edge runs through a plank.
+    const float py = v * planks + 0.5f;
+    const int plank = int(py) % planks;
+    const float fy = py - std::floor(py);
     const float seam = 1.2f * planks / s.height;
     if (fy < seam)
         return scale(s.b, 0.55f);
