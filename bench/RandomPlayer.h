@@ -15,8 +15,8 @@ class RandomPlayer {
 public:
     explicit RandomPlayer(uint32_t seed) : rng_(seed) {}
     // Plays until the game is won, stuck or maxActions is reached. Returns the
-    // actions in the driver's syntax ("stock", "t3:2>t5", "w>f0").
-    QStringList play(GameContext &ctx, int maxActions);
+    // actions in the driver's syntax ("stock", "t3:2>t5", "w>f0") when asked.
+    QStringList play(GameContext &ctx, int maxActions, bool record = false);
     long long moves = 0; // card moves made, automatic ones included
 
 private:

@@ -11,23 +11,6 @@
 
 namespace cardova {
 
-int16_t cArray::GetTop(int cell, int pile) const
-{
-    return inRange(cell, pile) ? TopPos_[cell][pile] : int16_t(-1);
-}
-
-int16_t cArray::GetPicID(int cell, int pile, int pos) const
-{
-    if (!inRange(cell, pile) || pos < 0 || pos >= kSlotsPerPile)
-        return -1;
-    return Slots_[cell][pile][pos];
-}
-
-int16_t cArray::GetTopPicID(int cell, int pile) const
-{
-    return GetPicID(cell, pile, GetTop(cell, pile));
-}
-
 void cArray::Clear()
 {
     std::memset(Slots_, 0xFF, sizeof Slots_); // every entry -1

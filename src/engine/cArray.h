@@ -28,9 +28,19 @@ class cArray {
 public:
     explicit cArray(GameContext &ctx) : ctx_(ctx) { Clear(); }
 
-    int16_t GetTop(int cell, int pile) const;
-    int16_t GetTopPicID(int cell, int pile) const;
-    int16_t GetPicID(int cell, int pile, int pos) const;
+    // Hot accessors, inline: rules and automatic play call them per move.
+    int16_t GetTop(int cell, int pile) const
+    {
+        return inRange(cell, pile) ? TopPos_[cell][pile] : int16_t(-1);
+    }
+    int16_t GetPicID(int cell, int pile, int pos) const
+    {
+        if (!inRange(cell, pile) || pos < 0 || pos >= kSlotsPerPile)
+            return -1;
+        return Slots_[cell][pile][pos];
+    }
+    // Callers make sure the pile is not empty; an empty one gives -1.
+    int16_t GetTopPicID(int cell, int pile) const { return GetPicID(cell, pile, GetTop(cell, pile)); }
     int16_t GetRandom(int i) const { return (i >= 0 && i < kDeckSize) ? Deck_[i] : int16_t(-1); }
 
     // Empties every slot and shuffles the deck for a game number.

@@ -8,17 +8,9 @@
 namespace cardova {
 
 namespace {
-const cGames::Area kNoArea{};
 // Deck size the table arrays are built for.
 constexpr int16_t kMaxDeck = 52;
 } // namespace
-
-const cGames::Area &cGames::area(int cell) const
-{
-    if (cell < 0 || cell >= kCellCount)
-        return kNoArea;
-    return areas_[static_cast<size_t>(cell)];
-}
 
 void cGames::Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16_t EmptyNum,
                   int16_t MultiMove, int16_t StartX, int16_t StartY, int16_t PileWidth,

@@ -80,7 +80,11 @@ public:
     int16_t GetCordX(int cell, int pile, int pos) const;
     int16_t GetCordY(int cell, int pile, int pos) const;
 
-    const Area &area(int cell) const;
+    const Area &area(int cell) const
+    {
+        static const Area kNoArea{};
+        return (cell >= 0 && cell < kCellCount) ? areas_[size_t(cell)] : kNoArea;
+    }
 
 private:
     struct Point {

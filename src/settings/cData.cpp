@@ -87,6 +87,8 @@ void cData::loadAll()
 
 void cData::writeValue(const QString &key, const QString &value)
 {
+    if (store_->value(key).toString() == value && store_->contains(key))
+        return; // nothing changes: spare the disk
     store_->setValue(key, value);
     store_->sync();
 }
