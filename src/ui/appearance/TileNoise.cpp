@@ -5,7 +5,18 @@
 namespace cardova::ui {
 
 namespace {
-int wrap(int i, int n) { return ((i % n) + n) % n; }
+// Lattice indices stay within one period of the range almost always; the
+// division is only needed for the rare point further out.
+int wrap(int i, int n)
+{
+    if (i >= 0 && i < n)
+        return i;
+    if (i >= n && i < 2 * n)
+        return i - n;
+    if (i < 0 && i >= -n)
+        return i + n;
+    return ((i % n) + n) % n;
+}
 float smooth(float t) { return t * t * (3.0f - 2.0f * t); }
 } // namespace
 

@@ -22,6 +22,15 @@ float smoothstep(float e0, float e1, float x)
     const float t = clamp01((x - e0) / (e1 - e0));
     return t * t * (3 - 2 * t);
 }
+// x to a whole power, much cheaper than std::pow in the per-pixel loops.
+float ipow(float x, int n)
+{
+    float r = 1;
+    for (; n > 0; n >>= 1, x *= x)
+        if (n & 1)
+            r *= x;
+    return r;
+}
 // Cells across a side so that features are about `px` logical pixels big.
 int cellsFor(int size, float px) { return std::max(1, int(std::lround(size / px))); }
 
@@ -56,9 +65,9 @@ Rgbf marble(const TileSpec &s, float u, float v)
 {
     const float turb = fbm(u, v, 3, 3, 5, s.seed);
     const float t = std::sin(kTau * (u * s.p1 + v * s.p2) + 9.0f * turb);
-    const float vein = std::pow(1 - std::fabs(t), 10.f);
+    const float vein = ipow(1 - std::fabs(t), 10);
     const float fine = std::sin(kTau * (u * (s.p2 + 2) - v * s.p1) + 14.0f * fbm(u, v, 4, 4, 4, s.seed + 3));
-    const float fineVein = std::pow(1 - std::fabs(fine), 24.f);
+    const float fineVein = ipow(1 - std::fabs(fine), 24);
     Rgbf base = mix(s.a, s.c, fbm(u, v, 2, 2, 4, s.seed + 9));
     base = mix(base, s.b, 0.85f * vein);
     return mix(base, s.b, 0.45f * fineVein);
@@ -71,7 +80,7 @@ Rgbf paper(const TileSpec &s, float u, float v)
     const float fibreV = valueNoise(u, v, cellsFor(s.width, 1), cellsFor(s.height, 6), s.seed + 2) - 0.5f;
     Rgbf c = scale(s.a, 1 + 0.08f * mottle + 0.04f * (fibreH + fibreV));
     if (s.p2 == 1) // laid paper: faint parallel lines
-        c = scale(c, 1 - 0.03f * std::pow(std::fabs(std::sin(kTau * v * s.height / 5.f)), 8.f));
+        c = scale(c, 1 - 0.03f * ipow(std::fabs(std::sin(kTau * v * s.height / 5.f)), 8));
     if (s.p1 > 0) { // specks of fibre
         const int gx = s.width, gy = s.height;
         const float sp = hashUnit(int(u * gx), int(v * gy), s.seed + 4);
@@ -103,7 +112,7 @@ Rgbf rocks(const TileSpec &s, float u, float v)
 
 Rgbf stars(const TileSpec &s, float u, float v)
 {
-    const float cloud = fbm(u, v, 3, 3, 5, s.seed);
+    const float cloud = fbm(u, v, 3, 3, 4, s.seed);
     Rgbf sky = mix(s.a, s.b, s.p1 == 1 ? smoothstep(0.45f, 0.8f, cloud) : cloud * 0.6f);
     // One candidate star per cell of about 14 px; distances in pixels.
     const int gx = cellsFor(s.width, 14), gy = cellsFor(s.height, 14);
@@ -120,10 +129,13 @@ Rgbf stars(const TileSpec &s, float u, float v)
                 continue;
             const float px = (nx + hashUnit(wx, wy, s.seed + 4) - x) * cw;
             const float py = (ny + hashUnit(wx, wy, s.seed + 5) - y) * ch;
-            const float size = 0.35f + 1.3f * std::pow(bright, 6.f);
+            const float size = 0.35f + 1.3f * ipow(bright, 6);
             const float d2 = (px * px + py * py) / (size * size);
+            const bool rays = s.p1 == 2 && bright > 0.93f;
+            if (d2 > 12.f && !rays) // too far for any light to show
+                continue;
             float l = std::exp(-d2) * bright;
-            if (s.p1 == 2 && bright > 0.93f) // the brightest twinkle with rays
+            if (rays) // the brightest twinkle with rays
                 l += 0.7f * std::exp(-std::fabs(px) * 1.2f - py * py * 3.f) + 0.7f * std::exp(-std::fabs(py) * 1.2f - px * px * 3.f);
             light += l;
         }
@@ -185,7 +197,7 @@ Rgbf caustics(const TileSpec &s, float u, float v)
     const float du = 0.05f * (fbm(u, v, 3, 3, 3, s.seed) - 0.5f);
     const float dv = 0.05f * (fbm(u, v, 3, 3, 3, s.seed + 1) - 0.5f);
     const Cellular c = cellular(u + du, v + dv, s.p1, std::max(1, s.p1 * s.height / s.width), s.seed + 2);
-    const float line = std::pow(1 - smoothstep(0.0f, 0.35f, c.f2 - c.f1), 3.f);
+    const float line = ipow(1 - smoothstep(0.0f, 0.35f, c.f2 - c.f1), 3);
     const Rgbf depth = scale(s.a, 0.85f + 0.3f * fbm(u, v, 2, 2, 3, s.seed + 3));
     return mix(depth, s.b, 0.8f * line);
 }
