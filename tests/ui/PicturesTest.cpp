@@ -6,7 +6,9 @@
 #include "ui/appearance/Appearance.h"
 #include "ui/appearance/CardFaces.h"
 #include "ui/appearance/DeckBacks.h"
+#include "ui/appearance/PictureGroups.h"
 #include "ui/appearance/PileMarks.h"
+#include "ui/appearance/BackgroundTiles.h"
 
 #include <QCryptographicHash>
 #include <QSet>
@@ -175,4 +177,19 @@ TEST_F(PicturesTest, PicturesAreCachedUntilThePixelRatioChanges)
     changing.setDevicePixelRatio(2.0);
     EXPECT_EQ(changing.MainPic(9).size(), QSize(142, 192));
     EXPECT_EQ(changing.DeckPic().size(), QSize(142, 192));
+}
+
+TEST(PictureGroups, OfferEveryTileAndEveryBackButTheHiddenOne)
+{
+    QList<int> offeredTiles, offeredBacks;
+    for (const PictureGroup &g : backgroundGroups())
+        offeredTiles += g.ids;
+    for (const PictureGroup &g : deckGroups())
+        offeredBacks += g.ids;
+    EXPECT_EQ(offeredTiles, tileIds());
+    QList<int> backs = deckIds();
+    backs.removeAll(545);
+    EXPECT_EQ(offeredBacks, backs);
+    EXPECT_EQ(pictureEntryText(backgroundGroups().first().name, 1), QStringLiteral("Bricks 01"));
+    EXPECT_EQ(pictureEntryText(deckGroups()[3].name, 1), QStringLiteral("Misc 01"));
 }

@@ -13,6 +13,7 @@ set(CARDOVA_UI_APPEARANCE_SOURCES
   appearance/Help.cpp
   appearance/HelpPages.cpp
   appearance/HelpViewer.cpp
+  appearance/PictureGroups.cpp
   appearance/PileMarks.cpp
   appearance/QtSoundPlayer.cpp
   appearance/Resources.cpp
