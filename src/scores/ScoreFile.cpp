@@ -68,18 +68,11 @@ bool parseScoreLine(const char *begin, const char *end, NameCache &names, ScoreR
     return true;
 }
 
-ReadResult readScoreFile(const QString &path, const QString &player, NameCache &names,
-                         std::vector<ScoreRec> &list)
+ReadResult parseScoreFile(const QByteArray &content, const QString &player, NameCache &names,
+                          std::vector<ScoreRec> &list)
 {
     ReadResult result;
-    QByteArray buffer;
-    const ReadStatus status = readWholeFile(path, &buffer);
-    if (status != ReadStatus::Ok) {
-        result.failed = status == ReadStatus::Failed;
-        return result;
-    }
-    reserveMore(list, size_t(countLines(buffer)));
-    forEachLine(buffer, [&](const char *b, const char *e) {
+    forEachLine(content, [&](const char *b, const char *e) {
         if (isBlankLine(b, e))
             return;
         ScoreRec rec;
@@ -92,6 +85,20 @@ ReadResult readScoreFile(const QString &path, const QString &player, NameCache &
         ++result.records;
     });
     return result;
+}
+
+ReadResult readScoreFile(const QString &path, const QString &player, NameCache &names,
+                         std::vector<ScoreRec> &list)
+{
+    QByteArray buffer;
+    const ReadStatus status = readWholeFile(path, &buffer);
+    if (status != ReadStatus::Ok) {
+        ReadResult result;
+        result.failed = status == ReadStatus::Failed;
+        return result;
+    }
+    reserveMore(list, size_t(countLines(buffer)));
+    return parseScoreFile(buffer, player, names, list);
 }
 
 } // namespace cardova

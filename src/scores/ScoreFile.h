@@ -37,9 +37,14 @@ struct ReadResult {
     bool failed = false;   // the file exists but could not be read
 };
 
-// Appends every readable line of a score file to list, with Player set to
-// player. Blank lines are passed over; damaged lines are counted and left out.
-// A missing file adds nothing. The file is never written.
+// Appends every readable line of a score file's contents to list, with
+// Player set to player. Blank lines are passed over; damaged lines are
+// counted and left out. The caller reserves room (see reserveMore).
+ReadResult parseScoreFile(const QByteArray &content, const QString &player, NameCache &names,
+                          std::vector<ScoreRec> &list);
+
+// Reads a score file and appends its records as parseScoreFile does. A
+// missing file adds nothing. The file is never written.
 ReadResult readScoreFile(const QString &path, const QString &player, NameCache &names,
                          std::vector<ScoreRec> &list);
 

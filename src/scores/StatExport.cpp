@@ -7,6 +7,8 @@
 #include "settings/cData.h"
 
 #include <QSaveFile>
+#include <array>
+#include <memory>
 
 namespace cardova {
 
@@ -132,12 +134,53 @@ void writeGames(LineWriter &out, const cScore &scores)
     out.blank();
 }
 
+// Short dates of the records. Consecutive records mostly share a day, so the
+// last text is kept; the day comes from the one found when the file was read.
 // A stored date that does not read as a date is written as it is stored.
-QString recordDate(const cScore &scores, const ScoreRec &r)
-{
-    const QDateTime when = dateTimeFromText(r.Date);
-    return when.isValid() ? shortDate(scores.locale(), when.date()) : r.Date;
-}
+class RecordDates {
+public:
+    explicit RecordDates(const QLocale &locale) : locale_(locale) {}
+    QString text(const ScoreRec &r)
+    {
+        const int32_t day = r.day != ScoreRec::kDayUnknown ? r.day : dayFromText(r.Date);
+        if (day == ScoreRec::kNoDate)
+            return r.Date;
+        if (day != lastDay_) {
+            lastDay_ = day;
+            lastText_ = shortDate(locale_, QDate::fromJulianDay(day));
+        }
+        return lastText_;
+    }
+
+private:
+    const QLocale &locale_;
+    int32_t lastDay_ = ScoreRec::kDayUnknown;
+    QString lastText_;
+};
+
+// FormatTime of the record times. Playing times repeat a lot across many
+// records, so recent texts are kept in a small table indexed by the value.
+class RecordTimes {
+public:
+    const QString &text(int32_t seconds)
+    {
+        Entry &e = table_[size_t(uint32_t(seconds) % table_.size())];
+        if (!e.valid || e.seconds != seconds) {
+            e.seconds = seconds;
+            e.text = FormatTime(seconds);
+            e.valid = true;
+        }
+        return e.text;
+    }
+
+private:
+    struct Entry {
+        int32_t seconds = 0;
+        bool valid = false;
+        QString text;
+    };
+    std::array<Entry, 4096> table_;
+};
 
 void writeRecords(LineWriter &out, const cScore &scores)
 {
@@ -147,13 +190,15 @@ void writeRecords(LineWriter &out, const cScore &scores)
     for (const char *t : {"Date", "Game", "Player", "Status", "Score", "Moves", "Time"})
         titles.text(QLatin1String(t)).column();
     out.line(titles.text(QStringLiteral("Game No")));
+    RecordDates dates(scores.locale());
+    auto times = std::make_unique<RecordTimes>();
     for (const ScoreRec &r : scores.loaded()) {
         ExportLine l;
-        l.text(recordDate(scores, r)).column();
+        l.text(dates.text(r)).column();
         l.text(firstChars(r.GName, 12)).column().text(firstChars(r.Player, 12)).column();
         l.text(r.Won == 1 ? QStringLiteral("Won") : QStringLiteral("Lost")).column();
         l.number(r.Score).column().number(r.Moves).column();
-        l.text(FormatTime(r.Time)).spaces(5).gameNumber(r.GNo);
+        l.text(times->text(r.Time)).spaces(5).gameNumber(r.GNo);
         out.line(l);
     }
 }

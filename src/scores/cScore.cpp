@@ -81,9 +81,22 @@ bool cScore::OpenScore(const QString &player)
 void cScore::OpenAllScore()
 {
     CloseScore();
+    // Read every file first so the list is sized once: growing it file by
+    // file would move all records loaded so far each time.
     const int16_t players = data_.TotalPlayers();
-    for (int16_t i = 1; i <= players; ++i)
-        OpenScore(data_.GetPlayer(i));
+    std::vector<QByteArray> contents(size_t(std::max<int16_t>(players, 0)));
+    size_t lines = 0;
+    for (int16_t i = 1; i <= players; ++i) {
+        QByteArray &content = contents[size_t(i - 1)];
+        readWholeFile(scoreFilePath(data_.GetPlayer(i)), &content);
+        lines += size_t(countLines(content));
+    }
+    loaded_.reserve(lines);
+    for (int16_t i = 1; i <= players; ++i) {
+        QByteArray &content = contents[size_t(i - 1)];
+        skipped_ += parseScoreFile(content, data_.GetPlayer(i), names_, loaded_).skipped;
+        content = QByteArray(); // give each file's memory back once it is parsed
+    }
 }
 
 void cScore::CloseScore()
