@@ -44,7 +44,8 @@ public:
     QPixmap background(int ind, const QSize &size, int fade, int64_t customColor) const;
     // Paints that background at the painter's origin.
     void SetBG(int ind, QPainter &painter, const QSize &size, int fade, int64_t customColor) const;
-    // Paints it over a whole device (a widget or a pixmap).
+    // Paints it over a whole device: a pixmap or image, or a widget from
+    // inside its paintEvent.
     void SetBG(int ind, QPaintDevice &device, int fade, int64_t customColor) const;
     // The stored background choice (BGIndex, Fade, CustomColor) over `size`.
     QPixmap tableBackground(const QSize &size) const;
