@@ -1,0 +1,17 @@
+#include "ui/dialogs/DialogMessage.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+namespace cardova::ui {
+
+MessageFn informationBox(QWidget *parent, const QString &title)
+{
+    // The parent may be gone by the time a late message arrives.
+    QPointer<QWidget> owner(parent);
+    return [owner, title](const QString &text) {
+        QMessageBox::information(owner.data(), title, text);
+    };
+}
+
+} // namespace cardova::ui

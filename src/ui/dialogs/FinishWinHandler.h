@@ -1,0 +1,33 @@
+#pragma once
+// Opens the finished-game dialog when a game is won.
+#include "session/SessionInterfaces.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace cardova::ui {
+
+class frmFinish;
+
+class FinishWinHandler : public WinHandler {
+public:
+    // parent owns the dialog on screen (the main window); openSelect opens
+    // the game selection dialog for the "Select Game" button.
+    FinishWinHandler(QWidget *parent, std::function<void()> openSelect);
+
+    // Called from inside the winning move: shows the dialog modally.
+    void gameWon(GameContext &ctx) override;
+
+    // Runs the dialog; exec() by default. Tests replace it to drive the
+    // dialog's buttons without a blocking loop.
+    std::function<void(frmFinish &)> runDialog;
+    int opened() const { return opened_; }
+
+private:
+    QPointer<QWidget> parent_;
+    std::function<void()> openSelect_;
+    int opened_ = 0;
+};
+
+} // namespace cardova::ui

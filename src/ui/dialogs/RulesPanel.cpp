@@ -1,0 +1,68 @@
+#include "ui/dialogs/RulesPanel.h"
+
+#include "ui/dialogs/GameRulesText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace cardova::ui {
+
+QLabel *RulesPanel::label(const char *objectName)
+{
+    auto *l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(objectName));
+    return l;
+}
+
+RulesPanel::RulesPanel(QWidget *parent) : QWidget(parent)
+{
+    name_ = label("lbName");
+    QFont big = name_->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    name_->setFont(big);
+    problem_ = label("lbProblem");
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    problem_->hide();
+
+    auto *foundation = foundation_ = new QGroupBox(QStringLiteral("Foundation"), this);
+    auto *fLayout = new QVBoxLayout(foundation);
+    for (QLabel *l : {gOrder_ = label("lbGOrder"), gBase_ = label("lbGBase"), gCards_ = label("lbGCards")})
+        fLayout->addWidget(l);
+
+    auto *tableau = tableau_ = new QGroupBox(QStringLiteral("Tableau"), this);
+    auto *tLayout = new QVBoxLayout(tableau);
+    for (QLabel *l : {hPiles_ = label("lbHPiles"), hOrder_ = label("lbHOrder"), hSpace_ = label("lbHSpace"),
+                      hAK_ = label("lbHAK"), hMulti_ = label("lbHMulti")})
+        tLayout->addWidget(l);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(name_);
+    layout->addWidget(problem_);
+    layout->addWidget(foundation);
+    layout->addWidget(tableau);
+    layout->addStretch(1);
+}
+
+void RulesPanel::showRules(const RulesTexts &t)
+{
+    name_->setText(t.name);
+    problem_->setText(t.problem);
+    problem_->setVisible(!t.problem.isEmpty());
+    // A game that cannot be read has no rules to group.
+    foundation_->setVisible(t.problem.isEmpty());
+    tableau_->setVisible(t.problem.isEmpty());
+    gOrder_->setText(t.gOrder);
+    gBase_->setText(t.gBase);
+    gCards_->setText(t.gCards);
+    hPiles_->setText(t.hPiles);
+    hOrder_->setText(t.hOrder);
+    hSpace_->setText(t.hSpace);
+    hAK_->setText(t.hAK);
+    hMulti_->setText(t.hMulti);
+}
+
+} // namespace cardova::ui

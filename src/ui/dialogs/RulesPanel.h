@@ -1,0 +1,30 @@
+#pragma once
+// The rules summary of the selection dialog: the game's name, a
+// "Foundation" group and a "Tableau" group of labels.
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+
+namespace cardova::ui {
+
+struct RulesTexts;
+
+class RulesPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit RulesPanel(QWidget *parent = nullptr);
+    void showRules(const RulesTexts &texts);
+
+private:
+    QLabel *label(const char *objectName);
+
+    QLabel *name_;
+    QLabel *problem_;
+    QGroupBox *foundation_;
+    QGroupBox *tableau_;
+    QLabel *gOrder_, *gBase_, *gCards_;
+    QLabel *hPiles_, *hOrder_, *hSpace_, *hAK_, *hMulti_;
+};
+
+} // namespace cardova::ui

@@ -1,0 +1,141 @@
+#include "ui/dialogs/frmFinish.h"
+
+#include "common/FormatTime.h"
+#include "session/GameContext.h"
+#include "session/Lifecycle.h"
+#include "ui/dialogs/DialogImages.h"
+#include "ui/dialogs/FinishChart.h"
+#include "ui/dialogs/frmHighScore.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace cardova::ui {
+
+frmFinish::frmFinish(GameContext &ctx, std::function<void()> openSelect, QWidget *parent)
+    : QDialog(parent), ctx_(ctx), openSelect_(std::move(openSelect))
+{
+    setObjectName(QStringLiteral("frmFinish"));
+    setWindowTitle(QStringLiteral("Congrats"));
+    applyWindowIcon(*this);
+    showMessage = informationBox(this, ctx.data.ProdName());
+    runModal = [](QDialog &dialog) { dialog.exec(); };
+    buildLayout();
+    recordWin();
+}
+
+void frmFinish::buildLayout()
+{
+    const cData &d = ctx_.data;
+    auto *frame = new QGroupBox(d.CurGName(), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    QFont caption = frame->font();
+    caption.setBold(true);
+    frame->setFont(caption);
+    auto *list = new QListWidget(frame);
+    list->setObjectName(QStringLiteral("ListView1"));
+    list->addItems({QStringLiteral(" Game : ") + d.CurGNo().toText(),
+                    QStringLiteral(" Player : ") + d.CurPlayer(),
+                    QStringLiteral(" Time : ") + FormatTime(d.CurTime),
+                    QStringLiteral(" Moves : ") + QString::number(d.CurMoves),
+                    QStringLiteral(" Score : ") + QString::number(d.CurScore)});
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setMinimumWidth(200);
+    list->setSpacing(3);
+    QFont larger = list->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.15);
+    larger.setBold(false); // only the caption is bold
+    list->setFont(larger);
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(list);
+
+    QChartView *chart = makeFinishChart(d.CurScore, d.CurMoves, d.CurTime, this);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(frame, 2);
+    body->addWidget(chart, 3);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildToolbar());
+    layout->addLayout(body, 1);
+    resize(640, 340);
+}
+
+QAction *frmFinish::addButton(QToolBar *bar, const char *key, const QString &label, int standardIcon)
+{
+    QAction *action = bar->addAction(style()->standardIcon(QStyle::StandardPixmap(standardIcon)), label);
+    action->setObjectName(QString::fromLatin1(key));
+    return action;
+}
+
+QToolBar *frmFinish::buildToolbar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(24, 24));
+    connect(addButton(bar, "New", QStringLiteral("New Game"), QStyle::SP_FileIcon),
+            &QAction::triggered, this, &frmFinish::newGame);
+    connect(addButton(bar, "Select", QStringLiteral("Select Game"), QStyle::SP_DirOpenIcon),
+            &QAction::triggered, this, &frmFinish::selectGame);
+    connect(addButton(bar, "Restart", QStringLiteral("Restart Game"), QStyle::SP_BrowserReload),
+            &QAction::triggered, this, &frmFinish::restartGame);
+    // The statistics dialogs do not exist yet; the button must not pretend.
+    addButton(bar, "Statistics", QStringLiteral("Statistics"), QStyle::SP_FileDialogDetailedView)
+        ->setEnabled(false);
+    connect(addButton(bar, "Highscore", QStringLiteral("High Score"), QStyle::SP_DialogApplyButton),
+            &QAction::triggered, this, &frmFinish::highScore);
+    connect(addButton(bar, "Close", QStringLiteral("Close"), QStyle::SP_DialogCloseButton),
+            &QAction::triggered, this, &QDialog::reject);
+    return bar;
+}
+
+void frmFinish::recordWin()
+{
+    // The win is recorded here, once, whatever button follows. A game that
+    // is no longer running has been recorded already.
+    if (!ctx_.data.GameRunning)
+        return;
+    ctx_.PlaySound(SoundEvent::Win);
+    EndGame(ctx_, 1);
+}
+
+void frmFinish::startGame(const QString &gName, const GameNumber &number)
+{
+    reject();
+    // Opened from inside the winning move, NewGame waits until that move has
+    // returned before it deals.
+    const QString problem = NewGame(ctx_, gName, number);
+    if (!problem.isEmpty())
+        showMessage(problem);
+}
+
+void frmFinish::newGame() { startGame(ctx_.data.LastGName(), RandomGameNo(ctx_)); }
+
+void frmFinish::restartGame() { startGame(ctx_.data.CurGName(), ctx_.data.CurGNo()); }
+
+void frmFinish::selectGame()
+{
+    reject();
+    if (!openSelect_)
+        return;
+    ctx_.defer(openSelect_);
+    // Outside an engine action nothing else would run what was deferred.
+    if (ctx_.busyDepth == 0)
+        ctx_.runDeferred();
+}
+
+void frmFinish::highScore()
+{
+    frmHighScore board(ctx_, this);
+    runModal(board);
+}
+
+} // namespace cardova::ui

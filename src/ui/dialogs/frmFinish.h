@@ -1,0 +1,46 @@
+#pragma once
+// The finished-game dialog: shows the won game's result, records the win
+// when it opens, and offers what to do next.
+#include "settings/GameNumber.h"
+#include "ui/dialogs/DialogMessage.h"
+
+#include <QDialog>
+#include <functional>
+
+class QAction;
+class QToolBar;
+
+namespace cardova {
+class GameContext;
+}
+
+namespace cardova::ui {
+
+class frmFinish : public QDialog {
+    Q_OBJECT
+public:
+    // openSelect opens the game selection dialog; it runs after this dialog
+    // has closed and the winning move has returned.
+    frmFinish(GameContext &ctx, std::function<void()> openSelect, QWidget *parent = nullptr);
+
+    // Where messages go (a game that cannot be started); a box by default.
+    MessageFn showMessage;
+    // Runs a dialog opened on top of this one; exec() by default.
+    std::function<void(QDialog &)> runModal;
+
+private:
+    void buildLayout();
+    QToolBar *buildToolbar();
+    QAction *addButton(QToolBar *bar, const char *key, const QString &label, int standardIcon);
+    void recordWin();
+    void startGame(const QString &gName, const GameNumber &number);
+    void newGame();
+    void restartGame();
+    void selectGame();
+    void highScore();
+
+    GameContext &ctx_;
+    std::function<void()> openSelect_;
+};
+
+} // namespace cardova::ui

@@ -1,0 +1,50 @@
+#pragma once
+// The game selection dialog: every game in a tree, standard and custom games
+// apart, a summary of the selected game's rules, the players, and "Play",
+// which starts the chosen game with a random number.
+#include "ui/dialogs/DialogMessage.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace cardova {
+class GameContext;
+}
+
+namespace cardova::ui {
+
+class RulesPanel;
+
+class frmSelect : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSelect(GameContext &ctx, QWidget *parent = nullptr);
+
+    // Where messages go (a game that cannot be started); a box by default.
+    MessageFn showMessage;
+
+private:
+    void buildLayout();
+    void fillTree();
+    void nodeChanged(QTreeWidgetItem *item);
+    void play();
+    // The selected game's name; empty while a group node is selected.
+    QString selectedGame() const;
+
+    GameContext &ctx_;
+    QTreeWidget *tree_;
+    QComboBox *players_;
+    RulesPanel *rules_;
+    QPushButton *play_;
+    QPushButton *cancel_;
+    QPushButton *create_;
+    QTreeWidgetItem *standardRoot_ = nullptr;
+    QTreeWidgetItem *customRoot_ = nullptr;
+};
+
+} // namespace cardova::ui

@@ -1,0 +1,81 @@
+// Renders every dialog offscreen to a PNG under the build folder, so the
+// pictures can be looked at and a change that breaks drawing is noticed.
+#include "DialogTestSupport.h"
+
+#include "session/Lifecycle.h"
+#include "ui/dialogs/frmChoose.h"
+#include "ui/dialogs/frmFinish.h"
+#include "ui/dialogs/frmHighScore.h"
+#include "ui/dialogs/frmSelect.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <QTabWidget>
+
+using namespace cardova;
+using namespace cardova::test;
+
+namespace {
+
+class DialogRenderTest : public DialogFixture {
+protected:
+    // Grabs the shown dialog, saves it and checks that it holds a picture
+    // rather than a blank area.
+    void render(QWidget &dialog, const QString &name)
+    {
+        dialog.show();
+        QCoreApplication::processEvents();
+        const QImage image = dialog.grab().toImage();
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        EXPECT_GE(image.width(), dialog.minimumSizeHint().width()) << name.toStdString();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3)
+                colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 20) << name.toStdString() << ": hardly anything drawn";
+        QDir().mkpath(QStringLiteral(DIALOG_SHOTS_DIR));
+        EXPECT_TRUE(image.save(QStringLiteral(DIALOG_SHOTS_DIR "/") + name + QStringLiteral(".png")));
+        dialog.close();
+    }
+};
+
+TEST_F(DialogRenderTest, EveryDialogDraws)
+{
+    writeFile(QStringLiteral("Spider Lane.gam"), "2,13,4,8,10,9,1,0\r\n");
+    writeFile(QStringLiteral("Broken.gam"), "1,2\r\n");
+    reloadGames();
+    addScoreLine("Ann", "\"2024-05-01 10:00:00\",\"Klondike\",11,600,140,200,0");
+    addScoreLine("Ann", "\"2024-05-03 12:00:00\",\"Lawn\",13,250,120,300,1");
+    addScoreLine("Bob", "\"2024-05-04 13:00:00\",\"Klondike Plus\",\"77\",500,90,150,1");
+
+    ctx->data.SetLastGName(QStringLiteral("Klondike Plus"));
+    {
+        ui::frmSelect dlg(*ctx);
+        render(dlg, QStringLiteral("select"));
+        auto *tree = control<QTreeWidget>(dlg, "TreeView1");
+        tree->setCurrentItem(tree->findItems(QStringLiteral("Broken"), Qt::MatchExactly | Qt::MatchRecursive).first());
+        render(dlg, QStringLiteral("select-damaged"));
+    }
+    {
+        ctx->data.setIntSetting(IntKey::RangeIndex, 15);
+        ui::frmChoose dlg(*ctx);
+        render(dlg, QStringLiteral("choose"));
+    }
+    {
+        start(QStringLiteral("Klondike"), 4711);
+        advanceClock(307);
+        FinalCounters(*ctx);
+        ui::frmFinish dlg(*ctx, {});
+        render(dlg, QStringLiteral("finish"));
+    }
+    {
+        ui::frmHighScore dlg(*ctx);
+        render(dlg, QStringLiteral("highscore-top"));
+        control<QTabWidget>(dlg, "SSTab1")->setCurrentIndex(3);
+        render(dlg, QStringLiteral("highscore-finished"));
+    }
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+#pragma once
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QStringList>
+#include <QTreeWidget>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace cardova::test {
+
+// The child of `parent` with that objectName and type; fails the test (and
+// throws, so the test stops) when there is none.
+template <typename T>
+T *control(const QWidget &parent, const char *name)
+{
+    T *w = parent.findChild<T *>(QString::fromLatin1(name));
+    if (!w) {
+        ADD_FAILURE() << "no control " << name;
+        throw std::runtime_error(name);
+    }
+    return w;
+}
+
+// Texts of a report list, one "a|b|c" line per row.
+QStringList rowTexts(const QTreeWidget &list);
+// Texts of a combo's entries.
+QStringList entries(const QComboBox &combo);
+// Selects the combo entry with that text; fails the test when missing.
+void choose(QComboBox &combo, const QString &text);
+
+// A context fixture with two players, Ann (current) and Bob, and a clock
+// that tests move by hand.
+class DialogFixture : public ContextFixture {
+protected:
+    void SetUp() override;
+    void advanceClock(int seconds) { clock_ = clock_.addSecs(seconds); }
+    // Writes a score file line for a player.
+    void addScoreLine(const QString &player, const QByteArray &line);
+    // Reloads the custom games after game files were written.
+    void reloadGames() { ctx->custom.Init(); }
+
+    QDateTime clock_;
+};
+
+} // namespace cardova::test
