@@ -18,7 +18,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@$(BUILD)/src/cli/cardova-cli deal Klondike $$(( $$(date +%s) % 1000000 ))
+	@$(BUILD)/src/app/cardova
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -143,7 +143,8 @@ void DragCard(GameContext &ctx, int16_t picId, double x, double y)
     card.Top = top;
     ctx.bringToFront(picId);
     carryRun(ctx, picId, left, top);
-    ctx.surface().repaintNow();
+    // Follows the mouse: schedule a repaint, never wait for a frame here.
+    ctx.surface().tableChanged();
 }
 
 bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
@@ -176,7 +177,7 @@ void ReturnCard(GameContext &ctx, int16_t picId)
     card.Left = ctx.input.OrigLeft;
     card.Top = ctx.input.OrigTop;
     carryRun(ctx, picId, ctx.input.OrigLeft, ctx.input.OrigTop);
-    ctx.surface().repaintNow();
+    ctx.surface().tableChanged();
 }
 
 void RecycleWaste(GameContext &ctx)

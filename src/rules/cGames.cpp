@@ -132,6 +132,14 @@ int16_t cGames::GetCordX(int cell, int pile, int pos) const
     return round16(x);
 }
 
+int16_t cGames::PileBaseY(int cell, int pile) const
+{
+    const Area &a = area(cell);
+    const int div = a.Div != 0 ? a.Div : 1;
+    const int y = (cell == kStock || cell == kWaste) ? a.StartY : a.StartY + (pile / div) * a.DivWidth;
+    return clamp16(static_cast<long long>(y) + baseY_);
+}
+
 int16_t cGames::GetCordY(int cell, int pile, int pos) const
 {
     return clamp16(static_cast<long long>(relative(cell, pile, pos).y) + baseY_);

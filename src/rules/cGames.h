@@ -79,6 +79,9 @@ public:
     // Top-left corner of a card lying in a slot, in table units.
     int16_t GetCordX(int cell, int pile, int pos) const;
     int16_t GetCordY(int cell, int pile, int pos) const;
+    // Top of a pile's first card as if nothing lay face down: where its
+    // empty-pile placeholder stands.
+    int16_t PileBaseY(int cell, int pile) const;
 
     const Area &area(int cell) const
     {

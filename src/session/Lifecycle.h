@@ -30,7 +30,8 @@ double RandomRange(int16_t rangeIndex);
 // Hides every card and marker and empties the table state.
 void ClearTable(GameContext &ctx);
 
-// The 500 ms counter step: score (from the previous values), time, moves.
+// The 500 ms counter step: score (from the previous values), time, moves,
+// and the empty-stock mark (nothing left to turn, or the waste to turn back).
 void UpdateCounters(GameContext &ctx);
 // Time and moves as they are now and the score from them: what gets recorded.
 void FinalCounters(GameContext &ctx);

@@ -76,6 +76,9 @@ TEST_F(GamesTest, FaceDownCardsFanTighterThanFaceUp)
     EXPECT_EQ(ctx->games.GetCordY(kTableau, 6, closed), 1840 + closed * 60);
     const cCard &topCard = ctx->cards[size_t(ctx->table.GetTopPicID(kTableau, 6))];
     EXPECT_EQ(topCard.Top, 1840 + closed * 60 + (top - closed) * 250);
+    // The placeholder stays at the pile's start whatever lies face down.
+    EXPECT_EQ(ctx->games.PileBaseY(kTableau, 6), 1840);
+    EXPECT_EQ(ctx->games.PileBaseY(kFoundation, 2), 200);
 }
 
 TEST(StandardCatalogue, RecordsAndTexts)

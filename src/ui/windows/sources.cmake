@@ -1,3 +1,12 @@
 # The table view, the main window and the dialogs (paths relative to src/ui/).
 set(CARDOVA_UI_WINDOWS_SOURCES
+  windows/AppIcon.cpp
+  windows/AppWiring.cpp
+  windows/MainMenus.cpp
+  windows/Sprites.cpp
+  windows/TableView.cpp
+  windows/ToolbarIcons.cpp
+  windows/frmAbout.cpp
+  windows/frmMain.cpp
+  windows/frmSplash.cpp
 )

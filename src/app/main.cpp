@@ -1,0 +1,44 @@
+// Cardova: the program entry. The settings come first, then the splash; the
+// main window and the game selection follow it.
+#include "session/GameContext.h"
+#include "ui/appearance/Appearance.h"
+#include "ui/appearance/QtSoundPlayer.h"
+#include "ui/windows/AppIcon.h"
+#include "ui/windows/AppWiring.h"
+#include "ui/windows/frmMain.h"
+#include "ui/windows/frmSplash.h"
+
+#include <QApplication>
+#include <memory>
+
+using namespace cardova;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cardova"));
+    QApplication::setApplicationVersion(QStringLiteral(CARDOVA_VERSION));
+    QApplication::setApplicationDisplayName(QStringLiteral("Cardova"));
+    QApplication::setDesktopFileName(QStringLiteral("cardova"));
+    QApplication::setWindowIcon(ui::applicationIcon());
+
+    auto data = std::make_unique<cData>();
+    data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
+    GameContext ctx(std::move(data));
+    ui::QtSoundPlayer sound;
+    ctx.setSoundPlayer(&sound);
+    ui::Appearance art(ctx.data, app.devicePixelRatio());
+
+    std::unique_ptr<ui::frmMain> mainWindow;
+    ui::frmSplash splash([&] {
+        mainWindow = std::make_unique<ui::frmMain>(ctx, art);
+        ui::wireDialogs(*mainWindow);
+        mainWindow->show();
+        if (mainWindow->openSelect)
+            mainWindow->openSelect();
+    });
+    splash.show();
+    const int status = app.exec();
+    mainWindow.reset();
+    return status;
+}

@@ -1,0 +1,87 @@
+#include "ui/windows/AppIcon.h"
+
+#include "ui/appearance/SuitShapes.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace cardova::ui {
+
+namespace {
+// One small card: white with a thin border and a suit in its middle.
+void drawCard(QPainter &p, const QRectF &r, int suit, qreal angle)
+{
+    p.save();
+    p.translate(r.center());
+    p.rotate(angle);
+    const QRectF card(-r.width() / 2, -r.height() / 2, r.width(), r.height());
+    QPainterPath outline;
+    outline.addRoundedRect(card, r.width() * 0.12, r.width() * 0.12);
+    p.setPen(QPen(QColor(60, 60, 60), qMax<qreal>(1.0, r.width() / 24)));
+    p.setBrush(Qt::white);
+    p.drawPath(outline);
+    drawSuit(p, suit, QPointF(0, 0), r.height() * 0.42);
+    p.restore();
+}
+
+QPixmap iconPixmap(int size)
+{
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size * 0.52, h = size * 0.70;
+    drawCard(p, QRectF(size * 0.08, size * 0.16, w, h), 1, -12);
+    drawCard(p, QRectF(size * 0.40, size * 0.12, w, h), 0, 10);
+    return pm;
+}
+} // namespace
+
+QIcon applicationIcon()
+{
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            i.addPixmap(iconPixmap(size));
+        return i;
+    }();
+    return icon;
+}
+
+QPixmap splashArtwork(const QSize &size, qreal dpr)
+{
+    QPixmap pm(size * dpr);
+    pm.setDevicePixelRatio(dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient felt(0, 0, 0, size.height());
+    felt.setColorAt(0, QColor(0, 110, 40));
+    felt.setColorAt(1, QColor(0, 40, 15));
+    p.fillRect(QRect(QPoint(0, 0), size), felt);
+
+    const qreal h = size.height() * 0.55, w = h * 71.0 / 96.0;
+    const QPointF base(size.width() * 0.26, size.height() * 0.52);
+    const int suits[] = {3, 2, 1, 0};
+    for (int i = 0; i < 4; ++i)
+        drawCard(p, QRectF(base.x() - w / 2 + (i - 1.5) * w * 0.35, base.y() - h / 2, w, h), suits[i],
+                 (i - 1.5) * 12);
+
+    QFont title = p.font();
+    title.setPixelSize(int(size.height() * 0.2));
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(QColor(250, 240, 200));
+    const QRectF text(size.width() * 0.48, 0, size.width() * 0.5, size.height() * 0.7);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Cardova"));
+    QFont sub = p.font();
+    sub.setPixelSize(int(size.height() * 0.07));
+    sub.setBold(false);
+    p.setFont(sub);
+    p.setPen(QColor(210, 230, 210));
+    p.drawText(QRectF(size.width() * 0.485, size.height() * 0.72, size.width() * 0.5, size.height() * 0.2),
+               Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Patience, your way"));
+    return pm;
+}
+
+} // namespace cardova::ui

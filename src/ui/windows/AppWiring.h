@@ -1,0 +1,11 @@
+#pragma once
+
+namespace cardova::ui {
+
+class frmMain;
+
+// Connects the main window's dialog commands to the dialogs and the
+// finished-game dialog to the winning move.
+void wireDialogs(frmMain &window);
+
+} // namespace cardova::ui

@@ -1,0 +1,213 @@
+#include "ui/windows/TableView.h"
+
+#include "engine/Input.h"
+#include "session/GameContext.h"
+#include "ui/appearance/Appearance.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QThread>
+#include <algorithm>
+
+namespace cardova::ui {
+
+namespace {
+constexpr double kPx = 1.0 / kTwipsPerPixel;
+const QColor kBeyondTable(16, 20, 16);
+} // namespace
+
+TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
+    : QWidget(parent), ctx_(ctx), art_(appearance)
+{
+    setObjectName(QStringLiteral("PicMain"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+    setMinimumSize(320, 240);
+    frameClock_.start();
+}
+
+void TableView::CreateSprites()
+{
+    art_.ApplyDeckBack(PicCards);
+}
+
+void TableView::ApplyDeckBack()
+{
+    art_.ApplyDeckBack(PicCards);
+    update();
+}
+
+void TableView::refreshBackground()
+{
+    background_ = QPixmap();
+    update();
+}
+
+void TableView::ArrangeTable()
+{
+    const double innerTwips = width() * double(kTwipsPerPixel);
+    backLeftPx_ = ((innerTwips - kBackWidth) / 2.0 - 20.0) * kPx;
+    update();
+}
+
+void TableView::resizeEvent(QResizeEvent *)
+{
+    ArrangeTable();
+}
+
+QPointF TableView::toTable(const QPointF &p) const
+{
+    return {(p.x() - backLeftPx_) * kTwipsPerPixel, p.y() * kTwipsPerPixel};
+}
+
+QPointF TableView::toWidget(double tx, double ty) const
+{
+    return {backLeftPx_ + tx * kPx, ty * kPx};
+}
+
+QRectF TableView::cardRect(double left, double top) const
+{
+    const QPointF topLeft = toWidget(left, top);
+    return {topLeft, QSizeF(kCardWidth * kPx, kCardHeight * kPx)};
+}
+
+int16_t TableView::cardAt(const QPointF &widgetPos) const
+{
+    int16_t best = -1;
+    int64_t bestZ = INT64_MIN;
+    for (int i = 0; i < kDeckSize; ++i) {
+        const cCard &c = ctx_.cards[size_t(i)];
+        if (c.Visible && c.Z > bestZ && cardRect(c.Left, c.Top).contains(widgetPos)) {
+            best = int16_t(i);
+            bestZ = c.Z;
+        }
+    }
+    return best;
+}
+
+bool TableView::stockMarkerHit(const QPointF &widgetPos) const
+{
+    if (!ctx_.markers.Stock.Visible)
+        return false;
+    const QRectF r = cardRect(ctx_.games.GetCordX(kStock, 0, 0), ctx_.games.PileBaseY(kStock, 0));
+    return r.contains(widgetPos);
+}
+
+void TableView::syncFaces()
+{
+    for (int i = 0; i < kDeckSize; ++i) {
+        const cCard &c = ctx_.cards[size_t(i)];
+        VelCard &sprite = PicCards[size_t(i)];
+        if (c.Visible && sprite.faceId != c.FacePicture()) {
+            sprite.MainPic(art_.MainPic(c.FacePicture()));
+            sprite.faceId = c.FacePicture();
+        }
+    }
+}
+
+void TableView::paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mark, int cell, int pile)
+{
+    if (!mark.Visible)
+        return;
+    if (sprite.pictureId != mark.Picture) {
+        sprite.Pic(art_.RightPic(mark.Picture));
+        sprite.pictureId = mark.Picture;
+    }
+    p.drawPixmap(cardRect(ctx_.games.GetCordX(cell, pile, 0), ctx_.games.PileBaseY(cell, pile)).topLeft(),
+                 sprite.picture());
+}
+
+void TableView::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRectF back(backLeftPx_, 0, kBackWidth * kPx, kBackHeight * kPx);
+    if (background_.isNull() || background_.size() != back.size().toSize() * devicePixelRatioF())
+        background_ = art_.tableBackground(back.size().toSize());
+    p.fillRect(event->rect(), kBeyondTable);
+    p.drawPixmap(back.topLeft(), background_);
+
+    for (int pile = 0; pile < 11; ++pile)
+        paintMarker(p, PicHome[size_t(pile)], ctx_.markers.Home[pile], kTableau, pile);
+    for (int pile = 0; pile < 5; ++pile)
+        paintMarker(p, PicRight[size_t(pile)], ctx_.markers.Right[pile], kFoundation, pile);
+    paintMarker(p, PicWaste, ctx_.markers.Waste, kWaste, 0);
+    paintMarker(p, PicStock, ctx_.markers.Stock, kStock, 0);
+
+    syncFaces();
+    std::array<int16_t, kDeckSize> order{};
+    int n = 0;
+    for (int i = 0; i < kDeckSize; ++i)
+        if (ctx_.cards[size_t(i)].Visible)
+            order[size_t(n++)] = int16_t(i);
+    std::sort(order.begin(), order.begin() + n,
+              [this](int16_t a, int16_t b) { return ctx_.cards[size_t(a)].Z < ctx_.cards[size_t(b)].Z; });
+    const QRectF dirty = event->rect();
+    for (int k = 0; k < n; ++k) {
+        const cCard &c = ctx_.cards[size_t(order[size_t(k)])];
+        const QRectF r = cardRect(c.Left, c.Top);
+        if (r.intersects(dirty))
+            p.drawPixmap(r.topLeft(), PicCards[size_t(order[size_t(k)])].picture(c));
+    }
+}
+
+void TableView::repaintNow()
+{
+    ++repaints;
+    repaint();
+    // Each step stays on screen for about one frame; the move is synchronous.
+    if (frameMs_ > 0) {
+        const qint64 left = frameMs_ - frameClock_.elapsed();
+        if (left > 0)
+            QThread::msleep(static_cast<unsigned long>(left));
+    }
+    frameClock_.restart();
+}
+
+void TableView::letEventsRun()
+{
+    update();
+    // Input waits: a click in the middle of a deal must not start anything.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TableView::tableChanged()
+{
+    update();
+}
+
+void TableView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPointF pos = event->position();
+    pressed_ = cardAt(pos);
+    if (pressed_ < 0) {
+        if (stockMarkerHit(pos))
+            StockMarkerClick(ctx_);
+        return;
+    }
+    const cCard &c = ctx_.cards[size_t(pressed_)];
+    const QPointF t = toTable(pos);
+    CardMouseDown(ctx_, pressed_, t.x() - c.Left, t.y() - c.Top);
+}
+
+void TableView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (pressed_ < 0 || !ctx_.input.Dragging)
+        return;
+    const cCard &c = ctx_.cards[size_t(pressed_)];
+    const QPointF t = toTable(event->position());
+    CardMouseMove(ctx_, pressed_, t.x() - c.Left, t.y() - c.Top);
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || pressed_ < 0)
+        return;
+    const int16_t card = pressed_;
+    pressed_ = -1;
+    CardMouseUp(ctx_, card);
+}
+
+} // namespace cardova::ui

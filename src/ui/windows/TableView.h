@@ -1,0 +1,86 @@
+#pragma once
+// The table: background, pile placeholders and the 52 card sprites, drawn in
+// stacking order at the screen's pixel ratio. It is the engine's surface
+// (each animation step repaints and waits about one frame) and forwards the
+// mouse to the engine's input routines in table units.
+#include "engine/Interfaces.h"
+#include "ui/windows/Sprites.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <array>
+
+namespace cardova {
+class GameContext;
+}
+
+namespace cardova::ui {
+
+class Appearance;
+
+// Table units (twips) per screen pixel.
+constexpr int kTwipsPerPixel = 15;
+// The fixed background of the table, in table units.
+constexpr int kBackWidth = 15480;
+constexpr int kBackHeight = 11205;
+
+class TableView : public QWidget, public TableSurface {
+    Q_OBJECT
+public:
+    TableView(GameContext &ctx, Appearance &appearance, QWidget *parent = nullptr);
+
+    // TableSurface
+    void repaintNow() override;
+    void letEventsRun() override;
+    void tableChanged() override;
+
+    // Milliseconds an animation step lasts; 0 shows steps without waiting.
+    void setFrameInterval(int ms) { frameMs_ = ms; }
+
+    void CreateSprites();
+    // Places the background across the width (negative left when narrow).
+    void ArrangeTable();
+    // New deck back or background settings: drop the pictures made for them.
+    void ApplyDeckBack();
+    void refreshBackground();
+
+    // Left edge of the background in pixels (PicBack's left).
+    double backLeft() const { return backLeftPx_; }
+    // Table units of a widget point, and the widget point of table units.
+    QPointF toTable(const QPointF &widgetPos) const;
+    QPointF toWidget(double tx, double ty) const;
+    // The topmost visible card under a widget point, or -1.
+    int16_t cardAt(const QPointF &widgetPos) const;
+
+    std::array<VelCard, kDeckSize> PicCards;
+    std::array<VelEmpty, 11> PicHome;
+    std::array<VelEmpty, 5> PicRes;
+    std::array<VelEmpty, 5> PicRight;
+    VelEmpty PicWaste;
+    VelEmpty PicStock;
+
+    int repaints = 0; // animation steps shown
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mark, int cell, int pile);
+    void syncFaces();
+    QRectF cardRect(double left, double top) const;
+    bool stockMarkerHit(const QPointF &widgetPos) const;
+
+    GameContext &ctx_;
+    Appearance &art_;
+    double backLeftPx_ = 0;
+    QPixmap background_;
+    int frameMs_ = 16;
+    QElapsedTimer frameClock_;
+    int16_t pressed_ = -1; // the card the mouse went down on
+};
+
+} // namespace cardova::ui

@@ -1,0 +1,291 @@
+#include "ui/windows/frmMain.h"
+
+#include "common/FormatTime.h"
+#include "session/Commands.h"
+#include "session/GameContext.h"
+#include "session/Lifecycle.h"
+#include "session/cTrans.h"
+#include "ui/appearance/Appearance.h"
+#include "ui/appearance/Help.h"
+#include "ui/appearance/HelpViewer.h"
+#include "ui/windows/AppIcon.h"
+#include "ui/windows/TableView.h"
+#include "ui/windows/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QToolBar>
+
+namespace cardova::ui {
+
+namespace {
+// The window's first client area: 10095 x 6555 table units.
+const QSize kClientSize(10095 / 15, 6555 / 15);
+} // namespace
+
+frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
+    : QMainWindow(parent), ctx_(ctx), art_(appearance)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(applicationIcon());
+    table_ = new TableView(ctx_, art_, this);
+    setCentralWidget(table_);
+    ctx_.setSurface(table_);
+    help_ = new Help(ctx_.data, ctx_.custom);
+    inform = [this](const QString &text) {
+        QMessageBox::information(this, ctx_.data.ProdName(), text);
+    };
+
+    InitMain(ctx_);
+    table_->CreateSprites();
+    buildMenus();
+    buildToolbar();
+    toolbar_->setVisible(ctx_.data.ShowToolbar() != 0);
+    RefreshRecent();
+    table_->ArrangeTable();
+    setWindowTitle(ctx_.data.ProdName());
+    items_.at(QStringLiteral("mHelp8"))->setText(QStringLiteral("About ") + ctx_.data.ProdName() + QStringLiteral("..."));
+    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height() +
+                                    (toolbar_->isVisible() ? toolbar_->sizeHint().height() : 0));
+
+    tmrMain.setInterval(100);
+    tmrTime.setInterval(500);
+    tmrForward.setInterval(500);
+    tmrBackward.setInterval(500);
+    connect(&tmrMain, &QTimer::timeout, this, [this] {
+        RefreshCommands();
+        RefreshToolbar();
+    });
+    connect(&tmrTime, &QTimer::timeout, this, [this] { RefreshCounters(); });
+    connect(&tmrForward, &QTimer::timeout, this, [this] { forwardTick(); });
+    connect(&tmrBackward, &QTimer::timeout, this, [this] { backwardTick(); });
+    tmrMain.start();
+    tmrTime.start();
+    RefreshCommands();
+    RefreshToolbar();
+    RefreshCounters();
+}
+
+frmMain::~frmMain()
+{
+    ctx_.setSurface(nullptr);
+    delete help_;
+}
+
+QAction *frmMain::menuItem(const QString &menu, int index) const
+{
+    const auto it = items_.find(menu + QString::number(index));
+    return it == items_.end() ? nullptr : it->second;
+}
+
+QAction *frmMain::toolbarButton(const QString &key) const
+{
+    const auto it = buttons_.find(key);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+void frmMain::RefreshCommands()
+{
+    const bool running = ctx_.data.GameRunning;
+    const auto set = [this](const char *name, bool enabled) { items_.at(QLatin1String(name))->setEnabled(enabled); };
+    items_.at(QStringLiteral("mGame9"))->setChecked(ctx_.data.ShowToolbar() != 0);
+    // Dialog commands work once the program has handed their dialogs over.
+    set("mFile2", bool(openSelect));
+    set("mFile7", bool(openChoose));
+    set("mStat4", bool(openHighScore));
+    set("mFile4", running);
+    set("mFile5", running);
+    set("mFav1", running);
+    QAction *autoplay = items_.at(QStringLiteral("mGame4"));
+    autoplay->setChecked(ctx_.data.Autoplay() != 0);
+    autoplay->setEnabled(ctx_.games.DisAutoPlay() == 0);
+    const bool idle = running && !replaying() && ctx_.trans;
+    const bool canUndo = idle && ctx_.trans->UndoPossible();
+    const bool canRedo = idle && ctx_.trans->RedoPossible();
+    set("mGame1", canUndo);
+    set("mGame6", canUndo);
+    set("mGame2", canRedo);
+    set("mGame7", canRedo);
+    set("mReplay1", canRedo);
+    set("mReplay2", canUndo);
+    set("mReplay4", canUndo || canRedo);
+    RefreshRecent();
+    updateCaption();
+}
+
+void frmMain::RefreshToolbar()
+{
+    for (const auto &[key, button] : buttons_) {
+        const QAction *source = items_.at(buttonSource_.at(key));
+        button->setEnabled(source->isEnabled());
+        if (button->isCheckable())
+            button->setChecked(source->isChecked());
+    }
+}
+
+void frmMain::RefreshRecent()
+{
+    for (int i = 1; i <= 5; ++i) {
+        const QString name = ctx_.data.GetRecent(int16_t(i));
+        QAction *item = items_.at(QStringLiteral("mRecent%1").arg(i));
+        QString caption;
+        if (!name.isEmpty())
+            caption = QStringLiteral("&%1 %2").arg(i).arg(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        if (item->text() != caption)
+            item->setText(caption);
+        // The first entry always stays, even without a caption.
+        item->setVisible(i == 1 || !name.isEmpty());
+    }
+}
+
+void frmMain::RefreshCounters()
+{
+    const bool running = ctx_.data.GameRunning;
+    mScore_->setText(running && ctx_.data.ShowScore() == 1
+                         ? QStringLiteral("Score :%1").arg(GetScore(ctx_))
+                         : QString());
+    mTime_->setText(running && ctx_.data.ShowTime() == 1
+                        ? QStringLiteral("Time :") + FormatTime(ElapsedTime(ctx_))
+                        : QString());
+    mMoves_->setText(running && ctx_.data.ShowMoves() == 1 && ctx_.trans
+                         ? QStringLiteral("Moves :%1").arg(ctx_.trans->GetTransID())
+                         : QString());
+    UpdateCounters(ctx_);
+}
+
+void frmMain::updateCaption()
+{
+    const QString caption = MainCaption(ctx_);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+}
+
+void frmMain::StopReplay()
+{
+    items_.at(QStringLiteral("mReplay6"))->setEnabled(false);
+    tmrBackward.stop();
+    tmrForward.stop();
+    RefreshToolbar();
+}
+
+void frmMain::forwardTick()
+{
+    tmrBackward.stop();
+    items_.at(QStringLiteral("mReplay6"))->setEnabled(true);
+    if (!ReplayForwardStep(ctx_))
+        StopReplay();
+}
+
+void frmMain::backwardTick()
+{
+    tmrForward.stop();
+    items_.at(QStringLiteral("mReplay6"))->setEnabled(true);
+    if (!ReplayBackwardStep(ctx_))
+        StopReplay();
+}
+
+void frmMain::startGame(const QString &name, const GameNumber &number)
+{
+    const QString problem = NewGame(ctx_, name, number);
+    if (!problem.isEmpty())
+        inform(problem);
+    RefreshCommands();
+    RefreshCounters();
+    table_->update();
+}
+
+void frmMain::cmdNewGame()
+{
+    startGame(ctx_.data.LastGName(), RandomGameNo(ctx_));
+}
+
+void frmMain::cmdRestart()
+{
+    if (ctx_.data.GameRunning)
+        startGame(ctx_.data.CurGName(), ctx_.data.CurGNo());
+}
+
+void frmMain::cmdCloseGame()
+{
+    if (!ctx_.data.GameRunning)
+        return;
+    StopReplay();
+    EndGame(ctx_, 0);
+    RefreshCommands();
+    RefreshCounters();
+}
+
+void frmMain::cmdRecent(int i)
+{
+    startGame(ctx_.data.GetRecent(int16_t(i)), RandomGameNo(ctx_));
+}
+
+void frmMain::cmdAddFavourite()
+{
+    if (!ctx_.data.GameRunning)
+        return;
+    const QString number = ctx_.data.CurGNo().toText();
+    const QString game = ctx_.data.CurGName();
+    if (!ctx_.scores.AddFav(game, ctx_.data.CurGNo())) {
+        inform(QStringLiteral("The favourite could not be saved: %1").arg(ctx_.scores.favFilePath()));
+        return;
+    }
+    inform(QStringLiteral("Game <") + number + QStringLiteral("> Successfully Added to Favorites Under <") +
+           game + QStringLiteral("> Folder"));
+}
+
+void frmMain::cmdRules()
+{
+    if (ctx_.data.GameRunning)
+        help_->ShowRules(ctx_.data.CurGName());
+    else
+        help_->ShowContents();
+}
+
+void frmMain::cmdContents()
+{
+    help_->ShowContents();
+}
+
+void frmMain::cmdAbout()
+{
+    frmAbout about(ctx_.data, this);
+    about.exec();
+}
+
+void frmMain::cmdToggleToolbar()
+{
+    ctx_.data.setIntSetting(IntKey::ShowToolbar, ctx_.data.ShowToolbar() != 0 ? 0 : 1);
+    toolbar_->setVisible(ctx_.data.ShowToolbar() != 0);
+    table_->ArrangeTable();
+    RefreshCommands();
+}
+
+void frmMain::cmdReplayAll()
+{
+    ReplayRewind(ctx_);
+    tmrForward.start();
+}
+
+void frmMain::cmdExit()
+{
+    // Ends at once: a game on the table is not recorded.
+    exiting_ = true;
+    QCoreApplication::exit(0);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    tmrMain.stop();
+    tmrTime.stop();
+    StopReplay();
+    if (!exiting_ && ctx_.data.GameRunning)
+        EndGame(ctx_, 0);
+    event->accept();
+}
+
+} // namespace cardova::ui

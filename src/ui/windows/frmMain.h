@@ -1,0 +1,102 @@
+#pragma once
+// The main window: the table, the menus, the toolbar and the counters. Its
+// commands are thin: they call the game's routines or open a dialog.
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QToolBar;
+
+namespace cardova {
+class GameContext;
+class GameNumber;
+}
+
+namespace cardova::ui {
+
+class Appearance;
+class Help;
+class TableView;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    TableView *table() const { return table_; }
+    GameContext &context() { return ctx_; }
+    Appearance &appearance() { return art_; }
+    // Menu item by its array name and index ("mFile", 4), or toolbar button
+    // action by its identifier ("Restart").
+    QAction *menuItem(const QString &menu, int index) const;
+    QAction *toolbarButton(const QString &key) const;
+
+    // The periodic work, callable directly by tests.
+    void RefreshCommands();
+    void RefreshToolbar();
+    void RefreshRecent();
+    void RefreshCounters();
+    void forwardTick();
+    void backwardTick();
+    void StopReplay();
+    bool replaying() const { return tmrForward.isActive() || tmrBackward.isActive(); }
+
+    // Starts a game and reports a game that cannot be loaded.
+    void startGame(const QString &name, const GameNumber &number);
+
+    // Dialogs the window opens; set by the program (dialogs live elsewhere).
+    std::function<void()> openSelect;
+    std::function<void()> openChoose;
+    std::function<void()> openHighScore;
+    // Shows a message; replaced by tests.
+    std::function<void(const QString &)> inform;
+
+    QTimer tmrMain;
+    QTimer tmrTime;
+    QTimer tmrForward;
+    QTimer tmrBackward;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    QAction *addItem(QMenu *menu, const QString &array, int index, const QString &caption,
+                     const QKeySequence &shortcut, std::function<void()> action);
+    void addSeparator(QMenu *menu, const QString &array, int index);
+    void addButton(const QString &key, const QString &tip, const QString &same, int index);
+    void cmdNewGame();
+    void cmdRestart();
+    void cmdCloseGame();
+    void cmdExit();
+    void cmdRecent(int i);
+    void cmdAddFavourite();
+    void cmdRules();
+    void cmdContents();
+    void cmdAbout();
+    void cmdToggleToolbar();
+    void cmdReplayAll();
+    void updateCaption();
+
+    GameContext &ctx_;
+    Appearance &art_;
+    TableView *table_;
+    QToolBar *toolbar_;
+    Help *help_;
+    std::map<QString, QAction *> items_;   // "mFile4" -> action
+    std::map<QString, QAction *> buttons_; // "Restart" -> toolbar action
+    std::map<QString, QString> buttonSource_; // "Restart" -> "mFile4"
+    QAction *mScore_ = nullptr;
+    QAction *mTime_ = nullptr;
+    QAction *mMoves_ = nullptr;
+    bool exiting_ = false;
+};
+
+} // namespace cardova::ui

@@ -1,0 +1,64 @@
+#include "ui/windows/frmSplash.h"
+
+#include "ui/windows/AppIcon.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace cardova::ui {
+
+namespace {
+const QSize kArtwork(480, 240);
+} // namespace
+
+frmSplash::frmSplash(std::function<void()> continueStart, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), continue_(std::move(continueStart))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowIcon(applicationIcon());
+    auto *art = new QLabel(this);
+    art->setObjectName(QStringLiteral("imgWords"));
+    art->setPixmap(splashArtwork(kArtwork, devicePixelRatioF()));
+    auto *version = new QLabel(QStringLiteral("Version : %1.%2")
+                                   .arg(QCoreApplication::applicationVersion().section(QLatin1Char('.'), 0, 0))
+                                   .arg(QCoreApplication::applicationVersion().section(QLatin1Char('.'), 1, 1)),
+                               this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setAlignment(Qt::AlignRight);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 6, 4);
+    layout->addWidget(art);
+    layout->addWidget(version);
+    setFocusPolicy(Qt::StrongFocus);
+
+    Timer1.setInterval(2000);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::ContinueStart);
+    Timer1.start();
+}
+
+void frmSplash::ContinueStart()
+{
+    if (continued_)
+        return;
+    continued_ = true;
+    Timer1.stop();
+    // The main window opens before the splash goes, so the program never
+    // finds itself without a window.
+    if (continue_)
+        continue_();
+    close();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent *)
+{
+    ContinueStart();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent *)
+{
+    ContinueStart();
+}
+
+} // namespace cardova::ui

@@ -1,0 +1,185 @@
+#include "WindowFixture.h"
+
+#include "engine/Input.h"
+#include "session/Lifecycle.h"
+#include "session/cTrans.h"
+#include "ui/windows/TableView.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenu>
+#include <QToolBar>
+
+using namespace cardova;
+using namespace cardova::test;
+
+using MainWindowTest = WindowFixture;
+
+TEST_F(MainWindowTest, CommandsWithoutAGame)
+{
+    refresh();
+    window->RefreshCounters();
+    for (auto [menu, index] : {std::pair{"mGame", 1}, {"mGame", 2}, {"mGame", 6}, {"mGame", 7}, {"mReplay", 1},
+                               {"mReplay", 2}, {"mReplay", 4}, {"mReplay", 6}, {"mFile", 4}, {"mFile", 5},
+                               {"mFav", 1}, {"mTools", 5}})
+        EXPECT_FALSE(item(menu, index)->isEnabled()) << menu << index;
+    for (auto [menu, index] : {std::pair{"mFile", 1}, {"mFile", 2}, {"mFile", 7}, {"mFile", 11}, {"mHelp", 1}})
+        EXPECT_TRUE(item(menu, index)->isEnabled()) << menu << index;
+    EXPECT_EQ(counter("mScore")->text(), "");
+    EXPECT_EQ(counter("mTime")->text(), "");
+    EXPECT_EQ(counter("mMoves")->text(), "");
+    EXPECT_FALSE(window->toolbarButton(QStringLiteral("Restart"))->isEnabled());
+    EXPECT_TRUE(window->toolbarButton(QStringLiteral("New"))->isEnabled());
+    EXPECT_EQ(window->windowTitle(), "Cardova");
+    EXPECT_EQ(item("mHelp", 8)->text(), "About Cardova...");
+}
+
+TEST_F(MainWindowTest, CommandsFollowTheGameAndTheLog)
+{
+    item("mFile", 1)->trigger(); // "New Game": the last game with a random number
+    ASSERT_TRUE(ctx->data.GameRunning);
+    EXPECT_EQ(ctx->data.CurGName(), "Klondike");
+    refresh();
+    EXPECT_TRUE(item("mFile", 4)->isEnabled());
+    EXPECT_TRUE(item("mFile", 5)->isEnabled());
+    EXPECT_TRUE(window->toolbarButton(QStringLiteral("Restart"))->isEnabled());
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Cardova [Klondike] [Player1] [")));
+
+    ctx->data.SetAutoplay(0);
+    CardMouseDown(*ctx, topId(*ctx, kStock, 0), 5, 5);
+    refresh();
+    EXPECT_TRUE(item("mGame", 1)->isEnabled());
+    EXPECT_TRUE(item("mReplay", 2)->isEnabled());
+    EXPECT_FALSE(item("mGame", 2)->isEnabled());
+    item("mGame", 1)->trigger();
+    refresh();
+    EXPECT_TRUE(item("mGame", 2)->isEnabled());
+    EXPECT_TRUE(item("mReplay", 1)->isEnabled());
+    EXPECT_TRUE(item("mReplay", 4)->isEnabled());
+
+    // During a replay only "Stop" is available.
+    item("mReplay", 1)->trigger();
+    EXPECT_TRUE(window->replaying());
+    refresh();
+    for (auto [menu, index] : {std::pair{"mGame", 1}, {"mGame", 2}, {"mGame", 6}, {"mGame", 7},
+                               {"mReplay", 1}, {"mReplay", 2}, {"mReplay", 4}})
+        EXPECT_FALSE(item(menu, index)->isEnabled()) << menu << index;
+    window->forwardTick();
+    EXPECT_TRUE(item("mReplay", 6)->isEnabled());
+    window->forwardTick(); // nothing left: the replay stops itself
+    EXPECT_FALSE(window->replaying());
+    EXPECT_FALSE(item("mReplay", 6)->isEnabled());
+
+    item("mFile", 5)->trigger(); // "Close Game"
+    EXPECT_FALSE(ctx->data.GameRunning);
+    ASSERT_EQ(ctx->scores.SesTop(), 1);
+}
+
+TEST_F(MainWindowTest, CountersFollowTheirSwitches)
+{
+    ctx->now = [] { return QDateTime(QDate(2026, 1, 1), QTime(10, 0, 0)); };
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(4711));
+    ctx->now = [] { return QDateTime(QDate(2026, 1, 1), QTime(10, 59, 59)); };
+    window->RefreshCounters();
+    EXPECT_EQ(counter("mTime")->text(), "Time :0:59:59");
+    EXPECT_EQ(counter("mMoves")->text(), "Moves :1");
+    EXPECT_TRUE(counter("mScore")->text().startsWith(QStringLiteral("Score :")));
+    ctx->now = [] { return QDateTime(QDate(2026, 1, 1), QTime(11, 0, 0)); };
+    ctx->data.setIntSetting(IntKey::ShowScore, 0);
+    window->RefreshCounters();
+    EXPECT_EQ(counter("mTime")->text(), "Time :1:00:00");
+    EXPECT_EQ(counter("mScore")->text(), "");
+}
+
+TEST_F(MainWindowTest, RecentMenuKeepsItsFirstEntry)
+{
+    ctx->data.ClearRecent();
+    window->RefreshRecent();
+    EXPECT_TRUE(item("mRecent", 1)->isVisible());
+    EXPECT_EQ(item("mRecent", 1)->text(), "");
+    for (int i = 2; i <= 5; ++i)
+        EXPECT_FALSE(item("mRecent", i)->isVisible()) << i;
+    window->startGame(QStringLiteral("Lawn"), GameNumber::fromNumber(1));
+    window->startGame(QStringLiteral("Klondike Plus"), GameNumber::fromNumber(1));
+    window->RefreshRecent();
+    EXPECT_EQ(item("mRecent", 1)->text(), "&1 Klondike Plus");
+    EXPECT_EQ(item("mRecent", 2)->text(), "&2 Lawn");
+    EXPECT_TRUE(item("mRecent", 2)->isVisible());
+    EXPECT_FALSE(item("mRecent", 3)->isVisible());
+    item("mRecent", 2)->trigger(); // a recent game starts with a new number
+    EXPECT_EQ(ctx->data.CurGName(), "Lawn");
+}
+
+TEST_F(MainWindowTest, AutoplayAndToolbarToggles)
+{
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(4711));
+    refresh();
+    EXPECT_TRUE(item("mGame", 4)->isChecked());
+    EXPECT_TRUE(window->toolbarButton(QStringLiteral("Autoplay"))->isChecked());
+    window->toolbarButton(QStringLiteral("Autoplay"))->trigger();
+    EXPECT_EQ(ctx->data.Autoplay(), 0);
+    refresh();
+    EXPECT_FALSE(window->toolbarButton(QStringLiteral("Autoplay"))->isChecked());
+
+    QToolBar *bar = window->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    ASSERT_TRUE(bar);
+    window->show();
+    EXPECT_TRUE(bar->isVisible());
+    item("mGame", 9)->trigger();
+    EXPECT_EQ(ctx->data.ShowToolbar(), 0);
+    EXPECT_FALSE(bar->isVisible());
+    item("mGame", 9)->trigger();
+    EXPECT_TRUE(bar->isVisible());
+}
+
+TEST_F(MainWindowTest, UnknownGameIsReportedNotStarted)
+{
+    window->startGame(QStringLiteral("No Such Game"), GameNumber::fromNumber(1));
+    EXPECT_FALSE(ctx->data.GameRunning);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("No Such Game")));
+}
+
+TEST_F(MainWindowTest, ClosingRecordsARunningGameExitDoesNot)
+{
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(3));
+    window->close();
+    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_EQ(ctx->scores.SesTop(), 1);
+
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(4));
+    item("mFile", 11)->trigger(); // "Exit" ends at once
+    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_EQ(ctx->scores.SesTop(), 1);
+}
+
+TEST_F(MainWindowTest, AddToFavouritesTellsWhere)
+{
+    window->startGame(QStringLiteral("Lawn"), GameNumber::fromNumber(4711));
+    item("mFav", 1)->trigger();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], "Game <4711> Successfully Added to Favorites Under <Lawn> Folder");
+    ctx->scores.OpenFav();
+    EXPECT_EQ(ctx->scores.FavTop(), 1);
+}
+
+TEST_F(MainWindowTest, ScreenshotInPlay)
+{
+    ctx->data.SetAutoplay(0);
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(4711));
+    CardMouseDown(*ctx, topId(*ctx, kStock, 0), 5, 5);
+    window->RefreshCounters();
+    window->RefreshCounters();
+    refresh();
+    window->show();
+    const QImage shot = window->grab().toImage();
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+    ASSERT_TRUE(shot.save(QStringLiteral(SCREENSHOT_DIR "/main-window.png")));
+    // Cards are drawn: the waste card's white face shows at its slot.
+    const ui::TableView *table = window->table();
+    const QPoint waste = table->mapTo(window.get(), table->toWidget(ctx->games.GetCordX(kWaste, 0, 0) + 500,
+                                                                    ctx->games.GetCordY(kWaste, 0, 0) + 700)
+                                                       .toPoint());
+    const QColor face = shot.pixelColor(waste * shot.devicePixelRatio());
+    EXPECT_GT(face.lightness(), 150);
+}

@@ -1,0 +1,126 @@
+#include "WindowFixture.h"
+
+#include "session/cTrans.h"
+#include "ui/windows/TableView.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+using namespace cardova;
+using namespace cardova::test;
+
+namespace {
+class TableViewTest : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        ctx->data.SetAutoplay(0);
+        window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(1));
+        window->show();
+        view = window->table();
+    }
+    void mouse(QEvent::Type type, QPointF pos)
+    {
+        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, pos, view->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    }
+    // Presses a card 10 pixels inside, drags its corner to a table slot and releases it.
+    void dragCard(int16_t id, int cell, int pile, int pos, int steps = 5)
+    {
+        const cCard &c = ctx->cards[size_t(id)];
+        const QPointF start = view->toWidget(c.Left, c.Top) + QPointF(10, 10);
+        const QPointF end = view->toWidget(ctx->games.GetCordX(cell, pile, pos), ctx->games.GetCordY(cell, pile, pos)) +
+                            QPointF(10, 10);
+        mouse(QEvent::MouseButtonPress, start);
+        for (int i = 1; i <= steps; ++i)
+            mouse(QEvent::MouseMove, start + (end - start) * (double(i) / steps));
+        mouse(QEvent::MouseButtonRelease, end);
+    }
+    ui::TableView *view = nullptr;
+};
+} // namespace
+
+TEST_F(TableViewTest, MouseDragMovesACardOrReturnsIt)
+{
+    lay(*ctx, {{"9C 8H", "9S", "TD"}});
+    view->update();
+    const int16_t eight = idOf(*ctx, "8H");
+    const cCard &c = ctx->cards[size_t(eight)];
+    const int left = c.Left, top = c.Top;
+    dragCard(eight, kTableau, 2, 1); // red on red: refused
+    EXPECT_EQ(c.Left, left);
+    EXPECT_EQ(c.Top, top);
+    EXPECT_EQ(ctx->trans->GetTransID(), 0);
+    dragCard(eight, kTableau, 1, 1); // red Eight on black Nine
+    EXPECT_EQ(pileText(*ctx, kTableau, 1), "9S 8H");
+    EXPECT_EQ(c.Left, ctx->games.GetCordX(kTableau, 1, 1));
+    EXPECT_EQ(ctx->trans->GetTransID(), 1);
+}
+
+TEST_F(TableViewTest, ClickingTheStockAndItsEmptyMarker)
+{
+    lay(*ctx, {{"KS"}, "2C*", "3D"});
+    const int16_t two = idOf(*ctx, "2C");
+    const QPointF onStock = view->toWidget(ctx->games.GetCordX(kStock, 0, 0), ctx->games.GetCordY(kStock, 0, 0)) +
+                            QPointF(20, 20);
+    EXPECT_EQ(view->cardAt(onStock), two);
+    mouse(QEvent::MouseButtonPress, onStock);
+    mouse(QEvent::MouseButtonRelease, onStock);
+    EXPECT_EQ(pileText(*ctx, kWaste, 0), "3D 2C");
+    // Now the stock is empty: a click on its marker turns the waste back.
+    EXPECT_EQ(view->cardAt(onStock), -1);
+    mouse(QEvent::MouseButtonPress, onStock);
+    mouse(QEvent::MouseButtonRelease, onStock);
+    EXPECT_EQ(pileText(*ctx, kStock, 0), "2C* 3D*");
+    EXPECT_EQ(ctx->trans->GetTransID(), 3);
+}
+
+TEST_F(TableViewTest, TopmostCardIsTheOneUnderTheMouse)
+{
+    lay(*ctx, {{"KS* QH* JC"}});
+    const cCard &jack = ctx->cards[size_t(idOf(*ctx, "JC"))];
+    const QPointF onJack = view->toWidget(jack.Left + 30, jack.Top + 30);
+    EXPECT_EQ(view->cardAt(onJack), idOf(*ctx, "JC"));
+    const cCard &king = ctx->cards[size_t(idOf(*ctx, "KS"))];
+    EXPECT_EQ(view->cardAt(view->toWidget(king.Left + 30, king.Top + 30)), idOf(*ctx, "KS"));
+}
+
+TEST_F(TableViewTest, NarrowWindowKeepsTheTableCentred)
+{
+    window->resize(600, 500);
+    view->ArrangeTable();
+    EXPECT_LT(view->backLeft(), 0);
+    const double centre = view->backLeft() + ui::kBackWidth / 30.0;
+    EXPECT_NEAR(centre, view->width() / 2.0 - 20.0 / 15.0, 1.0);
+    window->showMinimized();
+    window->showNormal();
+    EXPECT_NEAR(view->backLeft() + ui::kBackWidth / 30.0, view->width() / 2.0 - 20.0 / 15.0, 1.0);
+}
+
+TEST(Sprites, RedrawOnlyOnRealChanges)
+{
+    QPixmap back(71, 96), face(71, 96);
+    back.fill(Qt::blue);
+    face.fill(Qt::white);
+    ui::VelCard sprite;
+    sprite.DeckPic(back);
+    sprite.MainPic(face);
+    sprite.MainPic(QPixmap()); // a null picture changes nothing
+    cCard card;
+    card.FaceMode = 0;
+    EXPECT_EQ(sprite.picture(card).toImage().pixelColor(5, 5), QColor(Qt::white));
+    const int refreshes = sprite.refreshes;
+    sprite.picture(card);
+    EXPECT_EQ(sprite.refreshes, refreshes);
+    card.Selected = true;
+    EXPECT_EQ(sprite.picture(card).toImage().pixelColor(5, 5), QColor(Qt::black)); // inverted
+    card.FaceMode = 1;
+    card.Selected = false;
+    EXPECT_EQ(sprite.picture(card).toImage().pixelColor(5, 5), QColor(Qt::blue));
+    const int faceDown = sprite.refreshes;
+    card.Selected = true; // a face-down card never shows a selection
+    EXPECT_EQ(sprite.picture(card).toImage().pixelColor(5, 5), QColor(Qt::blue));
+    EXPECT_EQ(sprite.refreshes, faceDown);
+}
