@@ -32,6 +32,18 @@ TEST_F(MainWindowTest, CommandsWithoutAGame)
     EXPECT_TRUE(window->toolbarButton(QStringLiteral("New"))->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Cardova");
     EXPECT_EQ(item("mHelp", 8)->text(), "About Cardova...");
+    item("mFile", 2)->trigger();
+    window->toolbarButton(QStringLiteral("Select"))->trigger();
+    item("mFile", 7)->trigger();
+    item("mStat", 4)->trigger();
+    EXPECT_EQ(opened, (QStringList{"select", "select", "choose", "highscore"}));
+    // Without its dialog a command is off rather than doing nothing.
+    window->openChoose = nullptr;
+    refresh();
+    EXPECT_FALSE(item("mFile", 7)->isEnabled());
+    for (auto [menu, index] : {std::pair{"mFav", 2}, {"mFav", 4}, {"mStat", 1}, {"mStat", 2}, {"mStat", 6},
+                               {"mTools", 1}, {"mTools", 3}, {"mTools", 7}})
+        EXPECT_FALSE(item(menu, index)->isEnabled()) << menu << index;
 }
 
 TEST_F(MainWindowTest, CommandsFollowTheGameAndTheLog)

@@ -19,6 +19,9 @@ protected:
         art = std::make_unique<ui::Appearance>(ctx->data);
         window = std::make_unique<ui::frmMain>(*ctx, *art);
         window->inform = [this](const QString &text) { messages << text; };
+        window->openSelect = [this] { opened << QStringLiteral("select"); };
+        window->openChoose = [this] { opened << QStringLiteral("choose"); };
+        window->openHighScore = [this] { opened << QStringLiteral("highscore"); };
         window->table()->setFrameInterval(0);
         window->resize(1100, 800);
     }
@@ -39,6 +42,7 @@ protected:
     std::unique_ptr<ui::Appearance> art;
     std::unique_ptr<ui::frmMain> window;
     QStringList messages;
+    QStringList opened; // dialogs the window asked for
 };
 
 } // namespace cardova::test
