@@ -34,8 +34,7 @@ int main(int argc, char **argv)
         mainWindow = std::make_unique<ui::frmMain>(ctx, art);
         ui::wireDialogs(*mainWindow);
         mainWindow->show();
-        if (mainWindow->openSelect)
-            mainWindow->openSelect();
+        ui::showStartSelection(*mainWindow);
     });
     splash.show();
     const int status = app.exec();

@@ -63,7 +63,10 @@ QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo
 
 void EndGame(GameContext &ctx, int16_t mWon)
 {
-    FinalCounters(ctx);
+    // A win keeps the figures taken when it was found (and shown by the
+    // finished-game dialog); an abandoned game is measured now.
+    if (mWon != 1)
+        FinalCounters(ctx);
     ctx.scoreRecorder().AddScore(mWon);
     ctx.scoreRecorder().AddSesGame(mWon);
     ctx.data.GameRunning = false;

@@ -73,7 +73,14 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
 frmMain::~frmMain()
 {
     ctx_.setSurface(nullptr);
+    ctx_.setWinHandler(nullptr);
     delete help_;
+}
+
+void frmMain::setWinHandler(std::unique_ptr<WinHandler> handler)
+{
+    winHandler_ = std::move(handler);
+    ctx_.setWinHandler(winHandler_.get());
 }
 
 QAction *frmMain::menuItem(const QString &menu, int index) const

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -15,6 +16,7 @@ class QToolBar;
 namespace cardova {
 class GameContext;
 class GameNumber;
+class WinHandler;
 }
 
 namespace cardova::ui {
@@ -54,6 +56,9 @@ public:
     std::function<void()> openSelect;
     std::function<void()> openChoose;
     std::function<void()> openHighScore;
+    // The finished-game dialog the winning move opens; owned by the window.
+    void setWinHandler(std::unique_ptr<WinHandler> handler);
+
     // Shows a message; replaced by tests.
     std::function<void(const QString &)> inform;
 
@@ -97,6 +102,7 @@ private:
     QAction *mTime_ = nullptr;
     QAction *mMoves_ = nullptr;
     bool exiting_ = false;
+    std::unique_ptr<WinHandler> winHandler_;
 };
 
 } // namespace cardova::ui

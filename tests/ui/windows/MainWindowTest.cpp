@@ -3,10 +3,14 @@
 #include "engine/Input.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
+#include "ui/dialogs/FinishWinHandler.h"
+#include "ui/dialogs/frmFinish.h"
+#include "ui/windows/AppWiring.h"
 #include "ui/windows/TableView.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QGroupBox>
 #include <QMenu>
 #include <QToolBar>
 
@@ -194,4 +198,37 @@ TEST_F(MainWindowTest, ScreenshotInPlay)
                                                        .toPoint());
     const QColor face = shot.pixelColor(waste * shot.devicePixelRatio());
     EXPECT_GT(face.lightness(), 150);
+}
+
+TEST_F(MainWindowTest, WinningThroughTheWindowOpensTheFinishOnceAndRestartWaits)
+{
+    ui::wireDialogs(*window);
+    auto handler = std::make_unique<ui::FinishWinHandler>(window.get(), [] {});
+    ui::FinishWinHandler *finish = handler.get();
+    QString shownGame;
+    finish->runDialog = [&](ui::frmFinish &dialog) {
+        shownGame = dialog.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title();
+        // The win is on record the moment the dialog is open.
+        EXPECT_FALSE(ctx->data.GameRunning);
+        dialog.findChild<QAction *>(QStringLiteral("Restart"))->trigger();
+        EXPECT_FALSE(ctx->data.GameRunning); // the new deal waits for the move to finish
+    };
+    window->setWinHandler(std::move(handler));
+    window->startGame(QStringLiteral("Lawn"), GameNumber::fromNumber(77));
+    Layout l;
+    l.waste = "AS";
+    l.foundation = {"KH QH JH TH 9H 8H 7H 6H 5H 4H 3H 2H AH", "KS QS JS TS 9S 8S 7S 6S 5S 4S 3S 2S",
+                    "KD QD JD TD 9D 8D 7D 6D 5D 4D 3D 2D AD", "KC QC JC TC 9C 8C 7C 6C 5C 4C 3C 2C AC"};
+    lay(*ctx, l);
+    item("mGame", 4)->trigger(); // autoplay off
+    item("mGame", 4)->trigger(); // on: the Ace goes up and wins
+    EXPECT_EQ(finish->opened(), 1);
+    EXPECT_EQ(shownGame, "Lawn");
+    // Restarted: the same deal is on the table again, and one win is on record.
+    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_EQ(ctx->data.CurGNo().toText(), "77");
+    ctx->scores.OpenAllScore();
+    ASSERT_EQ(ctx->scores.ScoreTop(), 1);
+    EXPECT_EQ(ctx->scores.GetScoreRec(1).Won, 1);
+    ctx->scores.CloseScore();
 }
