@@ -17,7 +17,12 @@ QAction *frmMain::addItem(QMenu *menu, const QString &array, int index, const QS
     if (!shortcut.isEmpty())
         item->setShortcut(shortcut);
     if (action)
-        connect(item, &QAction::triggered, this, [action] { action(); });
+        connect(item, &QAction::triggered, this, [this, action] {
+            action();
+            // Every command shows its effect at once.
+            RefreshCommands();
+            RefreshToolbar();
+        });
     else
         item->setEnabled(false); // its dialog is not part of the program yet
     items_[item->objectName()] = item;
@@ -63,7 +68,7 @@ void frmMain::buildMenus()
     addItem(game, QStringLiteral("mGame"), 2, QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_X), [this] { CmdRedo(ctx_); });
     addSeparator(game, QStringLiteral("mGame"), 3);
     QAction *autoplay = addItem(game, QStringLiteral("mGame"), 4, QStringLiteral("Autoplay"), Qt::Key_F7,
-                                [this] { CmdToggleAutoplay(ctx_); RefreshCommands(); RefreshToolbar(); });
+                                [this] { CmdToggleAutoplay(ctx_); });
     autoplay->setCheckable(true);
     addSeparator(game, QStringLiteral("mGame"), 5);
     addItem(game, QStringLiteral("mGame"), 6, QStringLiteral("U&ndo All"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CmdUndoAll(ctx_); });

@@ -63,8 +63,6 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     connect(&tmrTime, &QTimer::timeout, this, [this] { RefreshCounters(); });
     connect(&tmrForward, &QTimer::timeout, this, [this] { forwardTick(); });
     connect(&tmrBackward, &QTimer::timeout, this, [this] { backwardTick(); });
-    tmrMain.start();
-    tmrTime.start();
     RefreshCommands();
     RefreshToolbar();
     RefreshCounters();
@@ -122,6 +120,22 @@ void frmMain::RefreshCommands()
     set("mReplay4", canUndo || canRedo);
     RefreshRecent();
     updateCaption();
+    pauseWhenIdle();
+}
+
+void frmMain::pauseWhenIdle()
+{
+    // With no game and no replay nothing changes except through a command,
+    // and every command refreshes at once: the periodic timers rest then.
+    const bool active = !closing_ && (ctx_.data.GameRunning || replaying());
+    if (active && !tmrMain.isActive()) {
+        tmrMain.start();
+        tmrTime.start();
+    } else if (!active && tmrMain.isActive()) {
+        tmrMain.stop();
+        tmrTime.stop();
+        RefreshCounters();
+    }
 }
 
 void frmMain::RefreshToolbar()
@@ -287,6 +301,7 @@ void frmMain::cmdExit()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    closing_ = true;
     tmrMain.stop();
     tmrTime.stop();
     StopReplay();

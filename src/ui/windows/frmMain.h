@@ -89,6 +89,7 @@ private:
     void cmdToggleToolbar();
     void cmdReplayAll();
     void updateCaption();
+    void pauseWhenIdle();
 
     GameContext &ctx_;
     Appearance &art_;
@@ -102,6 +103,7 @@ private:
     QAction *mTime_ = nullptr;
     QAction *mMoves_ = nullptr;
     bool exiting_ = false;
+    bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;
 };
 

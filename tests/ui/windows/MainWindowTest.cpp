@@ -232,3 +232,15 @@ TEST_F(MainWindowTest, WinningThroughTheWindowOpensTheFinishOnceAndRestartWaits)
     EXPECT_EQ(ctx->scores.GetScoreRec(1).Won, 1);
     ctx->scores.CloseScore();
 }
+
+TEST_F(MainWindowTest, TimersRunOnlyWhileThereIsSomethingToShow)
+{
+    EXPECT_FALSE(window->tmrMain.isActive());
+    EXPECT_FALSE(window->tmrTime.isActive());
+    item("mFile", 1)->trigger();
+    EXPECT_TRUE(window->tmrMain.isActive());
+    EXPECT_TRUE(window->tmrTime.isActive());
+    item("mFile", 5)->trigger(); // "Close Game"
+    EXPECT_FALSE(window->tmrMain.isActive());
+    EXPECT_EQ(counter("mTime")->text(), "");
+}
