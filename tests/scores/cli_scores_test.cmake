@@ -7,14 +7,7 @@ string(ASCII 13 CR)
 file(WRITE ${WORK}/data/Bob.sre
   "\"2026-03-01 10:00:00\",\"Lawn\",7,100,40,60,1${CR}\n\"2026-03-01 10:0${CR}\n\"2026-03-02 10:00:00\",\"Lawn\",\"0008\",50,20,4,0${CR}\n")
 
-function(run expect_rc)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL ${expect_rc})
-    message(FATAL_ERROR "cardova-cli ${ARGN}: status ${rc}, expected ${expect_rc}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli/CliTestSupport.cmake)
 
 function(expect_json what expected)
   string(JSON value GET "${out}" ${ARGN})
