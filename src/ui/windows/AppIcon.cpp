@@ -9,7 +9,8 @@
 namespace cardova::ui {
 
 namespace {
-// One small card: white with a thin border and a suit in its middle.
+// One small card: white with a thin border, a suit in its middle and a
+// small one in its top corner.
 void drawCard(QPainter &p, const QRectF &r, int suit, qreal angle)
 {
     p.save();
@@ -22,6 +23,8 @@ void drawCard(QPainter &p, const QRectF &r, int suit, qreal angle)
     p.setBrush(Qt::white);
     p.drawPath(outline);
     drawSuit(p, suit, QPointF(0, 0), r.height() * 0.42);
+    if (r.width() > 40)
+        drawSuit(p, suit, QPointF(card.left() + r.width() * 0.16, card.top() + r.height() * 0.14), r.height() * 0.12);
     p.restore();
 }
 
@@ -60,12 +63,19 @@ QPixmap splashArtwork(const QSize &size, qreal dpr)
     felt.setColorAt(1, QColor(0, 40, 15));
     p.fillRect(QRect(QPoint(0, 0), size), felt);
 
-    const qreal h = size.height() * 0.55, w = h * 71.0 / 96.0;
-    const QPointF base(size.width() * 0.26, size.height() * 0.52);
+    // A hand of four cards fanned around a point below them, so every
+    // card's suit shows.
+    const qreal h = size.height() * 0.5, w = h * 71.0 / 96.0;
+    const QPointF pivot(size.width() * 0.25, size.height() * 0.98);
     const int suits[] = {3, 2, 1, 0};
-    for (int i = 0; i < 4; ++i)
-        drawCard(p, QRectF(base.x() - w / 2 + (i - 1.5) * w * 0.35, base.y() - h / 2, w, h), suits[i],
-                 (i - 1.5) * 12);
+    for (int i = 0; i < 4; ++i) {
+        p.save();
+        p.translate(pivot);
+        p.rotate((i - 1.5) * 16);
+        p.translate(-pivot);
+        drawCard(p, QRectF(pivot.x() - w / 2, pivot.y() - h * 1.55, w, h), suits[i], 0);
+        p.restore();
+    }
 
     QFont title = p.font();
     title.setPixelSize(int(size.height() * 0.2));

@@ -26,7 +26,7 @@ frmAbout::frmAbout(const cData &data, QWidget *parent) : QDialog(parent)
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     name->setFont(big);
-    auto *version = new QLabel(QStringLiteral("Version %1").arg(QCoreApplication::applicationVersion()), this);
+    auto *version = new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(CARDOVA_VERSION)), this);
     auto *notes = new QLabel(
         QStringLiteral("A patience game for one player: Klondike, Klondike Plus, Lawn\n"
                        "and every game you design in the games wizard.\n\n"

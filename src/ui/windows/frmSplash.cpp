@@ -20,9 +20,9 @@ frmSplash::frmSplash(std::function<void()> continueStart, QWidget *parent)
     auto *art = new QLabel(this);
     art->setObjectName(QStringLiteral("imgWords"));
     art->setPixmap(splashArtwork(kArtwork, devicePixelRatioF()));
+    const QString number = QStringLiteral(CARDOVA_VERSION);
     auto *version = new QLabel(QStringLiteral("Version : %1.%2")
-                                   .arg(QCoreApplication::applicationVersion().section(QLatin1Char('.'), 0, 0))
-                                   .arg(QCoreApplication::applicationVersion().section(QLatin1Char('.'), 1, 1)),
+                                   .arg(number.section(QLatin1Char('.'), 0, 0), number.section(QLatin1Char('.'), 1, 1)),
                                this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignRight);

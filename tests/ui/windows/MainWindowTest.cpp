@@ -7,8 +7,13 @@
 #include "ui/dialogs/frmFinish.h"
 #include "ui/windows/AppWiring.h"
 #include "ui/windows/TableView.h"
+#include "ui/windows/frmAbout.h"
+#include "ui/windows/frmSplash.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QMenu>
@@ -243,4 +248,29 @@ TEST_F(MainWindowTest, TimersRunOnlyWhileThereIsSomethingToShow)
     item("mFile", 5)->trigger(); // "Close Game"
     EXPECT_FALSE(window->tmrMain.isActive());
     EXPECT_EQ(counter("mTime")->text(), "");
+}
+
+TEST_F(MainWindowTest, SplashAndAboutRender)
+{
+    int continued = 0;
+    ui::frmSplash splash([&] { ++continued; });
+    splash.show();
+    const QImage splashShot = splash.grab().toImage();
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+    ASSERT_TRUE(splashShot.save(QStringLiteral(SCREENSHOT_DIR "/splash.png")));
+    EXPECT_GE(splashShot.width(), 400);
+    // A click and the timer both continue, once between them.
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&splash, &click);
+    splash.ContinueStart();
+    EXPECT_EQ(continued, 1);
+    EXPECT_FALSE(splash.Timer1.isActive());
+    EXPECT_TRUE(splash.findChild<QLabel *>(QStringLiteral("lblVersion"))->text().startsWith(QStringLiteral("Version : ")));
+
+    ui::frmAbout about(ctx->data, window.get());
+    about.show();
+    EXPECT_EQ(about.windowTitle(), "About Cardova");
+    EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("lblName"))->text(), "Cardova");
+    ASSERT_TRUE(about.grab().toImage().save(QStringLiteral(SCREENSHOT_DIR "/about.png")));
 }
