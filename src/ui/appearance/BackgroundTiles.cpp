@@ -82,18 +82,18 @@ QSize tileSize(int id)
 
 QImage renderTile(int id, qreal dpr)
 {
-    const TileSpec *spec = findTile(id);
-    if (!spec)
+    const TileSpec *look = findTile(id);
+    if (!look)
         return {};
-    const int w = qMax(1, qRound(spec->width * dpr));
-    const int h = qMax(1, qRound(spec->height * dpr));
+    const int w = qMax(1, qRound(look->width * dpr));
+    const int h = qMax(1, qRound(look->height * dpr));
     QImage image(w, h, QImage::Format_RGB32);
     // Pixel centres in [0, 1): the last column is a neighbour of the first.
     for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         const float v = (float(y) + 0.5f) / float(h);
         for (int x = 0; x < w; ++x)
-            line[x] = toRgb(shadeTile(*spec, (float(x) + 0.5f) / float(w), v));
+            line[x] = toRgb(shadeTile(*look, (float(x) + 0.5f) / float(w), v));
     }
     image.setDevicePixelRatio(dpr);
     return image;

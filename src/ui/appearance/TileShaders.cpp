@@ -229,23 +229,23 @@ Rgbf wood(const TileSpec &s, float u, float v)
 }
 } // namespace
 
-Rgbf shadeTile(const TileSpec &spec, float u, float v)
+Rgbf shadeTile(const TileSpec &look, float u, float v)
 {
-    switch (spec.kind) {
-    case ShaderKind::Bricks: return bricks(spec, u, v);
-    case ShaderKind::Marble: return marble(spec, u, v);
-    case ShaderKind::Paper: return paper(spec, u, v);
-    case ShaderKind::Rocks: return rocks(spec, u, v);
-    case ShaderKind::Stars: return stars(spec, u, v);
-    case ShaderKind::Felt: return felt(spec, u, v);
-    case ShaderKind::Canvas: return canvas(spec, u, v);
-    case ShaderKind::Leather: return leather(spec, u, v);
-    case ShaderKind::Cork: return cork(spec, u, v);
-    case ShaderKind::Ripples: return ripples(spec, u, v);
-    case ShaderKind::Caustics: return caustics(spec, u, v);
-    case ShaderKind::Wood: return wood(spec, u, v);
+    switch (look.kind) {
+    case ShaderKind::Bricks: return bricks(look, u, v);
+    case ShaderKind::Marble: return marble(look, u, v);
+    case ShaderKind::Paper: return paper(look, u, v);
+    case ShaderKind::Rocks: return rocks(look, u, v);
+    case ShaderKind::Stars: return stars(look, u, v);
+    case ShaderKind::Felt: return felt(look, u, v);
+    case ShaderKind::Canvas: return canvas(look, u, v);
+    case ShaderKind::Leather: return leather(look, u, v);
+    case ShaderKind::Cork: return cork(look, u, v);
+    case ShaderKind::Ripples: return ripples(look, u, v);
+    case ShaderKind::Caustics: return caustics(look, u, v);
+    case ShaderKind::Wood: return wood(look, u, v);
     }
-    return spec.a;
+    return look.a;
 }
 
 } // namespace cardova::ui

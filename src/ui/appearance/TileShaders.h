@@ -21,6 +21,6 @@ struct TileSpec {
 };
 
 // u, v in [0, 1) across the tile.
-Rgbf shadeTile(const TileSpec &spec, float u, float v);
+Rgbf shadeTile(const TileSpec &look, float u, float v);
 
 } // namespace cardova::ui
