@@ -1,8 +1,14 @@
 #include "WindowFixture.h"
 
+#include "WinningDeal.h"
+#include "cli/PlayActions.h"
 #include "session/cTrans.h"
+#include "ui/dialogs/FinishWinHandler.h"
+#include "ui/dialogs/frmFinish.h"
+#include "ui/windows/AppWiring.h"
 #include "ui/windows/TableView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 
@@ -123,4 +129,42 @@ TEST(Sprites, RedrawOnlyOnRealChanges)
     card.Selected = true; // a face-down card never shows a selection
     EXPECT_EQ(sprite.picture(card).toImage().pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_EQ(sprite.refreshes, faceDown);
+}
+
+TEST_F(TableViewTest, AFixedDealWonWithTheMouseOpensTheFinishOnce)
+{
+    ui::wireDialogs(*window);
+    auto handler = std::make_unique<ui::FinishWinHandler>(window.get(), [] {});
+    ui::FinishWinHandler *finish = handler.get();
+    finish->runDialog = [](ui::frmFinish &dialog) { dialog.findChild<QAction *>(QStringLiteral("Close"))->trigger(); };
+    window->setWinHandler(std::move(handler));
+    ctx->data.SetAutoplay(1);
+    ctx->animate = false;
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(kWinningNumber));
+
+    const QStringList actions = QString::fromLatin1(kWinningActions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &text : actions) {
+        const auto a = parsePlayAction(text);
+        ASSERT_TRUE(a) << text.toStdString();
+        if (a->kind == PlayAction::Kind::Stock) {
+            const QPointF onStock = view->toWidget(ctx->games.GetCordX(kStock, 0, 0), ctx->games.PileBaseY(kStock, 0)) +
+                                    QPointF(20, 20);
+            mouse(QEvent::MouseButtonPress, onStock);
+            mouse(QEvent::MouseButtonRelease, onStock);
+            continue;
+        }
+        const int16_t id = a->srcCell == kTableau ? ctx->table.GetPicID(kTableau, a->srcPile, a->srcPos)
+                                                  : topId(*ctx, a->srcCell, a->srcPile);
+        ASSERT_GE(id, 0) << text.toStdString();
+        dragCard(id, a->dstCell, a->dstPile, ctx->table.GetTop(a->dstCell, a->dstPile) + 1, 3);
+    }
+    EXPECT_EQ(finish->opened(), 1);
+    EXPECT_FALSE(ctx->data.GameRunning);
+    // The set-up's game was given up for this one; then the one win.
+    ctx->scores.OpenAllScore();
+    ASSERT_EQ(ctx->scores.ScoreTop(), 2);
+    EXPECT_EQ(ctx->scores.GetScoreRec(1).Won, 0);
+    EXPECT_EQ(ctx->scores.GetScoreRec(2).Won, 1);
+    EXPECT_EQ(ctx->scores.GetScoreRec(2).GName, "Klondike");
+    ctx->scores.CloseScore();
 }
