@@ -46,7 +46,7 @@ public:
     // Damaged lines left out by the loads since the last OpenAllScore or CloseScore.
     int64_t SkippedLines() const { return skipped_; }
     // Why the last AddScore failed; empty after a success.
-    const QString &lastError() const { return lastError_; }
+    QString lastError() const override { return lastError_; }
     QString scoreFilePath(const QString &player) const;
 
     // Rankings into the top table.

@@ -88,6 +88,9 @@ public:
     void setWinHandler(WinHandler *w) { win_ = w ? w : &recordWin_; }
     WinHandler &winHandler() { return *win_; }
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // Told when something the player would lose went wrong (a finished game
+    // that could not be written to the score file). The windows show it.
+    std::function<void(const QString &)> reportProblem = [](const QString &) {};
 
     // Plays an event's wave when its switch holds exactly -1.
     void PlaySound(SoundEvent event);

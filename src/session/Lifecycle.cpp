@@ -67,7 +67,10 @@ void EndGame(GameContext &ctx, int16_t mWon)
     // finished-game dialog); an abandoned game is measured now.
     if (mWon != 1)
         FinalCounters(ctx);
-    ctx.scoreRecorder().AddScore(mWon);
+    if (!ctx.scoreRecorder().AddScore(mWon))
+        ctx.reportProblem(QStringLiteral("This game could not be written to the score file (%1). "
+                                         "It is counted for this session only.")
+                              .arg(ctx.scoreRecorder().lastError()));
     ctx.scoreRecorder().AddSesGame(mWon);
     ctx.data.GameRunning = false;
     ClearTable(ctx);

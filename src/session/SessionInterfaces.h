@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <cstdint>
 
 namespace cardova {
@@ -13,6 +14,8 @@ public:
     // when the line could not be written.
     virtual bool AddScore(int16_t mWon) = 0;
     virtual void AddSesGame(int16_t mWon) = 0;
+    // Why the last AddScore failed; empty after a success.
+    virtual QString lastError() const { return {}; }
 };
 
 // Opened when the last card reaches the foundations, from inside the winning

@@ -5,6 +5,8 @@
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 
+#include <QDir>
+
 using namespace cardova;
 using namespace cardova::test;
 
@@ -181,4 +183,18 @@ TEST_F(LifecycleTest, ARedoThatFillsTheFoundationsWinsOnce)
     EXPECT_FALSE(CmdRedo(*ctx));
     ASSERT_EQ(ctx->memoryScores().entries.size(), 1u);
     EXPECT_EQ(ctx->memoryScores().entries[0].won, 1);
+}
+
+TEST_F(LifecycleTest, AGameThatCannotBeWrittenIsReported)
+{
+    QStringList problems;
+    ctx->reportProblem = [&](const QString &text) { problems << text; };
+    ctx->setScoreRecorder(nullptr); // the real score store
+    start(QStringLiteral("Klondike"), 1);
+    // A folder where the player's score file should be: the line cannot land.
+    QDir().mkpath(ctx->scores.scoreFilePath(ctx->data.CurPlayer()));
+    EndGame(*ctx, 0);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].contains(QStringLiteral("could not be written")));
+    EXPECT_EQ(ctx->scores.SesTop(), 1); // still counted for the session
 }

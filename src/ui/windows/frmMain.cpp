@@ -39,6 +39,7 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     inform = [this](const QString &text) {
         QMessageBox::information(this, ctx_.data.ProdName(), text);
     };
+    ctx_.reportProblem = [this](const QString &text) { inform(text); };
 
     InitMain(ctx_);
     table_->CreateSprites();
@@ -72,6 +73,7 @@ frmMain::~frmMain()
 {
     ctx_.setSurface(nullptr);
     ctx_.setWinHandler(nullptr);
+    ctx_.reportProblem = [](const QString &) {};
     delete help_;
 }
 
