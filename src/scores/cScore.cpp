@@ -44,28 +44,28 @@ bool cScore::AddScore(int16_t mWon)
         lastError_ = QStringLiteral("no current player");
         return false;
     }
-    ScoreRec rec;
+    ScoreRec rec = currentGame(mWon);
     rec.Date = dateTimeText(now());
-    rec.GName = data_.CurGName();
-    rec.GNo = data_.CurGNo();
-    rec.Time = data_.CurTime;
-    rec.Moves = data_.CurMoves;
-    rec.Score = data_.CurScore;
-    rec.Won = mWon;
     return appendLineToFile(scoreFilePath(data_.CurPlayer()), scoreLine(rec), &lastError_);
 }
 
 void cScore::AddSesGame(int16_t mWon)
 {
+    ScoreRec rec = currentGame(mWon);
+    rec.Player = data_.CurPlayer();
+    session_.push_back(std::move(rec));
+}
+
+ScoreRec cScore::currentGame(int16_t mWon) const
+{
     ScoreRec rec;
     rec.GName = data_.CurGName();
     rec.GNo = data_.CurGNo();
+    rec.Time = data_.CurTime;
     rec.Moves = data_.CurMoves;
     rec.Score = data_.CurScore;
-    rec.Time = data_.CurTime;
     rec.Won = mWon;
-    rec.Player = data_.CurPlayer();
-    session_.push_back(std::move(rec));
+    return rec;
 }
 
 int16_t cScore::SesTop() const { return clamp16((long long)session_.size()); }

@@ -100,6 +100,8 @@ private:
     int64_t skipped_ = 0;
     int64_t favSkipped_ = 0;
     QString lastError_;
+    // The game on the table as a record (no date, no player).
+    ScoreRec currentGame(int16_t mWon) const;
     // GetGameRec walks on from its last answer when asked for the next n of
     // the same game, so listing a game's records stays linear.
     mutable QString cursorGame_;
