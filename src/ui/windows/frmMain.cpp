@@ -23,8 +23,10 @@
 namespace cardova::ui {
 
 namespace {
-// The window's first client area: 10095 x 6555 table units.
-const QSize kClientSize(10095 / 15, 6555 / 15);
+// The smallest first client area: 10095 x 6555 table units.
+const QSize kMinClientSize(10095 / kTwipsPerPixel, 6555 / kTwipsPerPixel);
+// The whole table, when the screen has room for it.
+const QSize kTableSize(kBackWidth / kTwipsPerPixel, kBackHeight / kTwipsPerPixel);
 } // namespace
 
 frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
@@ -50,8 +52,7 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     table_->ArrangeTable();
     setWindowTitle(ctx_.data.ProdName());
     items_.at(QStringLiteral("mHelp8"))->setText(QStringLiteral("About ") + ctx_.data.ProdName() + QStringLiteral("..."));
-    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height() +
-                                    (toolbar_->isVisible() ? toolbar_->sizeHint().height() : 0));
+    placeOnScreen();
 
     tmrMain.setInterval(100);
     tmrTime.setInterval(500);
@@ -67,6 +68,22 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     RefreshCommands();
     RefreshToolbar();
     RefreshCounters();
+}
+
+void frmMain::placeOnScreen()
+{
+    // Opens centred, showing the whole table where the screen allows and
+    // never smaller than the classic first size.
+    const int chrome = menuBar()->sizeHint().height() + (toolbar_->isVisible() ? toolbar_->sizeHint().height() : 0);
+    QSize size(kTableSize.width(), kTableSize.height() + chrome);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        size = size.boundedTo(room.size() * 0.92).expandedTo(QSize(kMinClientSize.width(), kMinClientSize.height() + chrome));
+        resize(size);
+        move(room.center() - rect().center());
+        return;
+    }
+    resize(size);
 }
 
 frmMain::~frmMain()

@@ -89,6 +89,7 @@ private:
     void cmdToggleToolbar();
     void cmdReplayAll();
     void updateCaption();
+    void placeOnScreen();
     void pauseWhenIdle();
 
     GameContext &ctx_;

@@ -3,6 +3,8 @@
 #include "ui/windows/AppIcon.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -31,6 +33,9 @@ frmSplash::frmSplash(std::function<void()> continueStart, QWidget *parent)
     layout->addWidget(art);
     layout->addWidget(version);
     setFocusPolicy(Qt::StrongFocus);
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     Timer1.setInterval(2000);
     Timer1.setSingleShot(true);
