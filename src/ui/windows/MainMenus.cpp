@@ -112,7 +112,8 @@ void frmMain::buildMenus()
     addSeparator(tools, QStringLiteral("mTools"), 2);
     addItem(tools, QStringLiteral("mTools"), 3, QStringLiteral("&Players"), QKeySequence(Qt::CTRL | Qt::Key_L), nullptr);
     addSeparator(tools, QStringLiteral("mTools"), 4);
-    addItem(tools, QStringLiteral("mTools"), 5, QStringLiteral("&History"), QKeySequence(Qt::CTRL | Qt::Key_H), nullptr);
+    addItem(tools, QStringLiteral("mTools"), 5, QStringLiteral("&History"), QKeySequence(Qt::CTRL | Qt::Key_H),
+            [this] { cmdHistory(); });
     addSeparator(tools, QStringLiteral("mTools"), 6);
     addItem(tools, QStringLiteral("mTools"), 7, QStringLiteral("&Game Wizard"), QKeySequence(Qt::CTRL | Qt::Key_G), nullptr);
 

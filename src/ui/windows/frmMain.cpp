@@ -11,6 +11,7 @@
 #include "ui/windows/AppIcon.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmAbout.h"
+#include "ui/windows/frmHistory.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -124,6 +125,7 @@ void frmMain::RefreshCommands()
     set("mFile4", running);
     set("mFile5", running);
     set("mFav1", running);
+    set("mTools5", running);
     QAction *autoplay = items_.at(QStringLiteral("mGame4"));
     autoplay->setChecked(ctx_.data.Autoplay() != 0);
     autoplay->setEnabled(ctx_.games.DisAutoPlay() == 0);
@@ -289,6 +291,14 @@ void frmMain::cmdRules()
 void frmMain::cmdContents()
 {
     help_->ShowContents();
+}
+
+void frmMain::cmdHistory()
+{
+    if (!ctx_.data.GameRunning || !ctx_.trans)
+        return;
+    frmHistory history(*ctx_.trans, this);
+    history.exec();
 }
 
 void frmMain::cmdAbout()

@@ -86,6 +86,7 @@ private:
     void cmdRules();
     void cmdContents();
     void cmdAbout();
+    void cmdHistory();
     void cmdToggleToolbar();
     void cmdReplayAll();
     void updateCaption();

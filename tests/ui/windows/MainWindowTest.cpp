@@ -8,6 +8,7 @@
 #include "ui/windows/AppWiring.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmAbout.h"
+#include "ui/windows/frmHistory.h"
 #include "ui/windows/frmSplash.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QToolBar>
+#include <QTreeWidget>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -51,7 +53,7 @@ TEST_F(MainWindowTest, CommandsWithoutAGame)
     refresh();
     EXPECT_FALSE(item("mFile", 7)->isEnabled());
     for (auto [menu, index] : {std::pair{"mFav", 2}, {"mFav", 4}, {"mStat", 1}, {"mStat", 2}, {"mStat", 6},
-                               {"mTools", 1}, {"mTools", 3}, {"mTools", 7}})
+                               {"mTools", 1}, {"mTools", 3}, {"mTools", 5}, {"mTools", 7}})
         EXPECT_FALSE(item(menu, index)->isEnabled()) << menu << index;
 }
 
@@ -273,4 +275,36 @@ TEST_F(MainWindowTest, SplashAndAboutRender)
     EXPECT_EQ(about.windowTitle(), "About Cardova");
     EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("lblName"))->text(), "Cardova");
     ASSERT_TRUE(about.grab().toImage().save(QStringLiteral(SCREENSHOT_DIR "/about.png")));
+}
+
+TEST_F(MainWindowTest, HistoryListsTheLogWithItsMarks)
+{
+    ctx->data.SetAutoplay(0);
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(4711));
+    refresh();
+    EXPECT_TRUE(item("mTools", 5)->isEnabled());
+    for (int i = 0; i < 3; ++i)
+        CardMouseDown(*ctx, topId(*ctx, kStock, 0), 5, 5);
+    refresh();
+    item("mGame", 1)->trigger(); // undo the third turn
+    ui::frmHistory history(*ctx->trans, window.get());
+    EXPECT_EQ(history.windowTitle(), "Game History");
+    auto *list = history.findChild<QTreeWidget *>(QStringLiteral("lvHistory"));
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->headerItem()->text(1), "Source");
+    const QTreeWidgetItem *first = list->topLevelItem(0);
+    const QTreeWidgetItem *current = list->topLevelItem(1);
+    const QTreeWidgetItem *redo = list->topLevelItem(2);
+    EXPECT_EQ(first->text(0), "1");
+    EXPECT_EQ(first->text(1), "Stock (Pile 1, Card 24)");
+    EXPECT_EQ(first->text(2), "Waste (Pile 1, Card 1)");
+    EXPECT_EQ(first->text(3), "1");
+    EXPECT_FALSE(first->font(1).bold());
+    EXPECT_EQ(current->foreground(2).color(), QColor(128, 0, 0));
+    EXPECT_TRUE(current->font(2).bold());
+    EXPECT_EQ(redo->foreground(1).color(), QColor(128, 128, 0));
+    EXPECT_FALSE(redo->font(1).bold());
+    history.show();
+    ASSERT_TRUE(history.grab().toImage().save(QStringLiteral(SCREENSHOT_DIR "/history.png")));
 }
