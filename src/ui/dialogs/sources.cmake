@@ -1,8 +1,9 @@
-# The game-choosing, finished-game and high-score dialogs (paths relative to src/ui/).
+# The game-choosing, finished-game, high-score and favourites dialogs (paths relative to src/ui/).
 set(CARDOVA_UI_DIALOGS_SOURCES
   dialogs/ChooserLists.cpp
   dialogs/DialogImages.cpp
   dialogs/DialogMessage.cpp
+  dialogs/FavouriteRows.cpp
   dialogs/FinishChart.cpp
   dialogs/FinishWinHandler.cpp
   dialogs/GameNumberCheck.cpp
@@ -13,5 +14,7 @@ set(CARDOVA_UI_DIALOGS_SOURCES
   dialogs/frmChoose.cpp
   dialogs/frmFinish.cpp
   dialogs/frmHighScore.cpp
+  dialogs/frmOrgFav.cpp
+  dialogs/frmPlayFav.cpp
   dialogs/frmSelect.cpp
 )
