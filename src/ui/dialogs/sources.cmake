@@ -1,20 +1,24 @@
-# The game-choosing, finished-game, high-score and favourites dialogs (paths relative to src/ui/).
+# The game-choosing, finished-game, high-score, favourites and players dialogs (paths relative to src/ui/).
 set(CARDOVA_UI_DIALOGS_SOURCES
   dialogs/ChooserLists.cpp
   dialogs/DialogImages.cpp
   dialogs/DialogMessage.cpp
+  dialogs/DialogQuestion.cpp
   dialogs/FavouriteRows.cpp
   dialogs/FinishChart.cpp
   dialogs/FinishWinHandler.cpp
   dialogs/GameNumberCheck.cpp
   dialogs/GameRulesText.cpp
+  dialogs/PlayerSlots.cpp
   dialogs/RulesPanel.cpp
   dialogs/ScoreList.cpp
   dialogs/ScoreRows.cpp
+  dialogs/dlGInput.cpp
   dialogs/frmChoose.cpp
   dialogs/frmFinish.cpp
   dialogs/frmHighScore.cpp
   dialogs/frmOrgFav.cpp
+  dialogs/frmPlayers.cpp
   dialogs/frmPlayFav.cpp
   dialogs/frmSelect.cpp
 )

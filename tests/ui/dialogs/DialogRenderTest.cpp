@@ -5,12 +5,17 @@
 #include "session/Lifecycle.h"
 #include "ui/dialogs/frmChoose.h"
 #include "ui/dialogs/frmFinish.h"
+#include "ui/dialogs/dlGInput.h"
 #include "ui/dialogs/frmHighScore.h"
+#include "ui/dialogs/frmOrgFav.h"
+#include "ui/dialogs/frmPlayFav.h"
+#include "ui/dialogs/frmPlayers.h"
 #include "ui/dialogs/frmSelect.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QSet>
 #include <QTabWidget>
 
@@ -75,6 +80,32 @@ TEST_F(DialogRenderTest, EveryDialogDraws)
         render(dlg, QStringLiteral("highscore-top"));
         control<QTabWidget>(dlg, "SSTab1")->setCurrentIndex(3);
         render(dlg, QStringLiteral("highscore-finished"));
+    }
+}
+
+TEST_F(DialogRenderTest, FavouritesAndPlayersDialogsDraw)
+{
+    ctx->scores.AddFav(QStringLiteral("Klondike"), GameNumber::fromNumber(4711));
+    ctx->scores.AddFav(QStringLiteral("Klondike"), *GameNumber::fromText(QStringLiteral("77")));
+    ctx->scores.AddFav(QStringLiteral("Lawn"), GameNumber::fromNumber(12));
+    ctx->data.SetCurGName(QStringLiteral("Klondike"));
+    {
+        ui::frmOrgFav dlg(*ctx);
+        render(dlg, QStringLiteral("orgfav"));
+    }
+    {
+        ui::frmPlayFav dlg(*ctx);
+        render(dlg, QStringLiteral("playfav"));
+    }
+    {
+        ctx->data.SetPlayer(3, QStringLiteral("Carla"), false);
+        ui::frmPlayers dlg(*ctx);
+        render(dlg, QStringLiteral("players"));
+    }
+    {
+        ui::dlGInput dlg(ctx->data.ProdName());
+        dlg.setUp(QStringLiteral("Edit Player"), QStringLiteral("Carla"));
+        render(dlg, QStringLiteral("name-input"));
     }
 }
 

@@ -1,0 +1,24 @@
+#include "ui/dialogs/DialogQuestion.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+namespace cardova::ui {
+
+MessageFn errorBox(QWidget *parent, const QString &title)
+{
+    // The parent may be gone by the time a late message arrives.
+    QPointer<QWidget> owner(parent);
+    return [owner, title](const QString &text) { QMessageBox::critical(owner.data(), title, text); };
+}
+
+AskFn questionBox(QWidget *parent, const QString &title)
+{
+    QPointer<QWidget> owner(parent);
+    return [owner, title](const QString &question) {
+        return QMessageBox::critical(owner.data(), title, question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+}
+
+} // namespace cardova::ui
