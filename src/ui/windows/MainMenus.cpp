@@ -108,7 +108,8 @@ void frmMain::buildMenus()
 
     QMenu *tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mTools"));
-    addItem(tools, QStringLiteral("mTools"), 1, QStringLiteral("Customize"), QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+    addItem(tools, QStringLiteral("mTools"), 1, QStringLiteral("Customize"), QKeySequence(Qt::CTRL | Qt::Key_U),
+            [this] { cmdCustomize(); });
     addSeparator(tools, QStringLiteral("mTools"), 2);
     addItem(tools, QStringLiteral("mTools"), 3, QStringLiteral("&Players"), QKeySequence(Qt::CTRL | Qt::Key_L), nullptr);
     addSeparator(tools, QStringLiteral("mTools"), 4);

@@ -11,6 +11,7 @@
 #include "ui/windows/AppIcon.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmAbout.h"
+#include "ui/windows/frmCustomize.h"
 #include "ui/windows/frmHistory.h"
 
 #include <QCloseEvent>
@@ -291,6 +292,20 @@ void frmMain::cmdRules()
 void frmMain::cmdContents()
 {
     help_->ShowContents();
+}
+
+void frmMain::cmdCustomize()
+{
+    frmCustomize dialog(ctx_, art_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applySettings();
+}
+
+void frmMain::applySettings()
+{
+    // A new background and deck back show at once.
+    table_->refreshBackground();
+    table_->ApplyDeckBack();
 }
 
 void frmMain::cmdHistory()

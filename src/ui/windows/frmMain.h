@@ -49,6 +49,9 @@ public:
     void StopReplay();
     bool replaying() const { return tmrForward.isActive() || tmrBackward.isActive(); }
 
+    // Shows stored appearance settings on the table (after "Customize").
+    void applySettings();
+
     // Starts a game and reports a game that cannot be loaded.
     void startGame(const QString &name, const GameNumber &number);
 
@@ -87,6 +90,7 @@ private:
     void cmdContents();
     void cmdAbout();
     void cmdHistory();
+    void cmdCustomize();
     void cmdToggleToolbar();
     void cmdReplayAll();
     void updateCaption();

@@ -7,6 +7,7 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/TableView.cpp
   windows/ToolbarIcons.cpp
   windows/frmAbout.cpp
+  windows/frmCustomize.cpp
   windows/frmHistory.cpp
   windows/frmMain.cpp
   windows/frmSplash.cpp

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, CommandsWithoutAGame)
     refresh();
     EXPECT_FALSE(item("mFile", 7)->isEnabled());
     for (auto [menu, index] : {std::pair{"mFav", 2}, {"mFav", 4}, {"mStat", 1}, {"mStat", 2}, {"mStat", 6},
-                               {"mTools", 1}, {"mTools", 3}, {"mTools", 5}, {"mTools", 7}})
+                               {"mTools", 3}, {"mTools", 5}, {"mTools", 7}})
         EXPECT_FALSE(item(menu, index)->isEnabled()) << menu << index;
 }
 
