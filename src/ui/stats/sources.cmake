@@ -1,0 +1,3 @@
+# The statistics views (paths relative to src/ui/).
+set(CARDOVA_UI_STATS_SOURCES
+)

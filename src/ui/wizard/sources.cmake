@@ -1,0 +1,3 @@
+# The games wizard (paths relative to src/ui/).
+set(CARDOVA_UI_WIZARD_SOURCES
+)
