@@ -18,7 +18,7 @@ namespace {
 
 // One opening of the name dialog as the test saw it.
 struct NameDialogSeen {
-    QString caption, prompt, text;
+    QString caption, prompt, text, selectedText;
     bool closed = false;
     bool accepted = false;
 };
@@ -39,7 +39,8 @@ protected:
         };
         dlg->askName = [this, typed](dlGInput &input) mutable {
             NameDialogSeen seen{input.windowTitle(), control<QLabel>(input, "Label1")->text(),
-                                control<QLineEdit>(input, "Text1")->text()};
+                                control<QLineEdit>(input, "Text1")->text(),
+                                control<QLineEdit>(input, "Text1")->selectedText()};
             for (const QString &name : typed) {
                 control<QLineEdit>(input, "Text1")->setText(name);
                 control<QPushButton>(input, "OKButton")->click();
@@ -163,6 +164,7 @@ TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerKeepsThemCurrentAndLeavesTheSc
     ASSERT_EQ(nameDialogs.size(), 1u);
     EXPECT_EQ(nameDialogs[0].prompt, "Edit Player");
     EXPECT_EQ(nameDialogs[0].text, "Ann");
+    EXPECT_EQ(nameDialogs[0].selectedText, "Ann"); // ready to be typed over
     EXPECT_EQ(slots(), QStringList({"Anna", "Bob"}));
     EXPECT_EQ(ctx->data.CurPlayer(), "Anna");
     EXPECT_EQ(selected(*dlg), "Anna");
