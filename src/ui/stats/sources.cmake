@@ -1,3 +1,6 @@
 # The statistics views (paths relative to src/ui/).
 set(CARDOVA_UI_STATS_SOURCES
+  stats/StatActions.cpp
+  stats/StatCharts.cpp
+  stats/StatTexts.cpp
 )

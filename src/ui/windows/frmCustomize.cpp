@@ -1,6 +1,5 @@
 #include "ui/windows/frmCustomize.h"
 
-#include "scores/StatPrompt.h"
 #include "session/GameContext.h"
 #include "ui/appearance/Appearance.h"
 #include "ui/appearance/Colors.h"
@@ -11,12 +10,10 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -60,16 +57,6 @@ void selectValue(QTreeWidget *tree, int value)
         }
 }
 
-// The message boxes of clearing the statistics, over this dialog.
-class PromptBoxes : public StatPrompt {
-public:
-    explicit PromptBoxes(frmCustomize &dialog) : dialog_(dialog) {}
-    bool ask(const QString &, const QString &question) override { return dialog_.ask(question); }
-    void inform(const QString &, const QString &message) override { dialog_.inform(message); }
-
-private:
-    frmCustomize &dialog_;
-};
 } // namespace
 
 frmCustomize::frmCustomize(GameContext &ctx, Appearance &appearance, QWidget *parent)
@@ -78,18 +65,10 @@ frmCustomize::frmCustomize(GameContext &ctx, Appearance &appearance, QWidget *pa
     setObjectName(QStringLiteral("frmCustomize"));
     setWindowTitle(QStringLiteral("Customize"));
     setWindowIcon(applicationIcon());
-    const QString title = ctx_.data.ProdName();
-    ask = [this, title](const QString &q) {
-        return QMessageBox::question(this, title, q, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    };
-    inform = [this, title](const QString &m) { QMessageBox::information(this, title, m); };
+    hooks = StatHooks::boxes(this, ctx_.data.ProdName());
     chooseColor = [this](const QColor &current) -> std::optional<QColor> {
         const QColor c = QColorDialog::getColor(current, this);
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
-    };
-    chooseExportFile = [this] {
-        return QFileDialog::getSaveFileName(this, QString(), QStringLiteral("Scoreboard"),
-                                            QStringLiteral("Text File (*.txt)"));
     };
 
     tabs_ = new QTabWidget(this);
@@ -167,8 +146,8 @@ QWidget *frmCustomize::buildGeneral()
     statsRow->addWidget(exportButton);
     statsRow->addWidget(clearButton);
     statsRow->addStretch();
-    connect(exportButton, &QPushButton::clicked, this, &frmCustomize::exportStatistics);
-    connect(clearButton, &QPushButton::clicked, this, &frmCustomize::clearStatistics);
+    connect(exportButton, &QPushButton::clicked, this, [this] { ExportStatistics(ctx_, hooks); });
+    connect(clearButton, &QPushButton::clicked, this, [this] { ClearStatistics(ctx_, hooks); });
 
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(recent);
@@ -368,29 +347,11 @@ void frmCustomize::pickColor()
 
 void frmCustomize::clearRecent()
 {
-    if (!ask(QStringLiteral("Are you sure you want to clear the Recent Games List ?")))
+    if (!hooks.ask(QStringLiteral("Are you sure you want to clear the Recent Games List ?")))
         return;
     ctx_.data.ClearRecent();
     cmdClearRecent_->setEnabled(false);
-    inform(QStringLiteral("Recent Games List has been Cleared."));
-}
-
-void frmCustomize::exportStatistics()
-{
-    const QString path = chooseExportFile();
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (ctx_.scores.ExportStat(path, &error))
-        inform(QStringLiteral("Statistics Successfully Exported to ") + path);
-    else
-        inform(QStringLiteral("The statistics could not be exported to %1: %2").arg(path, error));
-}
-
-void frmCustomize::clearStatistics()
-{
-    PromptBoxes prompt(*this);
-    ctx_.scores.ClearStat(prompt);
+    hooks.inform(QStringLiteral("Recent Games List has been Cleared."));
 }
 
 void frmCustomize::save()

@@ -3,6 +3,8 @@
 // recent list, the statistics, the background, the card back, the speeds and
 // the sounds. Range, Show switches, clearing and statistics act at once; the
 // rest is stored on OK.
+#include "ui/stats/StatActions.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -30,11 +32,9 @@ class frmCustomize : public QDialog {
 public:
     frmCustomize(GameContext &ctx, Appearance &appearance, QWidget *parent = nullptr);
 
-    // Hooks the tests replace so nothing waits on a window.
-    std::function<bool(const QString &question)> ask;
-    std::function<void(const QString &message)> inform;
+    // Questions, messages and the export file: tests replace them.
+    StatHooks hooks;
     std::function<std::optional<QColor>(const QColor &current)> chooseColor;
-    std::function<QString()> chooseExportFile;
 
     int ChosenBG = 0;
     int ChosenFade = 0;
@@ -58,8 +58,6 @@ private:
     void PreviewDeck(int deck);
     void backgroundClicked(QTreeWidgetItem *item);
     void clearRecent();
-    void exportStatistics();
-    void clearStatistics();
     void pickColor();
 
     GameContext &ctx_;

@@ -19,11 +19,11 @@ protected:
     std::unique_ptr<ui::frmCustomize> open()
     {
         auto d = std::make_unique<ui::frmCustomize>(*ctx, *art, window.get());
-        d->ask = [this](const QString &q) {
+        d->hooks.ask = [this](const QString &q) {
             questions << q;
             return answer;
         };
-        d->inform = [this](const QString &m) { messages << m; };
+        d->hooks.inform = [this](const QString &m) { messages << m; };
         return d;
     }
     template <typename T>
@@ -138,7 +138,7 @@ TEST_F(CustomizeTest, ClearingTheRecentListAndTheStatistics)
     EXPECT_EQ(messages.last(), "Recent Games List has been Cleared.");
 
     const QString out = dataDir() + "board.txt";
-    d->chooseExportFile = [&] { return out; };
+    d->hooks.chooseExportFile = [&] { return out; };
     find<QPushButton>(*d, "cmdExportStat")->click();
     EXPECT_EQ(messages.last(), "Statistics Successfully Exported to " + out);
     EXPECT_TRUE(QFile::exists(out));

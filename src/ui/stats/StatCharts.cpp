@@ -1,0 +1,59 @@
+#include "ui/stats/StatCharts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace cardova::ui {
+
+namespace {
+const QColor kBarColours[] = {QColor(0, 120, 60), QColor(170, 50, 40), QColor(40, 80, 150), QColor(200, 150, 30)};
+} // namespace
+
+QChartView *makeStatChart(const QString &objectName, QWidget *parent)
+{
+    auto *view = new QChartView(parent);
+    view->setObjectName(objectName);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(220, 170);
+    view->chart()->legend()->setAlignment(Qt::AlignBottom);
+    view->chart()->setMargins(QMargins(2, 2, 2, 2));
+    return view;
+}
+
+void setChartTable(QChartView *view, const ChartTable &table)
+{
+    QChart *chart = view->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+    auto *series = new QBarSeries;
+    double top = 1;
+    for (int c = 0; c < table.columns.size(); ++c) {
+        auto *set = new QBarSet(table.columns[c]);
+        set->setColor(kBarColours[c % 4]);
+        for (const QList<double> &row : table.values) {
+            const double v = c < row.size() ? row[c] : 0;
+            *set << v;
+            top = std::max(top, v);
+        }
+        series->append(set);
+    }
+    chart->addSeries(series);
+    auto *x = new QBarCategoryAxis;
+    x->append(table.rows);
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    auto *y = new QValueAxis;
+    y->setRange(0, top * 1.1);
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+    chart->legend()->setVisible(table.columns.size() > 0);
+}
+
+} // namespace cardova::ui
