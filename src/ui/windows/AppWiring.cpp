@@ -4,6 +4,9 @@
 #include "ui/dialogs/FinishWinHandler.h"
 #include "ui/dialogs/frmChoose.h"
 #include "ui/dialogs/frmHighScore.h"
+#include "ui/dialogs/frmOrgFav.h"
+#include "ui/dialogs/frmPlayFav.h"
+#include "ui/dialogs/frmPlayers.h"
 #include "ui/dialogs/frmSelect.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmMain.h"
@@ -30,6 +33,9 @@ void wireDialogs(frmMain &window)
     window.openSelect = [&window] { runModal<frmSelect>(window); };
     window.openChoose = [&window] { runModal<frmChoose>(window); };
     window.openHighScore = [&window] { runModal<frmHighScore>(window); };
+    window.setDialog(QStringLiteral("mFav2"), [&window] { runModal<frmOrgFav>(window); });
+    window.setDialog(QStringLiteral("mFav4"), [&window] { runModal<frmPlayFav>(window); });
+    window.setDialog(QStringLiteral("mTools3"), [&window] { runModal<frmPlayers>(window); });
     window.setWinHandler(std::make_unique<FinishWinHandler>(&window, [&window] { window.openSelect(); }));
 }
 

@@ -16,15 +16,21 @@ QAction *frmMain::addItem(QMenu *menu, const QString &array, int index, const QS
     item->setObjectName(array + QString::number(index));
     if (!shortcut.isEmpty())
         item->setShortcut(shortcut);
-    if (action)
-        connect(item, &QAction::triggered, this, [this, action] {
-            action();
-            // Every command shows its effect at once.
-            RefreshCommands();
-            RefreshToolbar();
-        });
-    else
-        item->setEnabled(false); // its dialog is not part of the program yet
+    if (!action) {
+        // A dialog handed over later by setDialog; off until then.
+        const QString name = item->objectName();
+        action = [this, name] {
+            if (const auto it = dialogs_.find(name); it != dialogs_.end())
+                it->second();
+        };
+        item->setEnabled(false);
+    }
+    connect(item, &QAction::triggered, this, [this, action] {
+        action();
+        // Every command shows its effect at once.
+        RefreshCommands();
+        RefreshToolbar();
+    });
     items_[item->objectName()] = item;
     return item;
 }

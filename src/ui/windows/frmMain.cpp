@@ -96,6 +96,14 @@ frmMain::~frmMain()
     delete help_;
 }
 
+void frmMain::setDialog(const QString &item, std::function<void()> open)
+{
+    dialogs_[item] = std::move(open);
+    if (QAction *action = items_.at(item))
+        action->setEnabled(bool(dialogs_[item]));
+    RefreshToolbar();
+}
+
 void frmMain::setWinHandler(std::unique_ptr<WinHandler> handler)
 {
     winHandler_ = std::move(handler);

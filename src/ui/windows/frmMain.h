@@ -59,6 +59,10 @@ public:
     std::function<void()> openSelect;
     std::function<void()> openChoose;
     std::function<void()> openHighScore;
+    // Hands over the dialog of a menu item ("mFav2", "mTools3", ...): the
+    // item turns on and opens it.
+    void setDialog(const QString &item, std::function<void()> open);
+
     // The finished-game dialog the winning move opens; owned by the window.
     void setWinHandler(std::unique_ptr<WinHandler> handler);
 
@@ -105,6 +109,7 @@ private:
     std::map<QString, QAction *> items_;   // "mFile4" -> action
     std::map<QString, QAction *> buttons_; // "Restart" -> toolbar action
     std::map<QString, QString> buttonSource_; // "Restart" -> "mFile4"
+    std::map<QString, std::function<void()>> dialogs_; // "mFav2" -> opener
     QAction *mScore_ = nullptr;
     QAction *mTime_ = nullptr;
     QAction *mMoves_ = nullptr;

@@ -55,6 +55,11 @@ TEST_F(MainWindowTest, CommandsWithoutAGame)
     for (auto [menu, index] : {std::pair{"mFav", 2}, {"mFav", 4}, {"mStat", 1}, {"mStat", 2}, {"mStat", 6},
                                {"mTools", 3}, {"mTools", 5}, {"mTools", 7}})
         EXPECT_FALSE(item(menu, index)->isEnabled()) << menu << index;
+    // Handing a dialog over turns its item on and makes it open that dialog.
+    window->setDialog(QStringLiteral("mTools3"), [this] { opened << QStringLiteral("players"); });
+    EXPECT_TRUE(item("mTools", 3)->isEnabled());
+    item("mTools", 3)->trigger();
+    EXPECT_EQ(opened.last(), "players");
 }
 
 TEST_F(MainWindowTest, CommandsFollowTheGameAndTheLog)
