@@ -1,3 +1,6 @@
 # The games wizard (paths relative to src/ui/).
 set(CARDOVA_UI_WIZARD_SOURCES
+  wizard/GameNameCheck.cpp
+  wizard/RecordChoices.cpp
+  wizard/frmAddGame.cpp
 )
