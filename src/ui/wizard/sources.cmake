@@ -3,4 +3,5 @@ set(CARDOVA_UI_WIZARD_SOURCES
   wizard/GameNameCheck.cpp
   wizard/RecordChoices.cpp
   wizard/frmAddGame.cpp
+  wizard/frmGamesWizard.cpp
 )

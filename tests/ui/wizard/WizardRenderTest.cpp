@@ -3,10 +3,12 @@
 #include "WizardTestSupport.h"
 
 #include "ui/wizard/frmAddGame.h"
+#include "ui/wizard/frmGamesWizard.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QSet>
 
 using namespace cardova;
@@ -40,6 +42,23 @@ TEST_F(WizardRenderTest, CreateDialogDraws)
 {
     ui::frmAddGame dlg(*ctx);
     render(dlg, QStringLiteral("wizard-add"));
+}
+
+TEST_F(WizardRenderTest, WizardDialogDrawsEmptyFilledAndDamaged)
+{
+    {
+        ui::frmGamesWizard dlg(*ctx);
+        render(dlg, QStringLiteral("wizard-empty"));
+    }
+    writeFile(QStringLiteral("Spider Lane.gam"), "2,13,4,8,10,9,1,0\r\n");
+    writeFile(QStringLiteral("Avenue.gam"), "0,0,0,4,13,7,0,1\r\n");
+    writeFile(QStringLiteral("Broken.gam"), "1,2\r\n");
+    ctx->custom.Init();
+    ui::frmGamesWizard dlg(*ctx);
+    render(dlg, QStringLiteral("wizard-list"));
+    auto *list = control<QListWidget>(dlg, "ListView1");
+    list->setCurrentRow(1);
+    render(dlg, QStringLiteral("wizard-damaged"));
 }
 
 } // namespace

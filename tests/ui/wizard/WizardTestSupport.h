@@ -32,7 +32,8 @@ struct DialogVoice {
     template <typename Dialog>
     void attach(Dialog &dialog)
     {
-        dialog.showMessage = [this](const QString &t) { messages << t; };
+        if constexpr (requires { dialog.showMessage; })
+            dialog.showMessage = [this](const QString &t) { messages << t; };
         dialog.showError = [this](const QString &t) { errors << t; };
         dialog.ask = [this](const QString &q) {
             questions << q;
