@@ -6,6 +6,7 @@
 #include "ui/dialogs/DialogImages.h"
 #include "ui/dialogs/FinishChart.h"
 #include "ui/dialogs/frmHighScore.h"
+#include "ui/stats/frmGameStat.h"
 
 #include <QAction>
 #include <QChartView>
@@ -87,9 +88,8 @@ QToolBar *frmFinish::buildToolbar()
             &QAction::triggered, this, &frmFinish::selectGame);
     connect(addButton(bar, "Restart", QStringLiteral("Restart Game"), QStyle::SP_BrowserReload),
             &QAction::triggered, this, &frmFinish::restartGame);
-    // The statistics dialogs do not exist yet; the button must not pretend.
-    addButton(bar, "Statistics", QStringLiteral("Statistics"), QStyle::SP_FileDialogDetailedView)
-        ->setEnabled(false);
+    connect(addButton(bar, "Statistics", QStringLiteral("Statistics"), QStyle::SP_FileDialogDetailedView),
+            &QAction::triggered, this, &frmFinish::statistics);
     connect(addButton(bar, "Highscore", QStringLiteral("High Score"), QStyle::SP_DialogApplyButton),
             &QAction::triggered, this, &frmFinish::highScore);
     connect(addButton(bar, "Close", QStringLiteral("Close"), QStyle::SP_DialogCloseButton),
@@ -130,6 +130,12 @@ void frmFinish::selectGame()
     // Outside an engine action nothing else would run what was deferred.
     if (ctx_.busyDepth == 0)
         ctx_.runDeferred();
+}
+
+void frmFinish::statistics()
+{
+    frmGameStat stats(ctx_, this);
+    runModal(stats);
 }
 
 void frmFinish::highScore()

@@ -38,6 +38,7 @@ private:
     void restartGame();
     void selectGame();
     void highScore();
+    void statistics();
 
     GameContext &ctx_;
     std::function<void()> openSelect_;

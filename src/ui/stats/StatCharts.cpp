@@ -32,7 +32,7 @@ void setChartTable(QChartView *view, const ChartTable &table)
     for (QAbstractAxis *axis : chart->axes())
         chart->removeAxis(axis);
     auto *series = new QBarSeries;
-    double top = 1;
+    double top = 1, bottom = 0; // a negative total shows below the axis
     for (int c = 0; c < table.columns.size(); ++c) {
         auto *set = new QBarSet(table.columns[c]);
         set->setColor(kBarColours[c % 4]);
@@ -40,16 +40,23 @@ void setChartTable(QChartView *view, const ChartTable &table)
             const double v = c < row.size() ? row[c] : 0;
             *set << v;
             top = std::max(top, v);
+            bottom = std::min(bottom, v);
         }
         series->append(set);
     }
     chart->addSeries(series);
     auto *x = new QBarCategoryAxis;
-    x->append(table.rows);
+    QStringList rows = table.rows;
+    for (QString &r : rows)
+        if (r.isEmpty())
+            r = QStringLiteral(" "); // an empty category would be numbered
+    x->append(rows);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     auto *y = new QValueAxis;
-    y->setRange(0, top * 1.1);
+    // Whole-number ticks even for small counts.
+    y->setRange(bottom * 1.1, std::max(top * 1.1, 4.0));
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);

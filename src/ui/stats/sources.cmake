@@ -3,4 +3,5 @@ set(CARDOVA_UI_STATS_SOURCES
   stats/StatActions.cpp
   stats/StatCharts.cpp
   stats/StatTexts.cpp
+  stats/frmGameStat.cpp
 )

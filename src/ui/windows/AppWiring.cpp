@@ -8,6 +8,7 @@
 #include "ui/dialogs/frmPlayFav.h"
 #include "ui/dialogs/frmPlayers.h"
 #include "ui/dialogs/frmSelect.h"
+#include "ui/stats/frmGameStat.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmMain.h"
 
@@ -36,6 +37,7 @@ void wireDialogs(frmMain &window)
     window.setDialog(QStringLiteral("mFav2"), [&window] { runModal<frmOrgFav>(window); });
     window.setDialog(QStringLiteral("mFav4"), [&window] { runModal<frmPlayFav>(window); });
     window.setDialog(QStringLiteral("mTools3"), [&window] { runModal<frmPlayers>(window); });
+    window.setDialog(QStringLiteral("mStat1"), [&window] { runModal<frmGameStat>(window); });
     window.setWinHandler(std::make_unique<FinishWinHandler>(&window, [&window] { window.openSelect(); }));
 }
 

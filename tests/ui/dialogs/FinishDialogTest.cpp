@@ -109,10 +109,12 @@ TEST_F(FinishDialogTest, OpeningShowsTheResultAndRecordsTheWinOnce)
     EXPECT_EQ(games[0].Score, score);
 }
 
-TEST_F(FinishDialogTest, ToolbarOffersSixButtonsAndStatisticsIsNotYetAvailable)
+TEST_F(FinishDialogTest, ToolbarOffersSixButtonsAndStatisticsOpensOnTop)
 {
     playFor(QStringLiteral("Lawn"), 3, 10);
     frmFinish dlg(*ctx, {});
+    QStringList shown;
+    dlg.runModal = [&](QDialog &d) { shown << d.windowTitle(); };
     const QStringList keys = {"New", "Select", "Restart", "Statistics", "Highscore", "Close"};
     const QStringList labels = {"New Game", "Select Game", "Restart Game", "Statistics", "High Score", "Close"};
     const auto actions = control<QToolBar>(dlg, "Toolbar1")->actions();
@@ -120,8 +122,12 @@ TEST_F(FinishDialogTest, ToolbarOffersSixButtonsAndStatisticsIsNotYetAvailable)
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(actions[i]->objectName(), keys[i]);
         EXPECT_EQ(actions[i]->text(), labels[i]);
-        EXPECT_EQ(actions[i]->isEnabled(), keys[i] != "Statistics");
+        EXPECT_TRUE(actions[i]->isEnabled());
     }
+    dlg.show();
+    actions[3]->trigger();
+    EXPECT_EQ(shown, QStringList{"Game Statistics"});
+    EXPECT_TRUE(dlg.isVisible()); // the finished-game dialog stays open underneath
 }
 
 TEST_F(FinishDialogTest, RestartDealsTheSameNumberAgainAndRecordsNoExtraGame)

@@ -1,0 +1,61 @@
+#pragma once
+// "Game Statistics": totals, rates and charts over every player's score
+// file, per game, per period and per player.
+#include "ui/stats/StatActions.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QLocale>
+
+class QChartView;
+class QComboBox;
+class QListWidget;
+class QTabWidget;
+class QTreeWidget;
+
+namespace cardova {
+class GameContext;
+}
+
+namespace cardova::ui {
+
+class frmGameStat : public QDialog {
+    Q_OBJECT
+public:
+    frmGameStat(GameContext &ctx, QWidget *parent = nullptr, const QLocale &locale = QLocale());
+    ~frmGameStat() override;
+
+    StatHooks hooks;
+
+    // The tabs' contents, rebuilt when a chooser changes.
+    void showGame(const QString &game);
+    void showPeriod(int index);
+    void showPlayer(const QString &player);
+
+protected:
+    void done(int result) override;
+
+private:
+    QWidget *buildGeneral();
+    QWidget *buildGames();
+    QWidget *buildDates();
+    QWidget *buildPlayers();
+
+    GameContext &ctx_;
+    QLocale locale_;
+    bool closed_ = false;
+    QTabWidget *tabs_;
+    QListWidget *lvGeneral_;
+    QChartView *chGen_, *chGen1_;
+    QTreeWidget *lvGames_;
+    QComboBox *imcGames_;
+    QChartView *chGames_, *chGames1_;
+    QComboBox *imcDate_;
+    QTreeWidget *lvDate_;
+    QChartView *chDate_, *chDate1_;
+    QTreeWidget *lvPlayer_;
+    QComboBox *imcPlayer_;
+    QChartView *chPlayer_, *chPlayer1_;
+};
+
+} // namespace cardova::ui
