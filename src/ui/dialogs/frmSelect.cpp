@@ -7,11 +7,14 @@
 #include "ui/dialogs/GameRulesText.h"
 #include "ui/dialogs/RulesPanel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -130,6 +133,20 @@ void frmSelect::nodeChanged(QTreeWidgetItem *item)
     } else {
         play_->setEnabled(false);
     }
+}
+
+void frmSelect::setCreateGame(std::function<void()> openWizard)
+{
+    create_->setEnabled(bool(openWizard));
+    disconnect(create_, &QPushButton::clicked, this, nullptr);
+    if (!openWizard)
+        return;
+    connect(create_, &QPushButton::clicked, this, [this, openWizard] {
+        reject();
+        // The wizard opens once this dialog's own loop has ended.
+        QObject *owner = parentWidget() ? static_cast<QObject *>(parentWidget()) : qApp;
+        QTimer::singleShot(0, owner, openWizard);
+    });
 }
 
 void frmSelect::play()

@@ -5,6 +5,7 @@
 #include "ui/dialogs/DialogMessage.h"
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -27,6 +28,9 @@ public:
 
     // Where messages go (a game that cannot be started); a box by default.
     MessageFn showMessage;
+    // Turns on "Create a New Game": it closes this dialog, then opens the
+    // games wizard through `openWizard`.
+    void setCreateGame(std::function<void()> openWizard);
 
 private:
     void buildLayout();

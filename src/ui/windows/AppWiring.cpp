@@ -9,6 +9,7 @@
 #include "ui/dialogs/frmPlayers.h"
 #include "ui/dialogs/frmSelect.h"
 #include "ui/stats/frmGameStat.h"
+#include "ui/wizard/frmGamesWizard.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmMain.h"
 
@@ -17,21 +18,44 @@
 namespace cardova::ui {
 
 namespace {
-// Runs a dialog modally over the window, then shows what it changed.
+// Shows on the window what a dialog changed.
+void afterDialog(frmMain &window)
+{
+    window.RefreshCommands();
+    window.RefreshCounters();
+    window.table()->update();
+}
+
+// Runs a dialog modally over the window.
 template <typename Dialog>
 void runModal(frmMain &window)
 {
     Dialog dialog(window.context(), &window);
     dialog.exec();
-    window.RefreshCommands();
-    window.RefreshCounters();
-    window.table()->update();
+    afterDialog(window);
+}
+
+// Opens the games wizard over the window; afterwards the game lists know
+// every designed game.
+void runWizard(frmMain &window)
+{
+    runModal<frmGamesWizard>(window);
+}
+
+// The game selection with its "Create a New Game" leading to the wizard.
+void runSelect(frmMain &window)
+{
+    frmSelect dialog(window.context(), &window);
+    dialog.setCreateGame([&window] { runWizard(window); });
+    dialog.exec();
+    afterDialog(window);
 }
 } // namespace
 
 void wireDialogs(frmMain &window)
 {
-    window.openSelect = [&window] { runModal<frmSelect>(window); };
+    window.openSelect = [&window] { runSelect(window); };
+    window.setDialog(QStringLiteral("mTools7"), [&window] { runWizard(window); });
     window.openChoose = [&window] { runModal<frmChoose>(window); };
     window.openHighScore = [&window] { runModal<frmHighScore>(window); };
     window.setDialog(QStringLiteral("mFav2"), [&window] { runModal<frmOrgFav>(window); });
@@ -45,10 +69,8 @@ void showStartSelection(frmMain &window)
 {
     auto *dialog = new frmSelect(window.context(), &window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::finished, &window, [&window] {
-        window.RefreshCommands();
-        window.RefreshCounters();
-    });
+    dialog->setCreateGame([&window] { runWizard(window); });
+    QObject::connect(dialog, &QDialog::finished, &window, [&window] { afterDialog(window); });
     dialog->show();
 }
 

@@ -3,6 +3,7 @@
 #include "session/Lifecycle.h"
 #include "ui/dialogs/frmSelect.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -71,6 +72,16 @@ TEST_F(SelectDialogTest, TreeHoldsStandardThenCustomGamesAndPreselectsTheLastSta
     EXPECT_TRUE(control<QPushButton>(dlg, "cmdPlay")->isEnabled());
     EXPECT_FALSE(control<QPushButton>(dlg, "cmdCreate")->isEnabled());
     EXPECT_EQ(control<QPushButton>(dlg, "cmdCreate")->text(), "Create a New Game");
+
+    // Handed the wizard, "Create a New Game" closes the dialog, then opens it.
+    int wizards = 0;
+    dlg.setCreateGame([&] { ++wizards; });
+    dlg.show();
+    control<QPushButton>(dlg, "cmdCreate")->click();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(wizards, 0); // not inside the dialog's own turn
+    QCoreApplication::processEvents();
+    EXPECT_EQ(wizards, 1);
 }
 
 TEST_F(SelectDialogTest, ACustomLastGameIsNeverPreselectedAndNoCustomGamesLeaveTheGroupEmpty)
