@@ -5,6 +5,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QHeaderView>
+#include <QTreeWidget>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -61,6 +63,17 @@ void setChartTable(QChartView *view, const ChartTable &table)
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
     chart->legend()->setVisible(table.columns.size() > 0);
+}
+
+QTreeWidget *makeReportList(const QString &objectName, const QStringList &columns, QWidget *parent)
+{
+    auto *list = new QTreeWidget(parent);
+    list->setObjectName(objectName);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setHeaderLabels(columns);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return list;
 }
 
 } // namespace cardova::ui

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QChartView;
+class QTreeWidget;
 class QWidget;
 
 namespace cardova::ui {
@@ -18,5 +19,8 @@ struct ChartTable {
 // Creates a chart view showing the table; `objectName` names the view.
 QChartView *makeStatChart(const QString &objectName, QWidget *parent);
 void setChartTable(QChartView *view, const ChartTable &table);
+
+// A list in report style with these column titles, sized to its contents.
+QTreeWidget *makeReportList(const QString &objectName, const QStringList &columns, QWidget *parent);
 
 } // namespace cardova::ui

@@ -36,17 +36,6 @@ const QStringList kSumColumns = {QStringLiteral("Played"), QStringLiteral("Won")
                                  QStringLiteral("Time"),   QStringLiteral("Moves"), QStringLiteral("Score"),
                                  QStringLiteral("Perc")};
 
-QTreeWidget *reportList(const QString &name, const QStringList &columns, QWidget *parent)
-{
-    auto *list = new QTreeWidget(parent);
-    list->setObjectName(name);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setHeaderLabels(columns);
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    return list;
-}
-
 QStringList sumRow(const QString &name, const StatSum &s, bool wholePercent, const QLocale &locale)
 {
     return {name,
@@ -178,7 +167,7 @@ QWidget *frmGameStat::buildGeneral()
 QWidget *frmGameStat::buildGames()
 {
     auto *page = new QWidget(this);
-    lvGames_ = reportList(QStringLiteral("lvGames"), QStringList{QStringLiteral("Game")} + kSumColumns, page);
+    lvGames_ = makeReportList(QStringLiteral("lvGames"), QStringList{QStringLiteral("Game")} + kSumColumns, page);
     imcGames_ = new QComboBox(page);
     imcGames_->setObjectName(QStringLiteral("imcGames"));
     chGames_ = makeStatChart(QStringLiteral("chGames"), page);
@@ -201,7 +190,7 @@ QWidget *frmGameStat::buildDates()
     auto *page = new QWidget(this);
     imcDate_ = new QComboBox(page);
     imcDate_->setObjectName(QStringLiteral("imcDate"));
-    lvDate_ = reportList(QStringLiteral("lvDate"), {QStringLiteral("Day"), QStringLiteral("Played"), QStringLiteral("Won")}, page);
+    lvDate_ = makeReportList(QStringLiteral("lvDate"), {QStringLiteral("Day"), QStringLiteral("Played"), QStringLiteral("Won")}, page);
     chDate_ = makeStatChart(QStringLiteral("chDate"), page);
     chDate1_ = makeStatChart(QStringLiteral("chDate1"), page);
     auto *left = new QVBoxLayout;
@@ -219,7 +208,7 @@ QWidget *frmGameStat::buildDates()
 QWidget *frmGameStat::buildPlayers()
 {
     auto *page = new QWidget(this);
-    lvPlayer_ = reportList(QStringLiteral("lvPlayer"), QStringList{QStringLiteral("Player")} + kSumColumns, page);
+    lvPlayer_ = makeReportList(QStringLiteral("lvPlayer"), QStringList{QStringLiteral("Player")} + kSumColumns, page);
     imcPlayer_ = new QComboBox(page);
     imcPlayer_->setObjectName(QStringLiteral("imcPlayer"));
     chPlayer_ = makeStatChart(QStringLiteral("chPlayer"), page);

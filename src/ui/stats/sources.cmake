@@ -4,4 +4,6 @@ set(CARDOVA_UI_STATS_SOURCES
   stats/StatCharts.cpp
   stats/StatTexts.cpp
   stats/frmGameStat.cpp
+  stats/frmLogStat.cpp
+  stats/frmSesStat.cpp
 )

@@ -9,6 +9,8 @@
 #include "ui/dialogs/frmPlayers.h"
 #include "ui/dialogs/frmSelect.h"
 #include "ui/stats/frmGameStat.h"
+#include "ui/stats/frmLogStat.h"
+#include "ui/stats/frmSesStat.h"
 #include "ui/wizard/frmGamesWizard.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/frmMain.h"
@@ -62,6 +64,8 @@ void wireDialogs(frmMain &window)
     window.setDialog(QStringLiteral("mFav4"), [&window] { runModal<frmPlayFav>(window); });
     window.setDialog(QStringLiteral("mTools3"), [&window] { runModal<frmPlayers>(window); });
     window.setDialog(QStringLiteral("mStat1"), [&window] { runModal<frmGameStat>(window); });
+    window.setDialog(QStringLiteral("mStat2"), [&window] { runModal<frmSesStat>(window); });
+    window.setDialog(QStringLiteral("mStat6"), [&window] { runModal<frmLogStat>(window); });
     window.setWinHandler(std::make_unique<FinishWinHandler>(&window, [&window] { window.openSelect(); }));
 }
 
