@@ -26,23 +26,9 @@ namespace {
 
 class DialogRenderTest : public DialogFixture {
 protected:
-    // Grabs the shown dialog, saves it and checks that it holds a picture
-    // rather than a blank area.
     void render(QWidget &dialog, const QString &name)
     {
-        dialog.show();
-        QCoreApplication::processEvents();
-        const QImage image = dialog.grab().toImage();
-        ASSERT_FALSE(image.isNull()) << name.toStdString();
-        EXPECT_GE(image.width(), dialog.minimumSizeHint().width()) << name.toStdString();
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); y += 3)
-            for (int x = 0; x < image.width(); x += 3)
-                colours.insert(image.pixel(x, y));
-        EXPECT_GT(colours.size(), 20) << name.toStdString() << ": hardly anything drawn";
-        QDir().mkpath(QStringLiteral(DIALOG_SHOTS_DIR));
-        EXPECT_TRUE(image.save(QStringLiteral(DIALOG_SHOTS_DIR "/") + name + QStringLiteral(".png")));
-        dialog.close();
+        renderAndSave(dialog, QStringLiteral(DIALOG_SHOTS_DIR), name);
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "TestSupport.h"
+#include "ui/WindowTestTools.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -9,19 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace cardova::test {
-
-// The child of `parent` with that objectName and type; fails the test (and
-// throws, so the test stops) when there is none.
-template <typename T>
-T *control(const QWidget &parent, const char *name)
-{
-    T *w = parent.findChild<T *>(QString::fromLatin1(name));
-    if (!w) {
-        ADD_FAILURE() << "no control " << name;
-        throw std::runtime_error(name);
-    }
-    return w;
-}
 
 // Texts of a report list, one "a|b|c" line per row.
 QStringList rowTexts(const QTreeWidget &list);

@@ -1,6 +1,7 @@
 #pragma once
 // Finding the wizard's controls by name and catching what its dialogs say.
 #include "TestSupport.h"
+#include "ui/WindowTestTools.h"
 
 #include <QFile>
 #include <QStringList>
@@ -9,19 +10,6 @@
 #include <stdexcept>
 
 namespace cardova::test {
-
-// The child of `parent` with that objectName and type; fails the test (and
-// throws, so the test stops) when there is none.
-template <typename T>
-T *control(const QWidget &parent, const char *name)
-{
-    T *w = parent.findChild<T *>(QString::fromLatin1(name));
-    if (!w) {
-        ADD_FAILURE() << "no control " << name;
-        throw std::runtime_error(name);
-    }
-    return w;
-}
 
 // Records every message, error and question a dialog raises and answers
 // the questions with `answer`.
