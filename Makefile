@@ -2,7 +2,7 @@
 # make test - installs what is missing, builds, runs every test headless
 BUILD ?= build
 JOBS ?= 2
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCARDOVA_BUILD_UI=ON -DCARDOVA_BUILD_BENCH=ON
 
 .PHONY: all deps configure build run test bench clean
 

@@ -20,6 +20,13 @@ void InitMain(GameContext &ctx)
 }
 
 namespace {
+// Mixes the time of day into the shared generator, as the runtime's
+// clock reseed does.
+void reseedFromClock(GameContext &ctx)
+{
+    ctx.rng.mix(double(ctx.now().time().msecsSinceStartOfDay()) / 1000.0);
+}
+
 void startGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
 {
     if (ctx.data.GameRunning)
@@ -28,7 +35,7 @@ void startGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
     ctx.custom.SelectGame(gName);
     ctx.data.SetCurGNo(gameNo);
     ctx.data.SetCurGName(gName);
-    ctx.rng.mix(double(ctx.now().time().msecsSinceStartOfDay()) / 1000.0);
+    reseedFromClock(ctx);
     ClearTable(ctx);
     ctx.table.Init(ctx.data.CurGNo());
     ctx.tableLive = true;
@@ -119,7 +126,7 @@ double RandomRange(int16_t rangeIndex)
 GameNumber RandomGameNo(GameContext &ctx)
 {
     const double r = RandomRange(ctx.data.RangeIndex());
-    ctx.rng.mix(double(ctx.now().time().msecsSinceStartOfDay()) / 1000.0);
+    reseedFromClock(ctx);
     const double u = ctx.rng.next();
     return GameNumber::fromNumber(roundHalfEven(r * u));
 }

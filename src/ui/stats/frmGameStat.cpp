@@ -166,23 +166,9 @@ QWidget *frmGameStat::buildGeneral()
 
 QWidget *frmGameStat::buildGames()
 {
-    auto *page = new QWidget(this);
-    lvGames_ = makeReportList(QStringLiteral("lvGames"), QStringList{QStringLiteral("Game")} + kSumColumns, page);
-    imcGames_ = new QComboBox(page);
-    imcGames_->setObjectName(QStringLiteral("imcGames"));
-    chGames_ = makeStatChart(QStringLiteral("chGames"), page);
-    chGames1_ = makeStatChart(QStringLiteral("chGames1"), page);
-    auto *chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel(QStringLiteral("Game :"), page));
-    chooser->addWidget(imcGames_, 1);
-    auto *charts = new QHBoxLayout;
-    charts->addWidget(chGames_, 1);
-    charts->addWidget(chGames1_, 2);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(lvGames_, 2);
-    layout->addLayout(chooser);
-    layout->addLayout(charts, 3);
-    return page;
+    return buildSumTab({QStringLiteral("lvGames"), QStringLiteral("Game"), QStringLiteral("imcGames"),
+                        QStringLiteral("chGames"), QStringLiteral("chGames1")},
+                       &lvGames_, &imcGames_, &chGames_, &chGames1_);
 }
 
 QWidget *frmGameStat::buildDates()
@@ -207,21 +193,30 @@ QWidget *frmGameStat::buildDates()
 
 QWidget *frmGameStat::buildPlayers()
 {
+    return buildSumTab({QStringLiteral("lvPlayer"), QStringLiteral("Player"), QStringLiteral("imcPlayer"),
+                        QStringLiteral("chPlayer"), QStringLiteral("chPlayer1")},
+                       &lvPlayer_, &imcPlayer_, &chPlayer_, &chPlayer1_);
+}
+
+// A tab of totals per name: the list, a chooser of one name, its two charts.
+QWidget *frmGameStat::buildSumTab(const SumTabNames &names, QTreeWidget **list, QComboBox **chooser,
+                                  QChartView **left, QChartView **right)
+{
     auto *page = new QWidget(this);
-    lvPlayer_ = makeReportList(QStringLiteral("lvPlayer"), QStringList{QStringLiteral("Player")} + kSumColumns, page);
-    imcPlayer_ = new QComboBox(page);
-    imcPlayer_->setObjectName(QStringLiteral("imcPlayer"));
-    chPlayer_ = makeStatChart(QStringLiteral("chPlayer"), page);
-    chPlayer1_ = makeStatChart(QStringLiteral("chPlayer1"), page);
-    auto *chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel(QStringLiteral("Player :"), page));
-    chooser->addWidget(imcPlayer_, 1);
+    *list = makeReportList(names.list, QStringList{names.first} + kSumColumns, page);
+    *chooser = new QComboBox(page);
+    (*chooser)->setObjectName(names.chooser);
+    *left = makeStatChart(names.leftChart, page);
+    *right = makeStatChart(names.rightChart, page);
+    auto *chooserRow = new QHBoxLayout;
+    chooserRow->addWidget(new QLabel(names.first + QStringLiteral(" :"), page));
+    chooserRow->addWidget(*chooser, 1);
     auto *charts = new QHBoxLayout;
-    charts->addWidget(chPlayer_, 1);
-    charts->addWidget(chPlayer1_, 1);
+    charts->addWidget(*left, 1);
+    charts->addWidget(*right, 2);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(lvPlayer_, 2);
-    layout->addLayout(chooser);
+    layout->addWidget(*list, 2);
+    layout->addLayout(chooserRow);
     layout->addLayout(charts, 3);
     return page;
 }

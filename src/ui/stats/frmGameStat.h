@@ -40,6 +40,11 @@ private:
     QWidget *buildGames();
     QWidget *buildDates();
     QWidget *buildPlayers();
+    struct SumTabNames {
+        QString list, first, chooser, leftChart, rightChart;
+    };
+    QWidget *buildSumTab(const SumTabNames &names, QTreeWidget **list, QComboBox **chooser, QChartView **left,
+                         QChartView **right);
 
     GameContext &ctx_;
     QLocale locale_;

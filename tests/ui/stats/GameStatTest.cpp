@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "StatsFixture.h"
 
 #include "scores/DateText.h"
 #include "ui/stats/StatTexts.h"
@@ -19,15 +19,8 @@ using namespace cardova;
 using namespace cardova::test;
 
 namespace {
-class GameStatTest : public ContextFixture {
+class GameStatTest : public StatsFixture {
 protected:
-    void SetUp() override
-    {
-        ContextFixture::SetUp();
-        now = QDateTime(QDate(2026, 5, 20), QTime(15, 0, 0));
-        ctx->now = [this] { return now; };
-        ctx->scores.setClock([this] { return now; });
-    }
     // Appends lines to a player's score file.
     void record(const QString &player, const QStringList &lines)
     {
@@ -67,7 +60,6 @@ protected:
         const auto sets = static_cast<QBarSeries *>(series.first())->barSets();
         return sets.isEmpty() ? 0 : int(sets.first()->count());
     }
-    QDateTime now;
 };
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "StatsFixture.h"
 
 #include "scores/DateText.h"
 #include "session/Lifecycle.h"
@@ -15,14 +15,11 @@ using namespace cardova;
 using namespace cardova::test;
 
 namespace {
-class LogAndSessionTest : public ContextFixture {
+class LogAndSessionTest : public StatsFixture {
 protected:
     void SetUp() override
     {
-        ContextFixture::SetUp();
-        now = QDateTime(QDate(2026, 5, 20), QTime(15, 0, 0));
-        ctx->now = [this] { return now; };
-        ctx->scores.setClock([this] { return now; });
+        StatsFixture::SetUp();
         ctx->setScoreRecorder(nullptr);
         ctx->data.SesStartTime = now;
     }
@@ -40,7 +37,6 @@ protected:
             cells << list->topLevelItem(i)->text(c);
         return cells;
     }
-    QDateTime now;
 };
 } // namespace
 
