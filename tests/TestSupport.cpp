@@ -61,6 +61,44 @@ void lay(GameContext &ctx, const Layout &layout)
     }
 }
 
+namespace {
+QString slotName(int cell, int pile, int pos)
+{
+    return QStringLiteral("(%1,%2,%3)").arg(cell).arg(pile).arg(pos);
+}
+} // namespace
+
+QString tableProblems(const GameContext &ctx, bool heldOk)
+{
+    std::vector<int> seen(kDeckSize, 0);
+    for (int cell = 0; cell < kCellCount; ++cell)
+        for (int pile = 0; pile < kPilesPerArea; ++pile) {
+            const int top = ctx.table.GetTop(cell, pile);
+            // Slots above a pile's top are not read (the deal leaves old
+            // entries there).
+            for (int pos = 0; pos <= top; ++pos) {
+                const int16_t id = ctx.table.GetPicID(cell, pile, pos);
+                if (id < 0)
+                    return QStringLiteral("empty slot %1 below its pile's top").arg(slotName(cell, pile, pos));
+                ++seen[size_t(id)];
+                const cCard &c = ctx.cards[size_t(id)];
+                if (c.Cell != cell || c.Pile != pile || c.Pos != pos)
+                    return QStringLiteral("card %1 in slot %2 thinks it is at %3")
+                        .arg(id).arg(slotName(cell, pile, pos), slotName(c.Cell, c.Pile, c.Pos));
+                const bool drawnThere = c.Left == ctx.games.GetCordX(int16_t(cell), int16_t(pile), int16_t(pos)) &&
+                                        c.Top == ctx.games.GetCordY(int16_t(cell), int16_t(pile), int16_t(pos));
+                // A face-down card keeps the place it was dealt to; a face-up
+                // one lies where its slot is now.
+                if (c.FaceMode == 0 && !drawnThere && !(heldOk && ctx.input.Dragging))
+                    return QStringLiteral("card %1 is drawn away from its slot %2").arg(id).arg(slotName(cell, pile, pos));
+            }
+        }
+    for (int id = 0; id < kDeckSize; ++id)
+        if (ctx.cards[size_t(id)].Visible && seen[size_t(id)] != 1)
+            return QStringLiteral("card %1 lies in %2 slots").arg(id).arg(seen[size_t(id)]);
+    return {};
+}
+
 int16_t topId(const GameContext &ctx, int cell, int pile)
 {
     return ctx.table.GetTop(cell, pile) < 0 ? int16_t(-1) : ctx.table.GetTopPicID(cell, pile);

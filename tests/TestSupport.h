@@ -30,6 +30,11 @@ int16_t idOf(const GameContext &ctx, const QString &cardText);
 // "9C*TC"-style texts of all tableau piles.
 QStringList tableauText(const GameContext &ctx);
 QString pileText(const GameContext &ctx, int cell, int pile);
+// What is wrong with the table, or empty: every card on the table must lie
+// in exactly one slot that names it, every pile's slots must be filled up to
+// its top, and every face-up card must be drawn where its
+// slot is (unless `heldOk`: the cards the mouse holds are elsewhere).
+QString tableProblems(const GameContext &ctx, bool heldOk = false);
 
 // A context over a fresh settings file and data folder of its own.
 class ContextFixture : public ::testing::Test {

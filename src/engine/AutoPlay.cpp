@@ -30,7 +30,7 @@ bool AutoToGoal(GameContext &ctx, int16_t picId)
             continue;
         int32_t mode = kModePlay;
         ctx.table.MoveCard(picId, kFoundation, g, int16_t(ctx.table.GetTop(kFoundation, g) + 1),
-                           mode, 3, 0, 0);
+                           mode, ctx.data.CardSpeed(), 0, 0);
         ctx.PlaySound(SoundEvent::AutoPlay);
         return true;
     }

@@ -40,7 +40,7 @@ bool tryDrop(GameContext &ctx, int16_t picId, bool centreMode)
         if (!HitTest(ctx, picId, kTableau, b, t, centreMode) || !TableauAccepts(ctx, b, picId))
             continue;
         int32_t mode = kModePlay;
-        ctx.table.MoveCard(picId, kTableau, b, int16_t(t + 1), mode, 3, ctx.input.DragCount, 0);
+        ctx.table.MoveCard(picId, kTableau, b, int16_t(t + 1), mode, ctx.data.CardSpeed(), ctx.input.DragCount, 0);
         return true;
     }
     if (ctx.input.DragCount != 0)
@@ -51,7 +51,7 @@ bool tryDrop(GameContext &ctx, int16_t picId, bool centreMode)
             continue;
         int32_t mode = kModePlay;
         ctx.table.MoveCard(picId, kFoundation, g, int16_t(ctx.table.GetTop(kFoundation, g) + 1),
-                           mode, 3, 0, 0);
+                           mode, ctx.data.CardSpeed(), 0, 0);
         return true;
     }
     return false;
@@ -88,6 +88,7 @@ void CardMouseUp(GameContext &ctx, int16_t picId)
     ctx.input.Dragging = false;
     if (ctx.data.GameRunning && ctx.tableLive && picId == ctx.input.PickedID)
         DropCard(ctx, picId);
+    ctx.input.PickedID = -1;
     ctx.PlaySound(SoundEvent::CardUp);
 }
 
@@ -95,6 +96,7 @@ void StockMarkerClick(GameContext &ctx)
 {
     if (!ctx.data.GameRunning || !ctx.tableLive || ctx.games.StockNum() != 2)
         return;
+    CancelDrag(ctx);
     ActionScope action(ctx);
     RecycleWaste(ctx);
 }
@@ -163,8 +165,26 @@ bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, 
     return l < tx + kCardWidth && tx < l + kCardWidth && t < ty + kCardHeight && ty < t + kCardHeight;
 }
 
+namespace {
+// The picked card still lies where the press found it, with the same cards
+// riding on it. Anything else means the table changed under the mouse.
+bool pickStillValid(const GameContext &ctx, int16_t picId)
+{
+    const cCard &card = ctx.cards[size_t(picId)];
+    const int16_t top = ctx.table.GetTop(card.Cell, card.Pile);
+    if (card.Cell == kTableau)
+        return ctx.table.GetPicID(kTableau, card.Pile, card.Pos) == picId &&
+               top - card.Pos == ctx.input.DragCount;
+    return ctx.input.DragCount == 0 && ctx.table.GetPicID(card.Cell, card.Pile, card.Pos) == picId;
+}
+} // namespace
+
 void DropCard(GameContext &ctx, int16_t picId)
 {
+    if (!pickStillValid(ctx, picId)) {
+        ReturnCard(ctx, picId);
+        return;
+    }
     // Leave the log room for the move and the automatic moves it may cause.
     if (logHasRoom(ctx, 1) && (tryDrop(ctx, picId, true) || tryDrop(ctx, picId, false)))
         return;
@@ -173,11 +193,33 @@ void DropCard(GameContext &ctx, int16_t picId)
 
 void ReturnCard(GameContext &ctx, int16_t picId)
 {
-    cCard &card = ctx.cards[size_t(picId)];
-    card.Left = ctx.input.OrigLeft;
-    card.Top = ctx.input.OrigTop;
-    carryRun(ctx, picId, ctx.input.OrigLeft, ctx.input.OrigTop);
+    // Every card goes back to the slot it lies in now. That is where the
+    // press found it, unless something moved cards meanwhile; the slot is
+    // the truth either way.
+    const cCard &card = ctx.cards[size_t(picId)];
+    const int16_t riders = card.Cell == kTableau
+                               ? int16_t(ctx.table.GetTop(kTableau, card.Pile) - card.Pos)
+                               : int16_t(0);
+    for (int i = 0; i <= riders; ++i) {
+        const int16_t id = i == 0 ? picId : ctx.table.GetPicID(kTableau, card.Pile, card.Pos + i);
+        if (id < 0)
+            break;
+        cCard &c = ctx.cards[size_t(id)];
+        c.Left = ctx.games.GetCordX(c.Cell, c.Pile, c.Pos);
+        c.Top = ctx.games.GetCordY(c.Cell, c.Pile, c.Pos);
+    }
     ctx.surface().tableChanged();
+}
+
+void CancelDrag(GameContext &ctx)
+{
+    InputState &in = ctx.input;
+    const bool held = in.Dragging && in.PickedID >= 0 && in.PickedID < kDeckSize;
+    in.Dragging = false;
+    in.DragCount = 0;
+    if (held && ctx.tableLive)
+        ReturnCard(ctx, in.PickedID);
+    in.PickedID = -1;
 }
 
 void RecycleWaste(GameContext &ctx)

@@ -20,7 +20,11 @@ void DragCard(GameContext &ctx, int16_t picId, double x, double y);
 bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
              bool centreMode);
 void DropCard(GameContext &ctx, int16_t picId);
+// Puts the picked card and its riders back on the slots they lie in.
 void ReturnCard(GameContext &ctx, int16_t picId);
+// Lets go of a held card as a refused drop does. Every command that moves
+// cards calls it first, so nothing moves under a card the mouse holds.
+void CancelDrag(GameContext &ctx);
 // Turns the whole waste back into the stock as one undo step.
 void RecycleWaste(GameContext &ctx);
 

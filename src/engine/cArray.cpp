@@ -148,7 +148,8 @@ void cArray::PutCard(int16_t picId, int16_t cell, int16_t pile, int16_t pos)
 void cArray::AddtoWaste(int16_t picId)
 {
     int32_t mode = kModeStock;
-    MoveCard(picId, kWaste, 0, int16_t(GetTop(kWaste, 0) + 1), mode, 3, 0, 0);
+    // A turned card moves at the player's card speed, as drops do.
+    MoveCard(picId, kWaste, 0, int16_t(GetTop(kWaste, 0) + 1), mode, ctx_.data.CardSpeed(), 0, 0);
 }
 
 void cArray::MoveWasteStock()

@@ -1,8 +1,11 @@
 #include "session/Commands.h"
 
 #include "engine/AutoPlay.h"
+#include "engine/Input.h"
 #include "session/GameContext.h"
 #include "session/cTrans.h"
+
+#include <algorithm>
 
 namespace cardova {
 
@@ -11,12 +14,26 @@ bool playable(const GameContext &ctx)
 {
     return ctx.data.GameRunning && ctx.tableLive && ctx.trans;
 }
+
+// Each step of an animation shows for about one frame; undoing or redoing a
+// long game at a slow speed would hold the window for many seconds. The
+// whole run gets at most this many steps (about two seconds), the speed
+// lowered as needed; past one step a move the cards simply jump.
+constexpr int kWholeLogSteps = 120;
+
+int16_t speedForRun(int16_t speed, int moves)
+{
+    if (moves <= 0 || speed <= 0)
+        return speed;
+    return int16_t(std::min<int>(speed, kWholeLogSteps / moves));
+}
 } // namespace
 
 bool CmdUndo(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
+    CancelDrag(ctx);
     ActionScope action(ctx);
     int16_t speed = ctx.data.UndoSpeed();
     return ctx.trans->Undo(speed);
@@ -26,6 +43,7 @@ bool CmdRedo(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
+    CancelDrag(ctx);
     ActionScope action(ctx);
     int16_t speed = ctx.data.UndoSpeed();
     return ctx.trans->Redo(speed);
@@ -35,8 +53,9 @@ void CmdUndoAll(GameContext &ctx)
 {
     if (!playable(ctx))
         return;
+    CancelDrag(ctx);
     ActionScope action(ctx);
-    int16_t speed = ctx.data.UndoallSpeed();
+    int16_t speed = speedForRun(ctx.data.UndoallSpeed(), ctx.trans->TransPos);
     ctx.trans->UndoAll(speed);
 }
 
@@ -44,13 +63,15 @@ void CmdRedoAll(GameContext &ctx)
 {
     if (!playable(ctx))
         return;
+    CancelDrag(ctx);
     ActionScope action(ctx);
-    int16_t speed = ctx.data.UndoallSpeed();
+    int16_t speed = speedForRun(ctx.data.UndoallSpeed(), ctx.trans->TransTop - ctx.trans->TransPos);
     ctx.trans->RedoAll(speed);
 }
 
 void CmdToggleAutoplay(GameContext &ctx)
 {
+    CancelDrag(ctx);
     ActionScope action(ctx);
     if (ctx.data.Autoplay() == 1) {
         ctx.data.SetAutoplay(0);
@@ -66,6 +87,7 @@ bool ReplayForwardStep(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
+    CancelDrag(ctx);
     ActionScope action(ctx);
     int16_t speed = ctx.data.ReplaySpeed();
     return ctx.trans->Redo(speed);
@@ -75,6 +97,7 @@ bool ReplayBackwardStep(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
+    CancelDrag(ctx);
     ActionScope action(ctx);
     int16_t speed = ctx.data.ReplaySpeed();
     return ctx.trans->Undo(speed);
@@ -84,8 +107,9 @@ void ReplayRewind(GameContext &ctx)
 {
     if (!playable(ctx))
         return;
+    CancelDrag(ctx);
     ActionScope action(ctx);
-    int16_t speed = 1;
+    int16_t speed = speedForRun(1, ctx.trans->TransPos);
     ctx.trans->UndoAll(speed);
 }
 

@@ -91,6 +91,10 @@ public:
     // Told when something the player would lose went wrong (a finished game
     // that could not be written to the score file). The windows show it.
     std::function<void(const QString &)> reportProblem = [](const QString &) {};
+    // Told when a game has started or ended, whoever asked for it (a menu,
+    // the finished-game dialog, a deferred new game): the windows refresh
+    // their commands and counters and wake their timers.
+    std::function<void()> gameChanged = [] {};
 
     // Plays an event's wave when its switch holds exactly -1.
     void PlaySound(SoundEvent event);
@@ -133,14 +137,20 @@ private:
 };
 
 // Wraps one player or timer action; when the outermost one ends, actions
-// deferred during it (a new game asked for by the finished-game dialog) run.
+// deferred during it (a new game asked for by the finished-game dialog) run,
+// and the surface is asked to show the state the action left. Animation
+// steps repaint on the way, but the last changes of a move (a card turned
+// face up, riders set down) come after the last step: without this final
+// request the screen would keep the picture of the last step.
 class ActionScope {
 public:
     explicit ActionScope(GameContext &c) : c_(c) { ++c_.busyDepth; }
     ~ActionScope()
     {
-        if (--c_.busyDepth == 0)
-            c_.runDeferred();
+        if (--c_.busyDepth != 0)
+            return;
+        c_.runDeferred();
+        c_.surface().tableChanged();
     }
     ActionScope(const ActionScope &) = delete;
     ActionScope &operator=(const ActionScope &) = delete;

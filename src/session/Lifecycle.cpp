@@ -3,6 +3,7 @@
 #include "common/Numeric.h"
 #include "engine/AutoPlay.h"
 #include "engine/Deal.h"
+#include "engine/Input.h"
 #include "session/GameContext.h"
 #include "session/cTrans.h"
 
@@ -63,8 +64,12 @@ QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo
         ctx.defer([&ctx, gName, gameNo] { NewGame(ctx, gName, gameNo); });
         return {};
     }
-    ActionScope action(ctx);
-    startGame(ctx, gName, gameNo);
+    CancelDrag(ctx);
+    {
+        ActionScope action(ctx);
+        startGame(ctx, gName, gameNo);
+    }
+    ctx.gameChanged();
     return {};
 }
 
@@ -72,6 +77,7 @@ void EndGame(GameContext &ctx, int16_t mWon)
 {
     // A win keeps the figures taken when it was found (and shown by the
     // finished-game dialog); an abandoned game is measured now.
+    CancelDrag(ctx);
     if (mWon != 1)
         FinalCounters(ctx);
     if (!ctx.scoreRecorder().AddScore(mWon))
@@ -81,6 +87,7 @@ void EndGame(GameContext &ctx, int16_t mWon)
     ctx.scoreRecorder().AddSesGame(mWon);
     ctx.data.GameRunning = false;
     ClearTable(ctx);
+    ctx.gameChanged();
 }
 
 void CheckWin(GameContext &ctx)

@@ -131,7 +131,9 @@ std::vector<HistoryRow> cTrans::CreateLV() const
 {
     std::vector<HistoryRow> rows;
     rows.reserve(size_t(TransTop));
-    const auto place = [](int cell, int pile, int pos) {
+    // The return type is spelled out: deduced, it would be a string builder
+    // that refers to temporaries gone by the time it is read.
+    const auto place = [](int cell, int pile, int pos) -> QString {
         return ConvertCell(cell) + QStringLiteral(" (Pile %1, Card %2)").arg(pile + 1).arg(pos + 1);
     };
     for (int i = 1; i <= TransTop; ++i) {

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "engine/Input.h"
+#include "session/Commands.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 
@@ -130,4 +131,83 @@ TEST_F(InputTest, IgnoredWhileNoGameRuns)
     EXPECT_FALSE(ctx->input.Dragging);
     StockMarkerClick(*ctx);
     EXPECT_EQ(ctx->table.GetTop(kStock, 0), -1);
+}
+
+namespace {
+// Keeps what the table held at each call, as a view would draw it then.
+class SnapshotSurface : public TableSurface {
+public:
+    explicit SnapshotSurface(const GameContext &ctx) : ctx_(ctx) {}
+    void repaintNow() override { last = snapshot(ctx_); }
+    void letEventsRun() override {}
+    void tableChanged() override { last = snapshot(ctx_); }
+    static QString snapshot(const GameContext &ctx)
+    {
+        QString s = tableauText(ctx).join(QLatin1Char('|'));
+        for (int cell : {kStock, kWaste})
+            s += QLatin1Char('|') + pileText(ctx, cell, 0);
+        for (int i = 0; i < kDeckSize; ++i)
+            s += QStringLiteral(" %1,%2").arg(ctx.cards[size_t(i)].Left).arg(ctx.cards[size_t(i)].Top);
+        return s;
+    }
+    QString last;
+
+private:
+    const GameContext &ctx_;
+};
+} // namespace
+
+TEST_F(InputTest, TheLastWordToTheSurfaceIsTheStateAnActionLeft)
+{
+    SnapshotSurface watcher(*ctx);
+    ctx->setSurface(&watcher);
+    lay(*ctx, {{"KS* 9C 8H 7S", "TD"}, "2C* 3D*", ""});
+    const auto expectSeen = [&](const char *action) {
+        EXPECT_EQ(watcher.last, SnapshotSurface::snapshot(*ctx)) << action;
+    };
+    CardMouseDown(*ctx, idOf(*ctx, "3D"), 5, 5); // lands face up after its last step
+    expectSeen("a stock click");
+    dragTo("9C", slotX(kTableau, 1, 1), slotY(kTableau, 1, 1)); // riders jump after the last step
+    expectSeen("a run drop");
+    EXPECT_EQ(pileText(*ctx, kTableau, 0), "KS");
+    CmdUndo(*ctx);
+    expectSeen("undo");
+    CmdRedo(*ctx);
+    expectSeen("redo");
+    CardMouseDown(*ctx, idOf(*ctx, "2C"), 5, 5);
+    StockMarkerClick(*ctx);
+    expectSeen("a recycle");
+    ctx->setSurface(&surface);
+}
+
+TEST_F(InputTest, PlayerMovesAnimateAtTheCardSpeed)
+{
+    lay(*ctx, {{"9S", "8H"}, "2C* 3D*", ""});
+    ctx->data.setIntSetting(IntKey::CardSpeed, 7);
+    surface.repaints = 0;
+    CardMouseDown(*ctx, idOf(*ctx, "3D"), 5, 5);
+    EXPECT_EQ(surface.repaints, 7);
+    dragTo("8H", slotX(kTableau, 0, 1), slotY(kTableau, 0, 1));
+    EXPECT_EQ(surface.repaints, 14);
+    ctx->data.setIntSetting(IntKey::CardSpeed, 0); // the fastest: cards jump
+    CardMouseDown(*ctx, idOf(*ctx, "2C"), 5, 5);
+    EXPECT_EQ(surface.repaints, 14);
+    EXPECT_EQ(pileText(*ctx, kWaste, 0), "3D 2C");
+}
+
+TEST_F(InputTest, CancellingADragPutsTheRunBackAndForgetsThePick)
+{
+    lay(*ctx, {{"TD 9C 8H", "JS"}});
+    const int16_t ten = idOf(*ctx, "TD");
+    CardMouseDown(*ctx, ten, 100, 100);
+    CardMouseMove(*ctx, ten, 3000, 900);
+    ASSERT_TRUE(ctx->input.Dragging);
+    ASSERT_NE(ctx->cards[size_t(idOf(*ctx, "8H"))].Left, slotX(kTableau, 0, 2));
+    CancelDrag(*ctx);
+    EXPECT_FALSE(ctx->input.Dragging);
+    EXPECT_EQ(ctx->input.PickedID, -1);
+    EXPECT_EQ(tableProblems(*ctx), "");
+    CardMouseUp(*ctx, ten); // the release that follows does nothing
+    EXPECT_EQ(pileText(*ctx, kTableau, 0), "TD 9C 8H");
+    EXPECT_EQ(ctx->trans->GetTransID(), 0);
 }

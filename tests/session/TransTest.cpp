@@ -94,17 +94,19 @@ TEST_F(TransTest, FullLogRefusesFurtherActions)
         turn();
     EXPECT_LE(ctx->trans->TransPos, cTrans::kMaxMoves);
     EXPECT_GT(ctx->trans->TransPos, before);
-    EXPECT_GE(ctx->trans->TransPos, 0);
     const int16_t full = ctx->trans->TransPos;
     const QStringList table = tableauText(*ctx);
     const QString stock = pileText(*ctx, kStock, 0);
+    const QString waste = pileText(*ctx, kWaste, 0);
     turn();
+    // A refused action changes neither the log nor the table.
     EXPECT_EQ(ctx->trans->TransPos, full);
     EXPECT_EQ(pileText(*ctx, kStock, 0), stock);
+    EXPECT_EQ(pileText(*ctx, kWaste, 0), waste);
+    EXPECT_EQ(tableauText(*ctx), table);
     // Undo still works from the top of a full log.
     EXPECT_TRUE(CmdUndo(*ctx));
     EXPECT_LT(ctx->trans->TransPos, full);
-    (void)table;
 }
 
 TEST_F(TransTest, HistoryRowsAndTheirMarks)
@@ -144,4 +146,28 @@ TEST_F(TransTest, ReplayStepsWalkTheLog)
     EXPECT_EQ(ctx->trans->GetTransID(), 2);
     EndGame(*ctx, 0);
     EXPECT_FALSE(ReplayForwardStep(*ctx));
+}
+
+TEST_F(TransTest, UndoAllAndRedoAllTakeAtMostAFewSecondsAtTheSlowestSpeed)
+{
+    for (int i = 0; i < 18; ++i)
+        turn();
+    ctx->animate = true;
+    ctx->data.setIntSetting(IntKey::UndoallSpeed, 50);
+    ctx->data.setIntSetting(IntKey::UndoSpeed, 50);
+    surface.repaints = 0;
+    CmdUndoAll(*ctx);
+    EXPECT_EQ(ctx->trans->GetTransID(), 0);
+    // About one frame a step: two seconds hold some 120 steps.
+    EXPECT_GT(surface.repaints, 0);
+    EXPECT_LE(surface.repaints, 120);
+    surface.repaints = 0;
+    CmdRedoAll(*ctx);
+    EXPECT_EQ(ctx->trans->GetTransID(), 18);
+    EXPECT_GT(surface.repaints, 0);
+    EXPECT_LE(surface.repaints, 120);
+    // A single undo keeps its own speed.
+    surface.repaints = 0;
+    CmdUndo(*ctx);
+    EXPECT_EQ(surface.repaints, 50);
 }

@@ -2,6 +2,7 @@
 #include "ui/windows/frmMain.h"
 
 #include "session/Commands.h"
+#include "ui/windows/TableView.h"
 #include "ui/windows/ToolbarIcons.h"
 
 #include <QMenuBar>
@@ -77,8 +78,14 @@ void frmMain::buildMenus()
                                 [this] { CmdToggleAutoplay(ctx_); });
     autoplay->setCheckable(true);
     addSeparator(game, QStringLiteral("mGame"), 5);
-    addItem(game, QStringLiteral("mGame"), 6, QStringLiteral("U&ndo All"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CmdUndoAll(ctx_); });
-    addItem(game, QStringLiteral("mGame"), 7, QStringLiteral("R&edo All"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] { CmdRedoAll(ctx_); });
+    addItem(game, QStringLiteral("mGame"), 6, QStringLiteral("U&ndo All"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] {
+        CmdUndoAll(ctx_);
+        TableView::dropQueuedInput();
+    });
+    addItem(game, QStringLiteral("mGame"), 7, QStringLiteral("R&edo All"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] {
+        CmdRedoAll(ctx_);
+        TableView::dropQueuedInput();
+    });
     addSeparator(game, QStringLiteral("mGame"), 8);
     addItem(game, QStringLiteral("mGame"), 9, QStringLiteral("View Toolbar"), QKeySequence(), [this] { cmdToggleToolbar(); })
         ->setCheckable(true);

@@ -15,7 +15,37 @@ namespace cardova::ui {
 namespace {
 constexpr double kPx = 1.0 / kTwipsPerPixel;
 const QColor kBeyondTable(16, 20, 16);
+
+// Eats the player's input while installed on the application.
+class InputSwallower : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
 } // namespace
+
+void TableView::dropQueuedInput()
+{
+    InputSwallower swallower;
+    QCoreApplication::instance()->installEventFilter(&swallower);
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(&swallower);
+}
 
 TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
     : QWidget(parent), ctx_(ctx), art_(appearance)
@@ -176,10 +206,25 @@ void TableView::tableChanged()
     update();
 }
 
+bool TableView::event(QEvent *event)
+{
+    // A modal dialog that opens while a card is held takes the release with
+    // it: the card goes back at once instead of hanging where it was dragged.
+    if (event->type() == QEvent::WindowDeactivate && ctx_.input.Dragging) {
+        CancelDrag(ctx_);
+        pressed_ = -1;
+    }
+    return QWidget::event(event);
+}
+
 void TableView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    // A press while a card still counts as held means its release went
+    // elsewhere: let go of that card before picking another.
+    if (ctx_.input.Dragging)
+        CancelDrag(ctx_);
     const QPointF pos = event->position();
     pressed_ = cardAt(pos);
     if (pressed_ < 0) {
@@ -190,6 +235,21 @@ void TableView::mousePressEvent(QMouseEvent *event)
     const cCard &c = ctx_.cards[size_t(pressed_)];
     const QPointF t = toTable(pos);
     CardMouseDown(ctx_, pressed_, t.x() - c.Left, t.y() - c.Top);
+}
+
+bool TableView::onStock(const QPointF &widgetPos) const
+{
+    const int16_t card = cardAt(widgetPos);
+    return card >= 0 ? ctx_.cards[size_t(card)].Cell == kStock : stockMarkerHit(widgetPos);
+}
+
+void TableView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double click has no action of its own. Its second press counts as a
+    // press anywhere but on the stock, where it would turn a second card.
+    if (event->button() == Qt::LeftButton && onStock(event->position()))
+        return;
+    mousePressEvent(event);
 }
 
 void TableView::mouseMoveEvent(QMouseEvent *event)

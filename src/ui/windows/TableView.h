@@ -40,6 +40,10 @@ public:
     void CreateSprites();
     // Places the background across the width (negative left when narrow).
     void ArrangeTable();
+    // Drops the mouse and key input that queued up while the window was busy
+    // (a deal, an undo-all): a click made then must not act afterwards.
+    static void dropQueuedInput();
+
     // New deck back or background settings: drop the pictures made for them.
     void ApplyDeckBack();
     void refreshBackground();
@@ -62,17 +66,20 @@ public:
     int repaints = 0; // animation steps shown
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mark, int cell, int pile);
     void syncFaces();
     QRectF cardRect(double left, double top) const;
     bool stockMarkerHit(const QPointF &widgetPos) const;
+    bool onStock(const QPointF &widgetPos) const;
 
     GameContext &ctx_;
     Appearance &art_;

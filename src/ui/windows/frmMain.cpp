@@ -44,6 +44,7 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
         QMessageBox::information(this, ctx_.data.ProdName(), text);
     };
     ctx_.reportProblem = [this](const QString &text) { inform(text); };
+    ctx_.gameChanged = [this] { gameChanged(); };
 
     InitMain(ctx_);
     table_->CreateSprites();
@@ -93,6 +94,7 @@ frmMain::~frmMain()
     ctx_.setSurface(nullptr);
     ctx_.setWinHandler(nullptr);
     ctx_.reportProblem = [](const QString &) {};
+    ctx_.gameChanged = [] {};
     delete help_;
 }
 
@@ -223,8 +225,24 @@ void frmMain::StopReplay()
     RefreshToolbar();
 }
 
+void frmMain::gameChanged()
+{
+    // A game started or ended, from a command of this window or elsewhere
+    // (the finished-game dialog): a replay of the old game ends, and the
+    // commands, counters and timers follow the new state at once.
+    StopReplay();
+    RefreshCommands();
+    RefreshToolbar();
+    RefreshCounters();
+    if (ctx_.data.GameRunning)
+        TableView::dropQueuedInput();
+}
+
 void frmMain::forwardTick()
 {
+    // A card held by the mouse stays put: the replay waits for the release.
+    if (ctx_.input.Dragging)
+        return;
     tmrBackward.stop();
     items_.at(QStringLiteral("mReplay6"))->setEnabled(true);
     if (!ReplayForwardStep(ctx_))
@@ -233,6 +251,8 @@ void frmMain::forwardTick()
 
 void frmMain::backwardTick()
 {
+    if (ctx_.input.Dragging)
+        return;
     tmrForward.stop();
     items_.at(QStringLiteral("mReplay6"))->setEnabled(true);
     if (!ReplayBackwardStep(ctx_))
@@ -241,6 +261,7 @@ void frmMain::backwardTick()
 
 void frmMain::startGame(const QString &name, const GameNumber &number)
 {
+    StopReplay();
     const QString problem = NewGame(ctx_, name, number);
     if (!problem.isEmpty())
         inform(problem);

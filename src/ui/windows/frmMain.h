@@ -100,6 +100,7 @@ private:
     void updateCaption();
     void placeOnScreen();
     void pauseWhenIdle();
+    void gameChanged();
 
     GameContext &ctx_;
     Appearance &art_;

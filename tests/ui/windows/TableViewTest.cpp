@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "TableFixture.h"
 
 #include "WinningDeal.h"
 #include "cli/PlayActions.h"
@@ -16,36 +16,7 @@ using namespace cardova;
 using namespace cardova::test;
 
 namespace {
-class TableViewTest : public WindowFixture {
-protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        ctx->data.SetAutoplay(0);
-        window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(1));
-        window->show();
-        view = window->table();
-    }
-    void mouse(QEvent::Type type, QPointF pos)
-    {
-        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, pos, view->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
-        QApplication::sendEvent(view, &event);
-    }
-    // Presses a card 10 pixels inside, drags its corner to a table slot and releases it.
-    void dragCard(int16_t id, int cell, int pile, int pos, int steps = 5)
-    {
-        const cCard &c = ctx->cards[size_t(id)];
-        const QPointF start = view->toWidget(c.Left, c.Top) + QPointF(10, 10);
-        const QPointF end = view->toWidget(ctx->games.GetCordX(cell, pile, pos), ctx->games.GetCordY(cell, pile, pos)) +
-                            QPointF(10, 10);
-        mouse(QEvent::MouseButtonPress, start);
-        for (int i = 1; i <= steps; ++i)
-            mouse(QEvent::MouseMove, start + (end - start) * (double(i) / steps));
-        mouse(QEvent::MouseButtonRelease, end);
-    }
-    ui::TableView *view = nullptr;
-};
+using TableViewTest = TableFixture;
 } // namespace
 
 TEST_F(TableViewTest, MouseDragMovesACardOrReturnsIt)
@@ -69,16 +40,16 @@ TEST_F(TableViewTest, ClickingTheStockAndItsEmptyMarker)
 {
     lay(*ctx, {{"KS"}, "2C*", "3D"});
     const int16_t two = idOf(*ctx, "2C");
-    const QPointF onStock = view->toWidget(ctx->games.GetCordX(kStock, 0, 0), ctx->games.GetCordY(kStock, 0, 0)) +
+    const QPointF stockPoint = view->toWidget(ctx->games.GetCordX(kStock, 0, 0), ctx->games.GetCordY(kStock, 0, 0)) +
                             QPointF(20, 20);
-    EXPECT_EQ(view->cardAt(onStock), two);
-    mouse(QEvent::MouseButtonPress, onStock);
-    mouse(QEvent::MouseButtonRelease, onStock);
+    EXPECT_EQ(view->cardAt(stockPoint), two);
+    mouse(QEvent::MouseButtonPress, stockPoint);
+    mouse(QEvent::MouseButtonRelease, stockPoint);
     EXPECT_EQ(pileText(*ctx, kWaste, 0), "3D 2C");
     // Now the stock is empty: a click on its marker turns the waste back.
-    EXPECT_EQ(view->cardAt(onStock), -1);
-    mouse(QEvent::MouseButtonPress, onStock);
-    mouse(QEvent::MouseButtonRelease, onStock);
+    EXPECT_EQ(view->cardAt(stockPoint), -1);
+    mouse(QEvent::MouseButtonPress, stockPoint);
+    mouse(QEvent::MouseButtonRelease, stockPoint);
     EXPECT_EQ(pileText(*ctx, kStock, 0), "2C* 3D*");
     EXPECT_EQ(ctx->trans->GetTransID(), 3);
 }
@@ -142,22 +113,8 @@ TEST_F(TableViewTest, AFixedDealWonWithTheMouseOpensTheFinishOnce)
     ctx->animate = false;
     window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(kWinningNumber));
 
-    const QStringList actions = QString::fromLatin1(kWinningActions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &text : actions) {
-        const auto a = parsePlayAction(text);
-        ASSERT_TRUE(a) << text.toStdString();
-        if (a->kind == PlayAction::Kind::Stock) {
-            const QPointF onStock = view->toWidget(ctx->games.GetCordX(kStock, 0, 0), ctx->games.PileBaseY(kStock, 0)) +
-                                    QPointF(20, 20);
-            mouse(QEvent::MouseButtonPress, onStock);
-            mouse(QEvent::MouseButtonRelease, onStock);
-            continue;
-        }
-        const int16_t id = a->srcCell == kTableau ? ctx->table.GetPicID(kTableau, a->srcPile, a->srcPos)
-                                                  : topId(*ctx, a->srcCell, a->srcPile);
-        ASSERT_GE(id, 0) << text.toStdString();
-        dragCard(id, a->dstCell, a->dstPile, ctx->table.GetTop(a->dstCell, a->dstPile) + 1, 3);
-    }
+    for (const QString &text : winningActions())
+        ASSERT_TRUE(playByMouse(text)) << text.toStdString();
     EXPECT_EQ(finish->opened(), 1);
     EXPECT_FALSE(ctx->data.GameRunning);
     // The set-up's game was given up for this one; then the one win.
