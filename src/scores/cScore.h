@@ -2,7 +2,7 @@
 #include "scores/Rankings.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreRec.h"
-#include "session/SessionInterfaces.h"
+#include "scores/ScoreRecorder.h"
 
 #include <QDateTime>
 #include <QLocale>
