@@ -2,6 +2,7 @@
 set(CARDOVA_SCORES_SOURCES
   scores/RecordLine.cpp
   scores/DateText.cpp
+  scores/LocaleDate.cpp
   scores/ScoreFile.cpp
   scores/Favourites.cpp
   scores/Rankings.cpp
