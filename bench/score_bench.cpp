@@ -131,6 +131,51 @@ void BM_StatisticsSequence(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_StatisticsSequence)->Arg(50000)->Arg(100000)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// Reading 100,000 score lines whose dates are ISO text (what the game
+// writes) or the system's short date and time (files of older versions and
+// hand-edited files). The second should cost about as much as the first.
+enum class DateForm { Iso, Locale };
+
+QByteArray linesWithDates(DateForm form, int count)
+{
+    const QLocale locale;
+    QByteArray content;
+    for (int i = 0; i < count; ++i) {
+        ScoreRec r;
+        const QDateTime when = kFirstDay.addSecs(int64_t(i) * 317);
+        r.Date = form == DateForm::Iso ? dateTimeText(when)
+                                       : locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                                             locale.toString(when.time(), QLocale::LongFormat);
+        r.GName = QStringLiteral("Klondike");
+        r.GNo = GameNumber::fromNumber(i);
+        r.Time = 100;
+        r.Moves = 50;
+        r.Score = 10;
+        r.Won = 1;
+        content += scoreLine(r);
+    }
+    return content;
+}
+
+void BM_ReadDates(benchmark::State &state)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto form = DateForm(state.range(0));
+    const QByteArray content = linesWithDates(form, 100000);
+    int64_t days = 0;
+    for (auto _ : state) {
+        std::vector<ScoreRec> list;
+        list.reserve(100000);
+        NameCache names;
+        parseScoreFile(content, QStringLiteral("Ann"), names, list);
+        days += list.back().day;
+    }
+    benchmark::DoNotOptimize(days);
+    state.SetLabel(form == DateForm::Iso ? "ISO dates" : "short dates of the locale");
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_ReadDates)->Arg(int(DateForm::Iso))->Arg(int(DateForm::Locale))->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -11,11 +11,30 @@
 namespace cardova {
 
 namespace {
+constexpr int kNotRecorded = 3; // exit status: the game was won but not recorded
+
 int fail(const QString &message)
 {
     std::fprintf(stderr, "cardova-cli: %s\n", qPrintable(message));
     return 2;
 }
+
+// Hands finished games to the score store and notes a won game that could
+// not be written.
+struct WatchedScores : ScoreRecorder {
+    explicit WatchedScores(cScore &s) : store(s) {}
+    bool AddScore(int16_t mWon) override
+    {
+        const bool ok = store.AddScore(mWon);
+        wonButNotRecorded = wonButNotRecorded || (!ok && mWon == 1);
+        return ok;
+    }
+    void AddSesGame(int16_t mWon) override { store.AddSesGame(mWon); }
+    QString lastError() const override { return store.lastError(); }
+
+    cScore &store;
+    bool wonButNotRecorded = false;
+};
 
 void print(const QString &text)
 {
@@ -103,6 +122,8 @@ int runPlay(const QStringList &args)
         return fail(problem);
     RecordWin win;
     ctx->setWinHandler(&win);
+    WatchedScores recorder(ctx->scores);
+    ctx->setScoreRecorder(&recorder);
     QStringList results;
     for (const PlayAction &action : actions)
         results << (performPlayAction(*ctx, action) ? QStringLiteral("true") : QStringLiteral("false"));
@@ -113,6 +134,13 @@ int runPlay(const QStringList &args)
     extra += QStringLiteral(", \"won\": ") + (win.opened > 0 ? QStringLiteral("true") : QStringLiteral("false"));
     extra += QStringLiteral(", \"history\": ") + historyJson(*ctx);
     print(tableJson(*ctx, extra));
+    // A won game that is missing from the score file must not look like a
+    // recorded one to a script.
+    if (recorder.wonButNotRecorded) {
+        std::fprintf(stderr, "cardova-cli: the won game could not be written to the score file (%s)\n",
+                     qPrintable(recorder.store.lastError()));
+        return kNotRecorded;
+    }
     return 0;
 }
 

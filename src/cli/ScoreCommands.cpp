@@ -1,10 +1,12 @@
 #include "cli/ScoreCommands.h"
 
 #include "cli/CliCommands.h"
-#include "cli/TableJson.h"
 #include "scores/cScore.h"
 #include "session/GameContext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
 
 namespace cardova {
@@ -32,66 +34,62 @@ std::unique_ptr<GameContext> contextFor(const QStringList &args, qsizetype posit
     return makeCliContext(*options);
 }
 
-// "played", "won", "lost", "score", "moves", "time", without braces.
-QString sumFields(const StatSum &s)
+// "played", "won", "lost", "score", "moves", "time" of a summary.
+QJsonObject sumObject(const StatSum &s)
 {
-    return QStringLiteral("\"played\": %1, \"won\": %2, \"lost\": %3, \"score\": %4, \"moves\": %5, \"time\": %6")
-        .arg(s.Played)
-        .arg(s.Won)
-        .arg(s.Lost)
-        .arg(s.Score)
-        .arg(s.Moves)
-        .arg(s.Time);
+    return {{QStringLiteral("played"), s.Played}, {QStringLiteral("won"), s.Won},
+            {QStringLiteral("lost"), s.Lost},     {QStringLiteral("score"), s.Score},
+            {QStringLiteral("moves"), s.Moves},   {QStringLiteral("time"), s.Time}};
 }
 
-QString namedSum(const QString &name, const StatSum &s)
+QJsonObject namedSum(const QString &name, const StatSum &s)
 {
-    return QStringLiteral("{\"name\": ") + JsonText::quote(name) + QStringLiteral(", ") + sumFields(s) +
-           QLatin1Char('}');
+    QJsonObject o = sumObject(s);
+    o.insert(QStringLiteral("name"), name);
+    return o;
 }
 
-QString rankJson(const cScore &scores)
+QJsonArray rankArray(const cScore &scores)
 {
-    QStringList entries;
+    QJsonArray entries;
     for (int p = 1; p <= scores.TopCount(); ++p) {
         const ScoreRec r = scores.GetTopRec(p);
-        entries << QStringLiteral("{\"game\": %1, \"player\": %2, \"number\": %3, \"score\": %4, "
-                                  "\"time\": %5, \"moves\": %6, \"won\": %7, \"date\": %8}")
-                       .arg(JsonText::quote(r.GName), JsonText::quote(r.Player),
-                            JsonText::quote(r.GNo.toText()))
-                       .arg(r.Score)
-                       .arg(r.Time)
-                       .arg(r.Moves)
-                       .arg(r.Won == 1 ? 1 : 0)
-                       .arg(JsonText::quote(r.Date));
+        entries.append(QJsonObject{{QStringLiteral("game"), r.GName},
+                                   {QStringLiteral("player"), r.Player},
+                                   {QStringLiteral("number"), r.GNo.toText()},
+                                   {QStringLiteral("score"), r.Score},
+                                   {QStringLiteral("time"), r.Time},
+                                   {QStringLiteral("moves"), r.Moves},
+                                   {QStringLiteral("won"), r.Won == 1 ? 1 : 0},
+                                   {QStringLiteral("date"), r.Date}});
     }
-    return QLatin1Char('[') + entries.join(QStringLiteral(", ")) + QLatin1Char(']');
+    return entries;
 }
 } // namespace
 
 QString statsJson(cScore &scores)
 {
     const cData &data = scores.data();
-    QStringList games, players;
+    QJsonArray games, players;
     for (int16_t id = 1; id <= data.TotalGames(); ++id)
-        games << namedSum(data.GetGName(id), scores.SumGame(data.GetGName(id)));
+        games.append(namedSum(data.GetGName(id), scores.SumGame(data.GetGName(id))));
     for (int16_t i = 1; i <= data.TotalPlayers(); ++i)
-        players << namedSum(data.GetPlayer(i), scores.SumPlayer(data.GetPlayer(i)));
-    QString out = QStringLiteral("{\"records\": %1, \"skipped\": %2, \"all\": {%3}")
-                      .arg(scores.ScoreTop())
-                      .arg(scores.SkippedLines())
-                      .arg(sumFields(scores.SumAll()));
-    out += QStringLiteral(", \"games\": [") + games.join(QStringLiteral(", ")) + QLatin1Char(']');
-    out += QStringLiteral(", \"players\": [") + players.join(QStringLiteral(", ")) + QLatin1Char(']');
+        players.append(namedSum(data.GetPlayer(i), scores.SumPlayer(data.GetPlayer(i))));
+    QJsonObject out{{QStringLiteral("records"), scores.ScoreTop()},
+                    {QStringLiteral("skipped"), qint64(scores.SkippedLines())},
+                    {QStringLiteral("unreadable"), QJsonArray::fromStringList(scores.UnreadableFiles())},
+                    {QStringLiteral("all"), sumObject(scores.SumAll())},
+                    {QStringLiteral("games"), games},
+                    {QStringLiteral("players"), players}};
     scores.Sort(QString(), QString(), 0);
-    out += QStringLiteral(", \"topScore\": ") + rankJson(scores);
+    out.insert(QStringLiteral("topScore"), rankArray(scores));
     scores.Sort(QString(), QString(), 1);
-    out += QStringLiteral(", \"topWonScore\": ") + rankJson(scores);
+    out.insert(QStringLiteral("topWonScore"), rankArray(scores));
     scores.FinSort(true, false);
-    out += QStringLiteral(", \"topTime\": ") + rankJson(scores);
+    out.insert(QStringLiteral("topTime"), rankArray(scores));
     scores.FinSort(false, true);
-    out += QStringLiteral(", \"topMoves\": ") + rankJson(scores) + QLatin1Char('}');
-    return out;
+    out.insert(QStringLiteral("topMoves"), rankArray(scores));
+    return QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact));
 }
 
 int runExport(const QStringList &args)
@@ -102,9 +100,13 @@ int runExport(const QStringList &args)
         return 2;
     const QString out = options.positional[0];
     QString error;
-    if (!ctx->scores.ExportStat(out, &error))
+    QStringList unreadable;
+    if (!ctx->scores.ExportStat(out, &error, &unreadable))
         return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
     std::printf("Statistics Successfully Exported to %s\n", out.toUtf8().constData());
+    if (!unreadable.isEmpty())
+        std::fprintf(stderr, "cardova-cli: these score files could not be read and are missing from the export: %s\n",
+                     qPrintable(unreadable.join(QStringLiteral(", "))));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "scores/DateText.h"
 
+#include "scores/LocaleDate.h"
 #include "scores/ScoreRec.h"
 
 #include <QLocale>
@@ -55,6 +56,10 @@ QDateTime dateTimeFromText(const QString &text)
     const QDate date = QDate::fromString(t, Qt::ISODate);
     if (date.isValid())
         return date.startOfDay();
+    const QByteArray bytes = t.toUtf8();
+    const QDate numeric = localeNumericDate(bytes.constData(), bytes.size());
+    if (numeric.isValid())
+        return QDateTime(numeric, timeAfterDate(t));
     const QLocale locale;
     dt = locale.toDateTime(t, QLocale::ShortFormat);
     if (dt.isValid())
@@ -68,6 +73,9 @@ int32_t dayFromText(const char *begin, qsizetype size)
     const QDate fast = fastIsoDate(begin, size);
     if (fast.isValid())
         return dayOf(fast);
+    const QDate numeric = localeNumericDate(begin, size);
+    if (numeric.isValid())
+        return dayOf(numeric);
     if (size == 0)
         return ScoreRec::kNoDate;
     return dayOf(dateTimeFromText(QString::fromUtf8(begin, size)).date());

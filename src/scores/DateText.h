@@ -17,8 +17,9 @@ QString dateTimeText(const QDateTime &when);
 QDateTime dateTimeFromText(const QString &text);
 
 // Julian day of a stored date text given as UTF-8 bytes. The written form
-// is read directly; other forms go through dateTimeFromText. Returns
-// ScoreRec::kNoDate when the text is no date.
+// and the locale's numeric short date (see LocaleDate.h) are read directly;
+// other forms go through dateTimeFromText. Returns ScoreRec::kNoDate when
+// the text is no date.
 int32_t dayFromText(const char *begin, qsizetype size);
 int32_t dayFromText(const QString &text);
 

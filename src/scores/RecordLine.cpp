@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstring>
 
 namespace cardova {
@@ -159,12 +160,18 @@ void appendGameNumber(QByteArray &line, const GameNumber &number)
         line += number.toText().toLatin1();
 }
 
+qsizetype utf8BomLength(const QByteArray &buffer)
+{
+    return buffer.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
 qsizetype countLines(const QByteArray &buffer)
 {
     if (buffer.isEmpty())
         return 0;
-    const qsizetype breaks = buffer.count('\n');
-    return buffer.endsWith('\n') ? breaks : breaks + 1;
+    // Files with CR alone as their line ending hold no LF at all.
+    const qsizetype breaks = std::max(buffer.count('\n'), buffer.count('\r'));
+    return breaks + 1;
 }
 
 bool isBlankLine(const char *begin, const char *end) { return skipBlanks(begin, end) == end; }
@@ -203,6 +210,29 @@ bool lastLineOpen(const QString &path)
     char last = 0;
     return file.getChar(&last) && last != '\n';
 }
+// Writes until everything is written or the system refuses. A short write
+// sets no error by itself; the write after it fails with the reason (a full
+// disk, a size limit), which is what the player has to be told.
+qint64 writeAll(QFile &file, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+// Removes the part of a line that a failed append left behind, so the file
+// does not keep a torn record for good. Only when nothing else has been
+// appended since: another writer's complete line must stay.
+void cutBack(QFile &file, qint64 oldSize, qint64 written)
+{
+    if (written > 0 && file.size() == oldSize + written)
+        file.resize(oldSize);
+}
 } // namespace
 
 bool appendLineToFile(const QString &path, const QByteArray &line, QString *error)
@@ -223,14 +253,14 @@ bool appendLineToFile(const QString &path, const QByteArray &line, QString *erro
             *error = file.errorString();
         return false;
     }
-    const qint64 written = file.write(out);
-    file.close();
-    if (written != out.size() || file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const qint64 oldSize = file.size();
+    const qint64 written = writeAll(file, out);
+    if (written == out.size())
+        return true;
+    if (error)
+        *error = file.errorString();
+    cutBack(file, oldSize, written);
+    return false;
 }
 
 } // namespace cardova

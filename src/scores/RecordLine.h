@@ -41,26 +41,37 @@ void appendQuoted(QByteArray &line, const QString &text);
 // Appends a game number: plain digits, or quoted when it is a text.
 void appendGameNumber(QByteArray &line, const GameNumber &number);
 
-// Calls fn(begin, end) for every line of a buffer, without its line ending
-// (LF or CR LF). A last line without a line ending counts as a line.
+// Length of a UTF-8 byte-order mark at the start of buffer: 3 or 0.
+qsizetype utf8BomLength(const QByteArray &buffer);
+// At least the number of lines forEachLine will visit.
+qsizetype countLines(const QByteArray &buffer);
+
+// Calls fn(begin, end) for every line of a buffer, without its line ending.
+// A line ends at LF, CR LF, CR alone or any run of them: files pass through
+// editors and copies that turn CR LF into CR CR LF or drop the LF, and no
+// record ever holds a line break of its own. Empty lines between the breaks
+// are not visited. A UTF-8 byte-order mark before the first line is passed
+// over. A last line without a line ending counts as a line.
 template <class Fn>
 void forEachLine(const QByteArray &buffer, Fn &&fn)
 {
-    const char *p = buffer.constData();
-    const char *const end = p + buffer.size();
+    const char *p = buffer.constData() + utf8BomLength(buffer);
+    const char *const end = buffer.constData() + buffer.size();
     while (p < end) {
         const char *nl = static_cast<const char *>(memchr(p, '\n', size_t(end - p)));
-        const char *lineEnd = nl ? nl : end;
-        const char *trimmed = lineEnd;
-        if (trimmed > p && trimmed[-1] == '\r')
-            --trimmed;
-        fn(p, trimmed);
+        const char *const lineEnd = nl ? nl : end;
+        // Between two LFs there is usually one CR, just before the LF.
+        while (p < lineEnd) {
+            const char *cr = static_cast<const char *>(memchr(p, '\r', size_t(lineEnd - p)));
+            const char *const pieceEnd = cr ? cr : lineEnd;
+            if (pieceEnd > p)
+                fn(p, pieceEnd);
+            p = cr ? cr + 1 : lineEnd;
+        }
         p = nl ? nl + 1 : end;
     }
 }
 
-// Number of lines forEachLine will visit.
-qsizetype countLines(const QByteArray &buffer);
 // True when the line holds nothing but blanks.
 bool isBlankLine(const char *begin, const char *end);
 

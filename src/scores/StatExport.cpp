@@ -6,6 +6,7 @@
 #include "scores/cScore.h"
 #include "settings/cData.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <array>
 #include <memory>
@@ -28,16 +29,34 @@ public:
     void blank() { line(QStringLiteral(" ")); }
     bool flush()
     {
-        if (!buffer_.isEmpty() && file_.write(buffer_) != buffer_.size())
+        if (ok_ && !writeAll())
             ok_ = false;
         buffer_.clear();
         return ok_;
     }
+    // The system's reason for the first failed write.
+    const QString &reason() const { return reason_; }
 
 private:
+    // A short write sets no error by itself; the write of the rest fails with
+    // the reason (a full disk), which the message must keep.
+    bool writeAll()
+    {
+        for (qsizetype done = 0; done < buffer_.size();) {
+            const qint64 n = file_.write(buffer_.constData() + done, buffer_.size() - done);
+            if (n <= 0) {
+                reason_ = file_.errorString();
+                return false;
+            }
+            done += n;
+        }
+        return true;
+    }
+
     static constexpr qsizetype kChunk = 1 << 20;
     QSaveFile &file_;
     QByteArray buffer_;
+    QString reason_;
     bool ok_ = true;
 };
 
@@ -206,8 +225,17 @@ void writeRecords(LineWriter &out, const cScore &scores)
 
 bool writeStatFile(const cScore &scores, const QString &path, QString *error)
 {
+    // Writing replaces the target by a new file: a folder, a device or a pipe
+    // chosen by mistake must stay what it is.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        if (error)
+            *error = QStringLiteral("it is not an ordinary file (it may be a folder or a device)");
+        return false;
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so every failed write is seen where it happens, with its reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
@@ -220,7 +248,7 @@ bool writeStatFile(const cScore &scores, const QString &path, QString *error)
     writeRecords(out, scores);
     if (!out.flush() || !file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = out.reason().isEmpty() ? file.errorString() : out.reason();
         file.cancelWriting();
         return false;
     }

@@ -4,12 +4,15 @@
 #include "scores/DateText.h"
 #include "scores/Favourites.h"
 #include "scores/RecordLine.h"
+#include "scores/ShownText.h"
 #include "scores/StatExport.h"
 #include "scores/StatPrompt.h"
 #include "scores/Summaries.h"
 #include "settings/cData.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <utility>
 
 namespace cardova {
 
@@ -73,8 +76,11 @@ int16_t cScore::SesTop() const { return clamp16((long long)session_.size()); }
 bool cScore::OpenScore(const QString &player)
 {
     cursorN_ = 0;
-    const ReadResult r = readScoreFile(scoreFilePath(player), player, names_, loaded_);
-    skipped_ += r.skipped;
+    const QString path = scoreFilePath(player);
+    const ReadResult r = readScoreFile(path, player, loaded_.names, loaded_.records);
+    loaded_.skipped += r.skipped;
+    if (r.failed)
+        loaded_.unreadable << QFileInfo(path).fileName();
     return !r.failed;
 }
 
@@ -88,13 +94,15 @@ void cScore::OpenAllScore()
     size_t lines = 0;
     for (int16_t i = 1; i <= players; ++i) {
         QByteArray &content = contents[size_t(i - 1)];
-        readWholeFile(scoreFilePath(data_.GetPlayer(i)), &content);
+        const QString path = scoreFilePath(data_.GetPlayer(i));
+        if (readWholeFile(path, &content) == ReadStatus::Failed)
+            loaded_.unreadable << QFileInfo(path).fileName();
         lines += size_t(countLines(content));
     }
-    loaded_.reserve(lines);
+    loaded_.records.reserve(lines);
     for (int16_t i = 1; i <= players; ++i) {
         QByteArray &content = contents[size_t(i - 1)];
-        skipped_ += parseScoreFile(content, data_.GetPlayer(i), names_, loaded_).skipped;
+        loaded_.skipped += parseScoreFile(content, data_.GetPlayer(i), loaded_.names, loaded_.records).skipped;
         content = QByteArray(); // give each file's memory back once it is parsed
     }
 }
@@ -102,12 +110,8 @@ void cScore::OpenAllScore()
 void cScore::CloseScore()
 {
     // Give the memory back: a statistics dialog may have loaded a lot.
-    std::vector<ScoreRec>().swap(loaded_);
-    top_ = TopTable{};
-    topCount_ = 0;
-    skipped_ = 0;
+    loaded_ = Loaded{};
     cursorN_ = 0;
-    names_.clear();
 }
 
 bool cScore::ClearStat(StatPrompt &prompt)
@@ -126,7 +130,7 @@ bool cScore::ClearStat(StatPrompt &prompt)
     if (!kept.isEmpty()) {
         // Never claim the files are gone when one of them is not.
         prompt.inform(title, QStringLiteral("The score files of these players could not be deleted: ") +
-                                 kept.join(QStringLiteral(", ")));
+                                 escapedList(kept));
         return false;
     }
     prompt.inform(title, QStringLiteral("Statistics, High Score and Log have been Cleared."));
@@ -135,28 +139,31 @@ bool cScore::ClearStat(StatPrompt &prompt)
 
 void cScore::Sort(const QString &gName, const QString &player, int16_t won)
 {
-    topCount_ = rankByScore(loaded_, gName, player, won, top_);
+    loaded_.topCount = rankByScore(loaded_.records, gName, player, won, loaded_.top);
 }
 
-void cScore::FinSort(bool time, bool moves) { topCount_ = rankFinished(loaded_, time, moves, top_); }
+void cScore::FinSort(bool time, bool moves)
+{
+    loaded_.topCount = rankFinished(loaded_.records, time, moves, loaded_.top);
+}
 
-StatSum cScore::SumAll() const { return sumAll(loaded_); }
-StatSum cScore::SumGame(const QString &gName) const { return sumGame(loaded_, gName); }
-StatSum cScore::SumPlayer(const QString &player) const { return sumPlayer(loaded_, player); }
+StatSum cScore::SumAll() const { return sumAll(loaded_.records); }
+StatSum cScore::SumGame(const QString &gName) const { return sumGame(loaded_.records, gName); }
+StatSum cScore::SumPlayer(const QString &player) const { return sumPlayer(loaded_.records, player); }
 StatSum cScore::SumSession() const { return sumAll(session_); }
 
 PeriodSum cScore::SumPeriod(const QString &dateText, const QString &interval) const
 {
-    return sumPeriod(loaded_, dateText, interval, locale_);
+    return sumPeriod(loaded_.records, dateText, interval, locale_);
 }
 
-ScoreRec cScore::GetScoreRec(int32_t i) const { return recordAt(loaded_, i); }
+ScoreRec cScore::GetScoreRec(int32_t i) const { return recordAt(loaded_.records, i); }
 ScoreRec cScore::GetSesRec(int i) const { return recordAt(session_, i); }
 FavRec cScore::GetFavRec(int i) const { return recordAt(favs_, i); }
 
 ScoreRec cScore::GetTopRec(int i) const
 {
-    return i >= 0 && i <= kTopSlots ? top_[size_t(i)] : ScoreRec{};
+    return i >= 0 && i <= kTopSlots ? loaded_.top[size_t(i)] : ScoreRec{};
 }
 
 ScoreRec cScore::GetGameRec(const QString &gName, int32_t n) const
@@ -169,14 +176,15 @@ ScoreRec cScore::GetGameRec(const QString &gName, int32_t n) const
         index = cursorIndex_;
         seen = cursorN_ - 1;
     }
-    for (; index < loaded_.size(); ++index) {
-        if (loaded_[index].GName != gName)
+    const std::vector<ScoreRec> &records = loaded_.records;
+    for (; index < records.size(); ++index) {
+        if (records[index].GName != gName)
             continue;
         if (++seen == n) {
             cursorGame_ = gName;
             cursorN_ = n;
             cursorIndex_ = index;
-            return loaded_[index];
+            return records[index];
         }
     }
     return {};
@@ -205,11 +213,15 @@ bool cScore::WriteStatFile(const QString &path, QString *error) const
     return writeStatFile(*this, path, error);
 }
 
-bool cScore::ExportStat(const QString &path, QString *error)
+bool cScore::ExportStat(const QString &path, QString *error, QStringList *unreadable)
 {
+    Loaded kept = std::exchange(loaded_, Loaded{});
     OpenAllScore();
     const bool ok = WriteStatFile(path, error);
-    CloseScore();
+    if (unreadable)
+        *unreadable = loaded_.unreadable;
+    loaded_ = std::move(kept);
+    cursorN_ = 0;
     return ok;
 }
 

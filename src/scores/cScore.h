@@ -2,11 +2,12 @@
 #include "scores/Rankings.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreRec.h"
-#include "session/SessionInterfaces.h"
+#include "scores/ScoreRecorder.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -41,10 +42,13 @@ public:
     void CloseScore();
     // Asks, then deletes every player's score file. True when the files are gone.
     bool ClearStat(StatPrompt &prompt);
-    int32_t ScoreTop() const { return int32_t(loaded_.size()); }
+    int32_t ScoreTop() const { return int32_t(loaded_.records.size()); }
     int16_t SesTop() const;
     // Damaged lines left out by the loads since the last OpenAllScore or CloseScore.
-    int64_t SkippedLines() const { return skipped_; }
+    int64_t SkippedLines() const { return loaded_.skipped; }
+    // The score files those loads found but could not read (file names, in
+    // player order): their games are missing from the figures.
+    const QStringList &UnreadableFiles() const { return loaded_.unreadable; }
     // Why the last AddScore failed; empty after a success.
     QString lastError() const override { return lastError_; }
     QString scoreFilePath(const QString &player) const;
@@ -53,7 +57,7 @@ public:
     void Sort(const QString &gName, const QString &player, int16_t won);
     void FinSort(bool time, bool moves);
     // Filled slots of the table, counted from slot 1.
-    int TopCount() const { return topCount_; }
+    int TopCount() const { return loaded_.topCount; }
 
     // Summaries and records.
     StatSum SumAll() const;
@@ -65,7 +69,7 @@ public:
     ScoreRec GetGameRec(const QString &gName, int32_t n) const;
     ScoreRec GetTopRec(int i) const;
     ScoreRec GetSesRec(int i) const;
-    const std::vector<ScoreRec> &loaded() const { return loaded_; }
+    const std::vector<ScoreRec> &loaded() const { return loaded_.records; }
 
     // Favourites.
     void OpenFav();
@@ -82,8 +86,10 @@ public:
     // with a reason, when the file could not be written.
     bool WriteStatFile(const QString &path, QString *error = nullptr) const;
     // The export as the dialog runs it after choosing the file: load every
-    // player, write, empty the loaded list.
-    bool ExportStat(const QString &path, QString *error = nullptr);
+    // player and write. What was loaded before stays loaded: a statistics
+    // window that runs the export goes on drawing on it. `unreadable`
+    // receives the score files that could not be read for the export.
+    bool ExportStat(const QString &path, QString *error = nullptr, QStringList *unreadable = nullptr);
 
     const cData &data() const { return data_; }
 
@@ -91,13 +97,18 @@ private:
     const cData &data_;
     std::function<QDateTime()> clock_;
     QLocale locale_;
-    std::vector<ScoreRec> loaded_;
-    TopTable top_{};
-    int topCount_ = 0;
+    // What OpenScore and OpenAllScore loaded, and the rankings drawn from it.
+    struct Loaded {
+        std::vector<ScoreRec> records;
+        TopTable top{};
+        int topCount = 0;
+        int64_t skipped = 0;
+        QStringList unreadable;
+        NameCache names;
+    };
+    Loaded loaded_;
     std::vector<ScoreRec> session_;
     std::vector<FavRec> favs_;
-    NameCache names_;
-    int64_t skipped_ = 0;
     int64_t favSkipped_ = 0;
     QString lastError_;
     // The game on the table as a record (no date, no player).

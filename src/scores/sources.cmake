@@ -2,11 +2,13 @@
 set(CARDOVA_SCORES_SOURCES
   scores/RecordLine.cpp
   scores/DateText.cpp
+  scores/LocaleDate.cpp
   scores/ScoreFile.cpp
   scores/Favourites.cpp
   scores/Rankings.cpp
   scores/Summaries.cpp
   scores/ExportLine.cpp
   scores/StatExport.cpp
+  scores/ShownText.cpp
   scores/cScore.cpp
 )

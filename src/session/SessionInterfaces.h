@@ -1,22 +1,9 @@
 #pragma once
-#include <QString>
-#include <cstdint>
+#include "scores/ScoreRecorder.h"
 
 namespace cardova {
 
 class GameContext;
-
-// Where finished games go: the score store fills this in.
-class ScoreRecorder {
-public:
-    virtual ~ScoreRecorder() = default;
-    // Appends the current game to the current player's score file. False
-    // when the line could not be written.
-    virtual bool AddScore(int16_t mWon) = 0;
-    virtual void AddSesGame(int16_t mWon) = 0;
-    // Why the last AddScore failed; empty after a success.
-    virtual QString lastError() const { return {}; }
-};
 
 // Opened when the last card reaches the foundations, from inside the winning
 // move. It records the win (EndGame with 1). Whatever it asks to happen next

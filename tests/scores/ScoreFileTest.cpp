@@ -9,6 +9,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -128,7 +130,7 @@ TEST_F(ScoreFileTest, DamagedLinesAreSkippedCountedAndLeftInTheFile)
     QByteArray junk;
     for (int i = 0; i < 256; ++i)
         junk += char((i * 37) & 0xff);
-    junk.replace('\n', 'x');
+    junk.replace('\n', 'x').replace('\r', 'x'); // a CR alone also ends a line
     const QByteArray content = line(kGood) +
         line("\"2026-03-01 12:00:00\",\"Klon") +                          // cut short
         line("\"2026-03-01 12:00:00\",\"Klondike\",4711,307,95,370") +    // six fields
@@ -201,6 +203,42 @@ TEST_F(ScoreFileTest, EmptyMissingAndLfOnlyFiles)
     EXPECT_EQ(scores().ScoreTop(), 2);
 }
 
+TEST_F(ScoreFileTest, EveryKindOfLineEndAndAByteOrderMarkReadsEveryRecord)
+{
+    const QByteArray lawn = "\"2026-03-02 08:00:00\",\"Lawn\",12,1,2,-3,0";
+    const QByteArray bom = "\xEF\xBB\xBF";
+    setPlayers({QStringLiteral("Doubled"), QStringLiteral("OldMac"), QStringLiteral("Marked"),
+                QStringLiteral("Mixed")});
+    writeScores(QStringLiteral("Doubled"), kGood + "\r\r\n" + lawn + "\r\r\n");
+    writeScores(QStringLiteral("OldMac"), kGood + "\r" + lawn + "\r");
+    writeScores(QStringLiteral("Marked"), bom + line(kGood) + line(lawn));
+    writeScores(QStringLiteral("Mixed"), kGood + "\n" + lawn + "\r" + kGood + "\r\r\n\r\n" + lawn);
+    scores().OpenAllScore();
+    EXPECT_EQ(scores().SkippedLines(), 0);
+    ASSERT_EQ(scores().ScoreTop(), 10);
+    const QStringList players = {"Doubled", "Doubled", "OldMac", "OldMac", "Marked", "Marked",
+                                 "Mixed", "Mixed", "Mixed", "Mixed"};
+    for (int i = 1; i <= 10; ++i) {
+        const ScoreRec r = scores().GetScoreRec(i);
+        EXPECT_EQ(r.Player, players[i - 1]) << i;
+        EXPECT_EQ(r.GName, i % 2 ? "Klondike" : "Lawn") << i;
+        EXPECT_EQ(r.Won, i % 2 ? 1 : 0) << i;
+    }
+    EXPECT_EQ(scores().GetScoreRec(5).Date, "2026-03-01 12:00:00"); // the mark is not part of the date
+
+    // The favourites file is read the same way.
+    QFile fav(scores().favFilePath());
+    ASSERT_TRUE(fav.open(QIODevice::WriteOnly));
+    fav.write(bom + "\"Klondike\",1\r\"Lawn\",2\r\r\n\"Lawn\",3");
+    fav.close();
+    scores().OpenFav();
+    EXPECT_EQ(scores().FavSkippedLines(), 0);
+    ASSERT_EQ(scores().FavTop(), 3);
+    EXPECT_EQ(scores().GetFavRec(1).GName, "Klondike");
+    EXPECT_EQ(scores().GetFavRec(2).GNo.toText(), "2");
+    EXPECT_EQ(scores().GetFavRec(3).GNo.toText(), "3");
+}
+
 TEST_F(ScoreFileTest, AnAppendAfterALineCutShortStartsANewLine)
 {
     writeScores(QStringLiteral("Player1"), line(kGood) + "\"2026-03-01 12:00:00\",\"Klo");
@@ -223,6 +261,26 @@ TEST_F(ScoreFileTest, AFailedWriteIsReportedNotHidden)
     ctx->data.SetCurPlayer(QString());
     EXPECT_FALSE(scores().AddScore(1));
     EXPECT_FALSE(QFile::exists(dataDir() + QStringLiteral(".sre")));
+}
+
+TEST_F(ScoreFileTest, AnAppendCutShortByAFullDiskLeavesNoTornLine)
+{
+    writeScores(QStringLiteral("Player1"), line(kGood));
+    const QByteArray before = readData(QStringLiteral("Player1.sre"));
+    setGame(QStringLiteral("Lawn"), GameNumber::fromNumber(3), 1, 1, 1);
+    {
+        // Room for a part of the new line only.
+        FileSizeLimit full(before.size() + 20);
+        EXPECT_FALSE(scores().AddScore(1));
+    }
+    EXPECT_TRUE(scores().lastError().contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << scores().lastError().toStdString();
+    EXPECT_EQ(readData(QStringLiteral("Player1.sre")), before);
+    // With room again the next game is a whole line of its own.
+    ASSERT_TRUE(scores().AddScore(1));
+    scores().OpenAllScore();
+    EXPECT_EQ(scores().ScoreTop(), 2);
+    EXPECT_EQ(scores().SkippedLines(), 0);
 }
 
 TEST_F(ScoreFileTest, EndGameRecordsIntoTheStoreAndTheSessionLog)

@@ -3,6 +3,7 @@
 
 #include "scores/cScore.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace cardova;
@@ -89,4 +90,33 @@ TEST_F(ScoreStoreTest, ClearStatSaysSoWhenAFileStays)
     EXPECT_TRUE(yes.messages[0].contains(QLatin1String("Bob")));
     EXPECT_FALSE(yes.messages[0].contains(QLatin1String("Cleared.")));
     EXPECT_FALSE(QFile::exists(scores().scoreFilePath(QStringLiteral("Ann"))));
+}
+
+TEST_F(ScoreStoreTest, NamesInMessagesShowTheirControlCharactersEscaped)
+{
+    const QString odd = QStringLiteral("Bo\x1b]0;owned\x07" "b\nX");
+    setPlayers({QStringLiteral("Ann"), odd});
+    ASSERT_TRUE(QDir().mkpath(scores().scoreFilePath(odd) + QStringLiteral("/x")));
+    ScriptedPrompt yes(true);
+    EXPECT_FALSE(scores().ClearStat(yes));
+    ASSERT_EQ(yes.messages.size(), 1);
+    EXPECT_TRUE(yes.messages[0].endsWith(QStringLiteral("Bo\\x1B]0;owned\\x07b\\x0AX")))
+        << yes.messages[0].toStdString();
+    for (const QChar c : yes.messages[0])
+        EXPECT_GE(c.unicode(), 0x20);
+}
+
+TEST_F(ScoreStoreTest, UnreadableScoreFilesAreNamedUntilTheNextLoad)
+{
+    // A folder where Bob's file belongs cannot be read, by root either.
+    QFile::remove(scores().scoreFilePath(QStringLiteral("Bob")));
+    ASSERT_TRUE(QDir().mkpath(scores().scoreFilePath(QStringLiteral("Bob"))));
+    scores().OpenAllScore();
+    EXPECT_EQ(scores().ScoreTop(), 2);
+    EXPECT_EQ(scores().UnreadableFiles(), QStringList{"Bob.sre"});
+    EXPECT_FALSE(scores().OpenScore(QStringLiteral("Bob")));
+    EXPECT_EQ(scores().UnreadableFiles(), (QStringList{"Bob.sre", "Bob.sre"}));
+    QDir(scores().scoreFilePath(QStringLiteral("Bob"))).removeRecursively();
+    scores().OpenAllScore();
+    EXPECT_TRUE(scores().UnreadableFiles().isEmpty());
 }

@@ -1,6 +1,7 @@
 #include "ScoreTestSupport.h"
 
 #include <QFile>
+#include <csignal>
 
 namespace cardova::test {
 
@@ -59,6 +60,22 @@ void ScriptedPrompt::inform(const QString &title, const QString &message)
 {
     titles << title;
     messages << message;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    // Past the limit the system also sends a signal that would end the test.
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
 }
 
 } // namespace cardova::test

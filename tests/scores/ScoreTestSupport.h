@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <sys/resource.h>
 #include <vector>
 
 namespace cardova::test {
@@ -36,6 +37,20 @@ public:
 
 private:
     bool answer_;
+};
+
+// Makes every write of this process past `bytes` fail, as a full disk does,
+// whatever the rights of the user running the tests. Gone with the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
 };
 
 } // namespace cardova::test

@@ -6,6 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -101,6 +105,27 @@ TEST_F(StatExportTest, WithNoGamesEveryHeadingAndZeroLineIsThere)
     EXPECT_EQ(exported(), crlf(expected));
 }
 
+TEST_F(StatExportTest, TheExportKeepsWhatWasLoadedAndNamesUnreadableFiles)
+{
+    writeScores(QStringLiteral("Ann"), line("\"2026-03-01 12:00:00\",\"Klondike\",4711,307,95,370,1"));
+    ctx->scores.OpenAllScore(); // as a statistics window does when it opens
+    writeScores(QStringLiteral("Bob"), line("\"2026-03-01 12:00:00\",\"Lawn\",1,2,3,4,1"));
+    ASSERT_TRUE(QDir().mkpath(ctx->scores.scoreFilePath(QStringLiteral("Christopher Columbus"))));
+    QString error;
+    QStringList unreadable;
+    ASSERT_TRUE(ctx->scores.ExportStat(outPath(), &error, &unreadable)) << error.toStdString();
+    EXPECT_EQ(unreadable, QStringList{"Christopher Columbus.sre"});
+    QFile f(outPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("Lawn          Bob")); // the export reads the files anew
+    // The window's records are still there, as they were.
+    ASSERT_EQ(ctx->scores.ScoreTop(), 1);
+    EXPECT_EQ(ctx->scores.GetScoreRec(1).Player, "Ann");
+    EXPECT_EQ(ctx->scores.SumAll().Score, 370);
+    EXPECT_TRUE(ctx->scores.UnreadableFiles().isEmpty());
+    EXPECT_EQ(ctx->scores.GetGameRec(QStringLiteral("Klondike"), 1).Score, 370);
+}
+
 TEST_F(StatExportTest, ColumnStopsAndCutsNeverSplitOrJoinItems)
 {
     // An item ending exactly on a stop is followed by a whole column.
@@ -121,26 +146,54 @@ TEST_F(StatExportTest, AFileThatCannotBeWrittenIsReportedAndKeepsTheOldOne)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(intoMissingFolder));
 
-    // A read-only folder: the old export stays as it was.
-    const QString folder = dir_.filePath(QStringLiteral("locked"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString old = folder + QStringLiteral("/out.txt");
+    // A regular file where a folder should be holds for every user, root too.
+    const QString plain = dir_.filePath(QStringLiteral("plain"));
+    {
+        QFile f(plain);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("plain");
+    }
+    error.clear();
+    EXPECT_FALSE(ctx->scores.ExportStat(plain + QStringLiteral("/out.txt"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QFileInfo(plain).isFile());
+
+    // A disk that fills up while the export is written: the old export stays
+    // as it was, and the message keeps the system's reason.
+    const QString old = dir_.filePath(QStringLiteral("old.txt"));
     {
         QFile f(old);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("old");
     }
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(folder).isWritable()) {
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    }
+    const QStringList filesBefore = QDir(dir_.path()).entryList(QDir::Files);
     error.clear();
-    const bool written = ctx->scores.ExportStat(old, &error);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    bool written = true;
+    {
+        FileSizeLimit full(200);
+        written = ctx->scores.ExportStat(old, &error);
+    }
     EXPECT_FALSE(written);
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << error.toStdString();
     QFile f(old);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "old");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), filesBefore); // no half-written copy left
+}
+
+TEST_F(StatExportTest, ATargetThatIsNoOrdinaryFileIsRefusedAndLeftAlone)
+{
+    const QString pipe = dir_.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = dir_.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString &target : {pipe, folder}) {
+        QString error;
+        EXPECT_FALSE(ctx->scores.ExportStat(target, &error)) << target.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(pipe).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }

@@ -80,6 +80,25 @@ TEST(SummaryTest, PeriodsFollowCalendarDaysMonthsAndYears)
     EXPECT_EQ(sumPeriod(list, "2026-01-01", "w", english).Played, 0);
 }
 
+// Score files of older versions hold the system's short date and time.
+TEST(DateTextTest, ShortDatesOfTheLocaleReadAsTheDayTheyName)
+{
+    const QLocale before;
+    const auto day = [](int y, int m, int d) { return int32_t(QDate(y, m, d).toJulianDay()); };
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // M/d/yy
+    EXPECT_EQ(dayFromText(QStringLiteral("3/1/26 12:00:00 PM")), day(2026, 3, 1));
+    EXPECT_EQ(dayFromText(QStringLiteral("12/31/99 11:59:59 PM")), day(1999, 12, 31));
+    EXPECT_EQ(dayFromText(QStringLiteral("3/1/2026")), day(2026, 3, 1));
+    EXPECT_EQ(dateTimeFromText(QStringLiteral("3/1/26 1:30:00 PM")), QDateTime(QDate(2026, 3, 1), QTime(13, 30)));
+    EXPECT_EQ(dayFromText(QStringLiteral("2026-03-01 08:00:00")), day(2026, 3, 1));
+    for (const char *bad : {"13/45/26 1:00 PM", "3/1/260", "3//1/26", "3/1", "31326", "", "3/1/2 4:00"})
+        EXPECT_EQ(dayFromText(QString::fromLatin1(bad)), ScoreRec::kNoDate) << bad;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // dd.MM.yy
+    EXPECT_EQ(dayFromText(QStringLiteral("01.03.26 12:00:00")), day(2026, 3, 1));
+    EXPECT_EQ(dateTimeFromText(QStringLiteral("01.03.26 12:00:00")).date(), QDate(2026, 3, 1));
+    QLocale::setDefault(before);
+}
+
 class AccessorTest : public ScoreFixture {};
 
 TEST_F(AccessorTest, GetGameRecWalksOneGameInOrderFromAnyStart)

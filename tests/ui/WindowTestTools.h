@@ -1,10 +1,14 @@
 #pragma once
 // Tools of the window tests: finding a control by name, and keeping a
 // picture of a window.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QSet>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -43,5 +47,28 @@ inline void renderAndSave(QWidget &window, const QString &dir, const QString &na
     EXPECT_TRUE(image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
     window.close();
 }
+
+// Presses Enter on the next message box that opens, as a player does who
+// answers without reading. Keeps the text of the box it answered.
+class EnterOnNextBox {
+public:
+    EnterOnNextBox()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            timer_.stop();
+            answered = box->text();
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(box, &enter);
+        });
+        timer_.start(10);
+    }
+    QString answered;
+
+private:
+    QTimer timer_;
+};
 
 } // namespace cardova::test

@@ -21,4 +21,13 @@ AskFn questionBox(QWidget *parent, const QString &title)
     };
 }
 
+AskFn confirmBox(QWidget *parent, const QString &title)
+{
+    QPointer<QWidget> owner(parent);
+    return [owner, title](const QString &question) {
+        return QMessageBox::question(owner.data(), title, question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+}
+
 } // namespace cardova::ui

@@ -13,5 +13,8 @@ MessageFn errorBox(QWidget *parent, const QString &title);
 // A Yes/No question with the error icon over `parent` with `title`; No is
 // the default answer, so a stray Enter deletes nothing.
 AskFn questionBox(QWidget *parent, const QString &title);
+// A Yes/No question with the question icon over `parent` with `title`, for
+// questions that destroy data: No is the default answer.
+AskFn confirmBox(QWidget *parent, const QString &title);
 
 } // namespace cardova::ui

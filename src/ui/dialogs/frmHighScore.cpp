@@ -4,6 +4,7 @@
 #include "ui/dialogs/ChooserLists.h"
 #include "ui/dialogs/DialogImages.h"
 #include "ui/dialogs/ScoreList.h"
+#include "ui/stats/UnreadableNote.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -58,7 +59,10 @@ frmHighScore::frmHighScore(GameContext &ctx, QWidget *parent)
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(close_);
+    auto *unreadable = makeUnreadableNote(this);
+    showUnreadableNote(unreadable, ctx_.scores.UnreadableFiles());
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(unreadable);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
     resize(760, 440);

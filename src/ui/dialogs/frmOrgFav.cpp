@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmOrgFav.h"
 
+#include "scores/ShownText.h"
 #include "session/GameContext.h"
 #include "ui/dialogs/DialogImages.h"
 #include "ui/dialogs/FavouriteRows.h"
@@ -21,6 +22,7 @@ frmOrgFav::frmOrgFav(GameContext &ctx, QWidget *parent)
     setWindowTitle(QStringLiteral("Organize Favorites"));
     applyWindowIcon(*this);
     showMessage = informationBox(this, ctx.data.ProdName());
+    askClear = confirmBox(this, ctx.data.ProdName());
     buildLayout();
 
     ctx_.scores.OpenFav();
@@ -45,6 +47,7 @@ void frmOrgFav::buildLayout()
     setUpReportList(*games_, "lvGames", QStringLiteral("Game"));
     setUpReportList(*favs_, "lvFav", QStringLiteral("Game Number"));
     clear_->setObjectName(QStringLiteral("cmdClear"));
+    clear_->setAutoDefault(false);
     close_->setObjectName(QStringLiteral("cmdClose"));
     close_->setDefault(true);
 
@@ -92,9 +95,11 @@ void frmOrgFav::UpdateLVFav(const QString &game)
 
 void frmOrgFav::clearFavourites()
 {
+    if (!askClear(QStringLiteral("Are you sure you want to delete the Favorites of all Games ?")))
+        return;
     if (!ctx_.scores.ClearFav())
         showMessage(QStringLiteral("The favourites could not be cleared: the file %1 cannot be deleted.")
-                        .arg(ctx_.scores.favFilePath()));
+                        .arg(escapeControls(ctx_.scores.favFilePath())));
     // Reloading shows what the file holds now, whether or not it went.
     ctx_.scores.OpenFav();
     const QTreeWidgetItem *game = games_->currentItem();

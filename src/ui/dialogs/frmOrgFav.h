@@ -1,7 +1,7 @@
 #pragma once
 // Organize Favorites: the favourites listed game by game, and one button
 // that deletes them all.
-#include "ui/dialogs/DialogMessage.h"
+#include "ui/dialogs/DialogQuestion.h"
 
 #include <QDialog>
 
@@ -27,6 +27,9 @@ public:
     // Where a favourites file that cannot be deleted is reported; a box by
     // default.
     MessageFn showMessage;
+    // Asked before every favourite is deleted; a box answering No unless
+    // Yes is chosen by default.
+    AskFn askClear;
 
 private:
     void buildLayout();

@@ -1,7 +1,10 @@
 #include "ui/stats/StatActions.h"
 
+#include "scores/ShownText.h"
 #include "scores/StatPrompt.h"
 #include "session/GameContext.h"
+#include "ui/dialogs/DialogQuestion.h"
+#include "ui/stats/StatTexts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -23,9 +26,7 @@ private:
 StatHooks StatHooks::boxes(QWidget *parent, const QString &title)
 {
     StatHooks h;
-    h.ask = [parent, title](const QString &q) {
-        return QMessageBox::question(parent, title, q, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    };
+    h.ask = confirmBox(parent, title);
     h.inform = [parent, title](const QString &m) { QMessageBox::information(parent, title, m); };
     h.chooseExportFile = [parent] {
         return QFileDialog::getSaveFileName(parent, QString(), QStringLiteral("Scoreboard"),
@@ -40,16 +41,27 @@ void ExportStatistics(GameContext &ctx, const StatHooks &hooks)
     if (path.isEmpty())
         return;
     QString error;
-    if (ctx.scores.ExportStat(path, &error))
-        hooks.inform(QStringLiteral("Statistics Successfully Exported to ") + path);
-    else
-        hooks.inform(QStringLiteral("The statistics could not be exported to %1: %2").arg(path, error));
+    QStringList unreadable;
+    const QString shownPath = escapeControls(path);
+    if (!ctx.scores.ExportStat(path, &error, &unreadable)) {
+        hooks.inform(QStringLiteral("The statistics could not be exported to %1: %2")
+                         .arg(shownPath, escapeControls(error)));
+        return;
+    }
+    QString message = QStringLiteral("Statistics Successfully Exported to ") + shownPath;
+    if (!unreadable.isEmpty())
+        message += QStringLiteral("\n\n") + unreadableText(unreadable, QStringLiteral("the export"));
+    hooks.inform(message);
 }
 
-void ClearStatistics(GameContext &ctx, const StatHooks &hooks)
+bool ClearStatistics(GameContext &ctx, const StatHooks &hooks)
 {
-    HookPrompt prompt(hooks);
+    bool answeredYes = false;
+    StatHooks asked = hooks;
+    asked.ask = [&](const QString &question) { return answeredYes = hooks.ask(question); };
+    HookPrompt prompt(asked);
     ctx.scores.ClearStat(prompt);
+    return answeredYes;
 }
 
 } // namespace cardova::ui

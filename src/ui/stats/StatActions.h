@@ -18,12 +18,15 @@ struct StatHooks {
     std::function<void(const QString &message)> inform;
     std::function<QString()> chooseExportFile;
     // Message boxes and the save-file dialog over `parent`, titled `title`.
+    // The question answers No unless Yes is chosen.
     static StatHooks boxes(QWidget *parent, const QString &title);
 };
 
 // Asks for a file, writes every player's games to it and says how it went.
+// What the store had loaded stays loaded.
 void ExportStatistics(GameContext &ctx, const StatHooks &hooks);
-// Asks, then deletes every player's score file.
-void ClearStatistics(GameContext &ctx, const StatHooks &hooks);
+// Asks, then deletes every player's score file. True when the player said
+// Yes, so that what is shown has to be read again.
+bool ClearStatistics(GameContext &ctx, const StatHooks &hooks);
 
 } // namespace cardova::ui

@@ -22,18 +22,30 @@ QChartView *makeStatChart(const QString &objectName, QWidget *parent)
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(220, 170);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->setMargins(QMargins(2, 2, 2, 2));
+    QChart *chart = view->chart();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    // One series and two axes for the life of the chart: every new table
+    // refills them, so a window that stays open does not pile up old ones.
+    auto *series = new QBarSeries;
+    chart->addSeries(series);
+    auto *x = new QBarCategoryAxis;
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    auto *y = new QValueAxis;
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
     return view;
 }
 
 void setChartTable(QChartView *view, const ChartTable &table)
 {
     QChart *chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
-    auto *series = new QBarSeries;
+    auto *series = static_cast<QBarSeries *>(chart->series().constFirst());
+    auto *x = static_cast<QBarCategoryAxis *>(chart->axes(Qt::Horizontal).constFirst());
+    auto *y = static_cast<QValueAxis *>(chart->axes(Qt::Vertical).constFirst());
+    series->clear(); // deletes the old bar sets
     double top = 1, bottom = 0; // a negative total shows below the axis
     for (int c = 0; c < table.columns.size(); ++c) {
         auto *set = new QBarSet(table.columns[c]);
@@ -46,22 +58,15 @@ void setChartTable(QChartView *view, const ChartTable &table)
         }
         series->append(set);
     }
-    chart->addSeries(series);
-    auto *x = new QBarCategoryAxis;
     QStringList rows = table.rows;
     for (QString &r : rows)
         if (r.isEmpty())
             r = QStringLiteral(" "); // an empty category would be numbered
+    x->clear();
     x->append(rows);
-    chart->addAxis(x, Qt::AlignBottom);
-    series->attachAxis(x);
-    auto *y = new QValueAxis;
     // Whole-number ticks even for small counts.
     y->setRange(bottom * 1.1, std::max(top * 1.1, 4.0));
     y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(y);
     chart->legend()->setVisible(table.columns.size() > 0);
 }
 

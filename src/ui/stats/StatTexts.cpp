@@ -2,6 +2,7 @@
 
 #include "common/FormatTime.h"
 #include "common/Numeric.h"
+#include "scores/ShownText.h"
 
 #include <cmath>
 
@@ -51,6 +52,14 @@ QStringList generalLines(const StatSum &s, const QLocale &locale)
             QStringLiteral("Moves Per Hour : %1").arg(truncated(s.Moves / t * 3600.0)),
             QStringLiteral("Score Per Hour : %1").arg(truncated(s.Score / t * 3600.0)),
             QStringLiteral("Winning Percentage : ") + percentText(s.Won, s.Played, false, locale)};
+}
+
+QString unreadableText(const QStringList &files, const QString &what)
+{
+    if (files.isEmpty())
+        return {};
+    return QStringLiteral("These score files could not be read, so their games are missing from %1: %2.")
+        .arg(what, escapedList(files));
 }
 
 } // namespace cardova::ui

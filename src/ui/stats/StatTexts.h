@@ -15,5 +15,9 @@ QString decimalText(double value, const QLocale &locale);
 QString percentText(int32_t won, int32_t played, bool wholePercent, const QLocale &locale);
 // The thirteen lines of the general summary.
 QStringList generalLines(const StatSum &s, const QLocale &locale);
+// What the player is told about score files that could not be read, whose
+// games are missing from `what` ("these figures", "the export"). Empty when
+// every file was read.
+QString unreadableText(const QStringList &files, const QString &what);
 
 } // namespace cardova::ui

@@ -5,6 +5,7 @@
 #include "session/GameContext.h"
 #include "ui/stats/StatCharts.h"
 #include "ui/stats/StatTexts.h"
+#include "ui/stats/UnreadableNote.h"
 #include "ui/windows/AppIcon.h"
 
 #include <QChartView>
@@ -84,53 +85,59 @@ frmGameStat::frmGameStat(GameContext &ctx, QWidget *parent, const QLocale &local
     tabs_->addTab(buildGames(), QStringLiteral("Game-wise"));
     tabs_->addTab(buildDates(), QStringLiteral("Date-wise"));
     tabs_->addTab(buildPlayers(), QStringLiteral("Player-wise"));
-    auto *clear = new QPushButton(QStringLiteral("Clear Statistics"), this);
-    clear->setObjectName(QStringLiteral("cmdClear"));
-    auto *exportButton = new QPushButton(QStringLiteral("Export Statistics"), this);
-    exportButton->setObjectName(QStringLiteral("cmdExport"));
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    connect(clear, &QPushButton::clicked, this, [this] { ClearStatistics(ctx_, hooks); });
-    connect(exportButton, &QPushButton::clicked, this, [this] { ExportStatistics(ctx_, hooks); });
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(clear);
-    buttons->addWidget(exportButton);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    lblUnreadable_ = makeUnreadableNote(this);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblUnreadable_);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
+    layout->addLayout(buildButtons());
 
-    // Everything below reads the records loaded here, until the dialog closes.
     tabs_->setCurrentIndex(0);
-    ctx_.scores.OpenAllScore();
-    const StatSum all = ctx_.scores.SumAll();
-    lvGeneral_->addItems(generalLines(all, locale_));
-    setChartTable(chGen_, wonLost(all));
-    setChartTable(chGen1_, scoreMovesTime(all));
-    for (int16_t id = 1; id <= ctx_.data.TotalGames(); ++id) {
-        const QString name = ctx_.data.GetGName(id);
-        new QTreeWidgetItem(lvGames_, sumRow(name, ctx_.scores.SumGame(name), false, locale_));
-        imcGames_->addItem(name);
-    }
-    const int current = imcGames_->findText(ctx_.data.CurGName());
-    imcGames_->setCurrentIndex(current >= 0 ? current : 0);
-    showGame(imcGames_->currentText());
-    for (const Period &p : kPeriods)
-        imcDate_->addItem(QString::fromLatin1(p.text), QString::fromLatin1(p.key));
-    showPeriod(0);
-    for (int16_t i = 1; i <= ctx_.data.TotalPlayers(); ++i) {
-        const QString name = ctx_.data.GetPlayer(i);
-        new QTreeWidgetItem(lvPlayer_, sumRow(name, ctx_.scores.SumPlayer(name), true, locale_));
-        imcPlayer_->addItem(name);
-    }
-    imcPlayer_->setCurrentIndex(imcPlayer_->findText(ctx_.data.CurPlayer()));
-    showPlayer(ctx_.data.CurPlayer());
+    fillChoosers();
+    reload();
     connect(imcGames_, &QComboBox::textActivated, this, &frmGameStat::showGame);
     connect(imcDate_, QOverload<int>::of(&QComboBox::activated), this, &frmGameStat::showPeriod);
     connect(imcPlayer_, &QComboBox::textActivated, this, &frmGameStat::showPlayer);
+    tabs_->setFocus();
     resize(760, 520);
+}
+
+void frmGameStat::fillChoosers()
+{
+    for (int16_t id = 1; id <= ctx_.data.TotalGames(); ++id)
+        imcGames_->addItem(ctx_.data.GetGName(id));
+    const int current = imcGames_->findText(ctx_.data.CurGName());
+    imcGames_->setCurrentIndex(current >= 0 ? current : 0);
+    for (const Period &p : kPeriods)
+        imcDate_->addItem(QString::fromLatin1(p.text), QString::fromLatin1(p.key));
+    imcDate_->setCurrentIndex(0);
+    for (int16_t i = 1; i <= ctx_.data.TotalPlayers(); ++i)
+        imcPlayer_->addItem(ctx_.data.GetPlayer(i));
+    imcPlayer_->setCurrentIndex(imcPlayer_->findText(ctx_.data.CurPlayer()));
+}
+
+void frmGameStat::reload()
+{
+    // Everything below reads the records loaded here, until the dialog closes.
+    ctx_.scores.OpenAllScore();
+    showUnreadableNote(lblUnreadable_, ctx_.scores.UnreadableFiles());
+    const StatSum all = ctx_.scores.SumAll();
+    lvGeneral_->clear();
+    lvGeneral_->addItems(generalLines(all, locale_));
+    setChartTable(chGen_, wonLost(all));
+    setChartTable(chGen1_, scoreMovesTime(all));
+    lvGames_->clear();
+    for (int16_t id = 1; id <= ctx_.data.TotalGames(); ++id) {
+        const QString name = ctx_.data.GetGName(id);
+        new QTreeWidgetItem(lvGames_, sumRow(name, ctx_.scores.SumGame(name), false, locale_));
+    }
+    showGame(imcGames_->currentText());
+    showPeriod(imcDate_->currentIndex());
+    lvPlayer_->clear();
+    for (int16_t i = 1; i <= ctx_.data.TotalPlayers(); ++i) {
+        const QString name = ctx_.data.GetPlayer(i);
+        new QTreeWidgetItem(lvPlayer_, sumRow(name, ctx_.scores.SumPlayer(name), true, locale_));
+    }
+    showPlayer(imcPlayer_->currentText());
 }
 
 frmGameStat::~frmGameStat()
@@ -146,6 +153,32 @@ void frmGameStat::done(int result)
         ctx_.scores.CloseScore();
     }
     QDialog::done(result);
+}
+
+QHBoxLayout *frmGameStat::buildButtons()
+{
+    auto *clear = new QPushButton(QStringLiteral("Clear Statistics"), this);
+    clear->setObjectName(QStringLiteral("cmdClear"));
+    auto *exportButton = new QPushButton(QStringLiteral("Export Statistics"), this);
+    exportButton->setObjectName(QStringLiteral("cmdExport"));
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    // Enter closes the window; clearing or exporting takes a deliberate click.
+    clear->setAutoDefault(false);
+    exportButton->setAutoDefault(false);
+    close->setDefault(true);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        if (ClearStatistics(ctx_, hooks))
+            reload();
+    });
+    connect(exportButton, &QPushButton::clicked, this, [this] { ExportStatistics(ctx_, hooks); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(clear);
+    buttons->addWidget(exportButton);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    return buttons;
 }
 
 QWidget *frmGameStat::buildGeneral()

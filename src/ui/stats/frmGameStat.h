@@ -9,6 +9,8 @@
 
 class QChartView;
 class QComboBox;
+class QHBoxLayout;
+class QLabel;
 class QListWidget;
 class QTabWidget;
 class QTreeWidget;
@@ -36,6 +38,12 @@ protected:
     void done(int result) override;
 
 private:
+    // The choosers' entries and first choices.
+    void fillChoosers();
+    // Loads every player's records and rebuilds every tab from them,
+    // keeping the choices made.
+    void reload();
+    QHBoxLayout *buildButtons();
     QWidget *buildGeneral();
     QWidget *buildGames();
     QWidget *buildDates();
@@ -50,6 +58,7 @@ private:
     QLocale locale_;
     bool closed_ = false;
     QTabWidget *tabs_;
+    QLabel *lblUnreadable_;
     QListWidget *lvGeneral_;
     QChartView *chGen_, *chGen1_;
     QTreeWidget *lvGames_;

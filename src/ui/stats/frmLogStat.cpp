@@ -5,6 +5,7 @@
 #include "session/GameContext.h"
 #include "ui/dialogs/ScoreRows.h"
 #include "ui/stats/StatCharts.h"
+#include "ui/stats/UnreadableNote.h"
 #include "ui/windows/AppIcon.h"
 
 #include <QComboBox>
@@ -58,12 +59,15 @@ frmLogStat::frmLogStat(GameContext &ctx, QWidget *parent, const QLocale &locale)
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);
+    lblUnreadable_ = makeUnreadableNote(this);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblUnreadable_);
     layout->addLayout(choosers);
     layout->addWidget(lvLog_);
     layout->addLayout(buttons);
 
     ctx_.scores.OpenAllScore();
+    showUnreadableNote(lblUnreadable_, ctx_.scores.UnreadableFiles());
     imcGames_->addItem(QStringLiteral("All Games"));
     for (int16_t id = 1; id <= ctx_.data.TotalGames(); ++id)
         imcGames_->addItem(ctx_.data.GetGName(id));
@@ -98,10 +102,13 @@ bool frmLogStat::inPeriod(const ScoreRec &r, const QString &key) const
 {
     if (key.isEmpty())
         return true;
-    const QDate when = dateTimeFromText(r.Date).date();
-    const QDate today = ctx_.scores.now().date();
-    if (!when.isValid())
+    // The day found when the file was read: the text is not parsed again for
+    // every record at every change of a chooser.
+    const int32_t day = r.day != ScoreRec::kDayUnknown ? r.day : dayFromText(r.Date);
+    if (day == ScoreRec::kNoDate)
         return false;
+    const QDate when = QDate::fromJulianDay(day);
+    const QDate today = ctx_.scores.now().date();
     const qint64 days = when.daysTo(today);
     const int months = (today.year() - when.year()) * 12 + today.month() - when.month();
     if (days < 0)

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 class QComboBox;
+class QLabel;
 class QTreeWidget;
 
 namespace cardova {
@@ -32,6 +33,7 @@ private:
     bool closed_ = false;
     QComboBox *imcDate_, *imcGames_, *imcPlayer_;
     QTreeWidget *lvLog_;
+    QLabel *lblUnreadable_;
 };
 
 } // namespace cardova::ui

@@ -142,6 +142,7 @@ QWidget *frmCustomize::buildGeneral()
     exportButton->setObjectName(QStringLiteral("cmdExportStat"));
     auto *clearButton = new QPushButton(QStringLiteral("Clear Statistics"), stats);
     clearButton->setObjectName(QStringLiteral("cmdClearStat"));
+    clearButton->setAutoDefault(false); // Enter never deletes scores
     auto *statsRow = new QHBoxLayout(stats);
     statsRow->addWidget(exportButton);
     statsRow->addWidget(clearButton);

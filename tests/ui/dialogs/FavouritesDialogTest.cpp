@@ -50,6 +50,11 @@ protected:
     // One tick of the dialog's half-second timer, without waiting for it.
     void tick(const QWidget &dlg) { QMetaObject::invokeMethod(control<QTimer>(dlg, "Timer1"), "timeout"); }
     bool clearEnabled(const QWidget &dlg) { return control<QPushButton>(dlg, "cmdClear")->isEnabled(); }
+    QByteArray readFavourites()
+    {
+        QFile f(ctx->scores.favFilePath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
     bool playEnabled(const QWidget &dlg) { return control<QPushButton>(dlg, "cmdPlay")->isEnabled(); }
 };
 
@@ -109,6 +114,7 @@ TEST_F(FavouritesDialogTest, ClearDeletesTheFileAndEmptiesTheListAtOnce)
     frmOrgFav dlg(*ctx);
     QStringList messages;
     dlg.showMessage = [&](const QString &m) { messages << m; };
+    dlg.askClear = [](const QString &) { return true; };
     ASSERT_FALSE(favs(dlg).isEmpty());
     control<QPushButton>(dlg, "cmdClear")->click();
     EXPECT_FALSE(QFile::exists(ctx->scores.favFilePath()));
@@ -117,6 +123,36 @@ TEST_F(FavouritesDialogTest, ClearDeletesTheFileAndEmptiesTheListAtOnce)
     tick(dlg);
     EXPECT_FALSE(clearEnabled(dlg));
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(FavouritesDialogTest, ClearAsksFirstAndEnterOrNoKeepsEveryFavourite)
+{
+    addSomeFavourites();
+    const QByteArray before = readFavourites();
+    frmOrgFav dlg(*ctx);
+    dlg.show();
+    {
+        // The question as the player meets it: Enter answers No.
+        EnterOnNextBox enter;
+        control<QPushButton>(dlg, "cmdClear")->click();
+        EXPECT_TRUE(enter.answered.contains("Favorites")) << enter.answered.toStdString();
+    }
+    EXPECT_EQ(readFavourites(), before);
+    EXPECT_EQ(favs(dlg), QStringList({"4711", "77"}));
+
+    QStringList questions;
+    dlg.askClear = [&](const QString &q) {
+        questions << q;
+        return false;
+    };
+    control<QPushButton>(dlg, "cmdClear")->click();
+    EXPECT_EQ(questions, QStringList{"Are you sure you want to delete the Favorites of all Games ?"});
+    EXPECT_EQ(readFavourites(), before);
+    EXPECT_TRUE(clearEnabled(dlg));
+    // Nor does Enter in the dialog itself reach "Clear Favorites".
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(dlg.focusWidget() ? dlg.focusWidget() : &dlg, &enter);
+    EXPECT_EQ(questions.size(), 1);
 }
 
 TEST_F(FavouritesDialogTest, TheTimerFollowsTheLoadedFavourites)
@@ -138,6 +174,7 @@ TEST_F(FavouritesDialogTest, AFavouritesFileThatCannotBeDeletedIsReported)
     frmOrgFav dlg(*ctx);
     QStringList messages;
     dlg.showMessage = [&](const QString &m) { messages << m; };
+    dlg.askClear = [](const QString &) { return true; };
     // A folder in the file's place cannot be removed as a file, even by root.
     ASSERT_TRUE(QFile::remove(ctx->scores.favFilePath()));
     ASSERT_TRUE(QDir().mkpath(ctx->scores.favFilePath() + "/inside"));

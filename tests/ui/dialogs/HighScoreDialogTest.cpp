@@ -2,6 +2,8 @@
 
 #include "ui/dialogs/frmHighScore.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -145,6 +147,18 @@ TEST_F(HighScoreDialogTest, NoScoreFilesLeaveEveryListEmptyAndAnUnknownGameShows
     EXPECT_EQ(control<QComboBox>(dlg, "imcGames")->currentText(), "Klondike");
     choose(*control<QComboBox>(dlg, "imcFin"), QStringLiteral("Time"));
     EXPECT_EQ(list(dlg, "lvFin")->topLevelItemCount(), 0);
+}
+
+TEST_F(HighScoreDialogTest, AScoreFileThatCannotBeReadIsNamedAboveTheRankings)
+{
+    addScoreLine("Ann", "\"2024-05-01 10:00:00\",\"Klondike\",11,600,140,200,0");
+    // A folder where Bob's score file belongs cannot be read, by root either.
+    ASSERT_TRUE(QDir().mkpath(ctx->scores.scoreFilePath(QStringLiteral("Bob"))));
+    frmHighScore dlg(*ctx);
+    const QLabel *note = control<QLabel>(dlg, "lblUnreadable");
+    EXPECT_TRUE(note->isVisibleTo(&dlg));
+    EXPECT_TRUE(note->text().contains("Bob.sre")) << note->text().toStdString();
+    EXPECT_EQ(list(dlg, "lvTop")->topLevelItemCount(), 1);
 }
 
 TEST_F(HighScoreDialogTest, ClosingByButtonOrWindowFrameReleasesTheRecords)

@@ -1,4 +1,5 @@
 #include "StatsFixture.h"
+#include "ui/WindowTestTools.h"
 
 #include "scores/DateText.h"
 #include "ui/stats/StatTexts.h"
@@ -9,6 +10,9 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -122,7 +126,7 @@ TEST_F(GameStatTest, AGameChartsItsFirstFiftyRecords)
     EXPECT_EQ(bars(d.findChild<QChartView *>(QStringLiteral("chGen"))), 1);
 }
 
-TEST_F(GameStatTest, ClearingKeepsWhatIsShownAndClosingReleasesTheRecords)
+TEST_F(GameStatTest, ClearingRefreshesTheFiguresAndClosingReleasesTheRecords)
 {
     record(ctx->data.CurPlayer(), {line(now, "Klondike", 1)});
     {
@@ -130,12 +134,124 @@ TEST_F(GameStatTest, ClearingKeepsWhatIsShownAndClosingReleasesTheRecords)
         d.hooks.ask = [](const QString &) { return true; };
         d.hooks.inform = [](const QString &) {};
         EXPECT_EQ(ctx->scores.ScoreTop(), 1);
+        auto *general = d.findChild<QListWidget *>(QStringLiteral("lvGeneral"));
+        EXPECT_EQ(general->item(0)->text(), "Games Played : 1");
         d.findChild<QPushButton *>(QStringLiteral("cmdClear"))->click();
         EXPECT_FALSE(QFile::exists(ctx->scores.scoreFilePath(ctx->data.CurPlayer())));
-        EXPECT_EQ(d.findChild<QListWidget *>(QStringLiteral("lvGeneral"))->item(0)->text(), "Games Played : 1");
+        ASSERT_EQ(general->count(), 13);
+        EXPECT_EQ(general->item(0)->text(), "Games Played : 0");
+        EXPECT_EQ(row(d.findChild<QTreeWidget *>(QStringLiteral("lvGames")), "Klondike").at(1), "0");
+        EXPECT_EQ(bars(d.findChild<QChartView *>(QStringLiteral("chGames1"))), 1); // only the empty row 0
         d.findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
         EXPECT_EQ(ctx->scores.ScoreTop(), 0);
     }
+}
+
+TEST_F(GameStatTest, EnterAfterOpeningClearsNothingAndTheQuestionDefaultsToNo)
+{
+    record(ctx->data.CurPlayer(), {line(now, "Klondike", 1)});
+    const QString file = ctx->scores.scoreFilePath(ctx->data.CurPlayer());
+    ui::frmGameStat d(*ctx, nullptr, QLocale(QLocale::English));
+    const auto realAsk = d.hooks.ask;
+    QStringList asked;
+    d.hooks.ask = [&](const QString &q) {
+        asked << q;
+        return false;
+    };
+    d.show();
+    QCoreApplication::processEvents();
+    auto *clear = d.findChild<QPushButton *>(QStringLiteral("cmdClear"));
+    EXPECT_FALSE(clear->hasFocus() || d.focusWidget() == clear);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(d.focusWidget() ? d.focusWidget() : &d, &enter);
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_TRUE(QFile::exists(file));
+
+    // The question as the player meets it: a second Enter answers No.
+    d.hooks.ask = realAsk;
+    d.show();
+    {
+        EnterOnNextBox answer;
+        clear->click();
+        EXPECT_TRUE(answer.answered.contains("clear the Statistics")) << answer.answered.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(d.findChild<QListWidget *>(QStringLiteral("lvGeneral"))->item(0)->text(), "Games Played : 1");
+}
+
+TEST_F(GameStatTest, ExportingKeepsTheRecordsTheWindowDrawsOn)
+{
+    record(ctx->data.CurPlayer(), {line(now, "Klondike", 1), line(now, "Klondike", 0), line(now, "Lawn", 1)});
+    ui::frmGameStat d(*ctx, nullptr, QLocale(QLocale::English));
+    QStringList messages;
+    const QString target = dataDir() + QStringLiteral("board\x1b[2J.txt");
+    d.hooks.chooseExportFile = [&] { return target; };
+    d.hooks.inform = [&](const QString &m) { messages << m; };
+    d.findChild<QPushButton *>(QStringLiteral("cmdExport"))->click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Statistics Successfully Exported to ")) << messages[0].toStdString();
+    EXPECT_TRUE(QFile::exists(target));
+    // The file name's control character is shown, not acted on.
+    EXPECT_TRUE(messages[0].contains("board\\x1B[2J.txt")) << messages[0].toStdString();
+    EXPECT_FALSE(messages[0].contains(QChar(0x1b)));
+
+    EXPECT_EQ(ctx->scores.ScoreTop(), 3);
+    d.showGame(QStringLiteral("Klondike"));
+    const auto *won = static_cast<QBarSeries *>(
+        d.findChild<QChartView *>(QStringLiteral("chGames"))->chart()->series().first())->barSets().first();
+    EXPECT_EQ(won->at(0), 1);
+    EXPECT_EQ(bars(d.findChild<QChartView *>(QStringLiteral("chGames1"))), 3);
+    d.showPlayer(ctx->data.CurPlayer());
+    EXPECT_EQ(static_cast<QBarSeries *>(d.findChild<QChartView *>(QStringLiteral("chPlayer"))->chart()->series().first())
+                  ->barSets().first()->at(0),
+              2);
+}
+
+TEST_F(GameStatTest, ScoreFilesThatCannotBeReadAreNamed)
+{
+    ctx->data.SetPlayer(2, QStringLiteral("Bob"), false);
+    record(ctx->data.CurPlayer(), {line(now, "Klondike", 1)});
+    // A folder where Bob's score file belongs cannot be read, by root either.
+    ASSERT_TRUE(QDir().mkpath(ctx->scores.scoreFilePath(QStringLiteral("Bob"))));
+    ui::frmGameStat d(*ctx, nullptr, QLocale(QLocale::English));
+    auto *note = d.findChild<QLabel *>(QStringLiteral("lblUnreadable"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisibleTo(&d));
+    EXPECT_TRUE(note->text().contains("Bob.sre")) << note->text().toStdString();
+    QStringList messages;
+    d.hooks.chooseExportFile = [&]() -> QString { return dataDir() + QStringLiteral("board.txt"); };
+    d.hooks.inform = [&](const QString &m) { messages << m; };
+    d.findChild<QPushButton *>(QStringLiteral("cmdExport"))->click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("Bob.sre")) << messages[0].toStdString();
+    d.show();
+    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+    ASSERT_TRUE(d.grab().save(QStringLiteral(SCREENSHOT_DIR "/gamestat-unreadable.png")));
+
+    // When every file reads, the note stays away.
+    ASSERT_TRUE(QDir(ctx->scores.scoreFilePath(QStringLiteral("Bob"))).removeRecursively());
+    ui::frmGameStat fine(*ctx, nullptr, QLocale(QLocale::English));
+    EXPECT_FALSE(fine.findChild<QLabel *>(QStringLiteral("lblUnreadable"))->isVisibleTo(&fine));
+}
+
+TEST_F(GameStatTest, RedrawingAChartReusesItsAxesAndSeries)
+{
+    record(ctx->data.CurPlayer(), {line(now, "Klondike", 1), line(now, "Lawn", 0)});
+    ui::frmGameStat d(*ctx, nullptr, QLocale(QLocale::English));
+    QChart *chart = d.findChild<QChartView *>(QStringLiteral("chGames1"))->chart();
+    QList<QPointer<QObject>> earlier;
+    for (int i = 0; i < 20; ++i) {
+        for (QAbstractAxis *axis : chart->axes())
+            earlier << axis;
+        for (QAbstractSeries *series : chart->series())
+            earlier << series;
+        d.showGame(QString::fromLatin1(i % 2 ? "Klondike" : "Lawn"));
+    }
+    EXPECT_EQ(chart->axes().size(), 2);
+    EXPECT_EQ(chart->series().size(), 1);
+    // Every axis and series ever shown is either still in use or gone.
+    for (const QPointer<QObject> &o : earlier)
+        EXPECT_TRUE(!o || chart->axes().contains(o.data()) || chart->series().contains(o.data()));
 }
 
 TEST(StatTexts, DecimalsWithoutTrailingZeros)

@@ -81,6 +81,19 @@ TEST_F(LogAndSessionTest, TheLogFiltersByPeriodGameAndPlayer)
     EXPECT_EQ(ctx->scores.ScoreTop(), 0); // closing releases the records
 }
 
+TEST_F(LogAndSessionTest, TheLogNamesScoreFilesThatCannotBeRead)
+{
+    ctx->data.SetPlayer(2, QStringLiteral("Bob"), false);
+    record(ctx->data.CurPlayer(), now, "Klondike");
+    ASSERT_TRUE(QDir().mkpath(ctx->scores.scoreFilePath(QStringLiteral("Bob"))));
+    ui::frmLogStat d(*ctx, nullptr, QLocale(QLocale::English));
+    auto *note = d.findChild<QLabel *>(QStringLiteral("lblUnreadable"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisibleTo(&d));
+    EXPECT_TRUE(note->text().contains("Bob.sre")) << note->text().toStdString();
+    EXPECT_EQ(d.findChild<QTreeWidget *>(QStringLiteral("lvLog"))->topLevelItemCount(), 1);
+}
+
 TEST_F(LogAndSessionTest, TheSessionShowsTheRunningGameApart)
 {
     start(QStringLiteral("Klondike"), 5);
