@@ -93,9 +93,12 @@ void cData::restartStore(const QString &path)
 {
     // The damaged file is kept aside; the store goes on in a clean file with
     // what could be read, so its state no longer carries the damage.
+    // Only the program's own groups are carried over: keys made of the
+    // damage itself would only be written back.
     QVariantMap readable;
     for (const QString &key : store_->allKeys())
-        readable.insert(key, store_->value(key));
+        if (key.startsWith(kData) || key.startsWith(kUsers) || key.startsWith(kRecent))
+            readable.insert(key, store_->value(key));
     store_.reset();
     QFile::remove(path);
     store_ = std::make_unique<QSettings>(path, QSettings::IniFormat);

@@ -82,6 +82,23 @@ TEST_F(DamagedSettingsTest, AUtf16FileIsKeptAndReadWhole)
     EXPECT_EQ(told.size(), 1);
 }
 
+TEST_F(DamagedSettingsTest, WhatTheDamageItselfMakesOfKeysIsNotWrittenBack)
+{
+    // UTF-16 without a byte-order mark reads as keys full of NUL characters.
+    const QString text = QStringLiteral("[Users]\r\n1=Bob\r\nBGIndex=1003\r\n");
+    QByteArray original;
+    for (const QChar c : text) {
+        original += char(c.unicode() & 0xFF);
+        original += char(c.unicode() >> 8);
+    }
+    writeSettings(original);
+    auto data = openData(settingsPath());
+    data->SetCurGName(QStringLiteral("Lawn"));
+    EXPECT_FALSE(bytesOf(settingsPath()).contains('\0'));
+    ASSERT_EQ(copies().size(), 1);
+    EXPECT_EQ(bytesOf(dir_.filePath(copies()[0])), original);
+}
+
 TEST_F(DamagedSettingsTest, CommentsAndLinesTheStoreCannotReadAreKeptBeforeTheyAreDropped)
 {
     const QByteArray original("; my notes\r\n[Users]\r\n1=Ann\r\nnot a setting\r\n100=Ann\r\n");
