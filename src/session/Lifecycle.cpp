@@ -18,6 +18,9 @@ void InitMain(GameContext &ctx)
     ctx.data.SesStartTime = ctx.now();
     if (ctx.data.TotalPlayers() == 0)
         ctx.data.SetPlayer(1, QStringLiteral("Player1"), true);
+    else if (ctx.data.CurPlayer().isEmpty())
+        // Without a current player no game would be recorded.
+        ctx.data.SetCurPlayer(ctx.data.GetPlayer(1));
 }
 
 namespace {

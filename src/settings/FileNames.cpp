@@ -1,10 +1,22 @@
 #include "settings/FileNames.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QStringList>
 
 namespace cardova {
 
 namespace {
+// Most file systems allow 255 bytes per name component; the data files add a
+// four-byte extension (".sre", ".gam").
+constexpr qsizetype kMaxComponentBytes = 255;
+constexpr qsizetype kExtensionBytes = 4;
+constexpr qsizetype kMaxStemBytes = kMaxComponentBytes - kExtensionBytes;
+// 64 bits of the hash: two different long names sharing a file is not a
+// practical concern.
+constexpr qsizetype kHashBytes = 8;
+const QString kShortenedMark = QStringLiteral("%~");
+
 bool mustEscape(QChar c)
 {
     const ushort u = c.unicode();
@@ -25,25 +37,64 @@ void appendEscaped(QString &out, QChar c)
     for (const char b : bytes)
         out += QStringLiteral("%%1").arg(uint(uchar(b)), 2, 16, QLatin1Char('0')).toUpper();
 }
-} // namespace
 
-QString fileNameForName(const QString &name)
+// The escaped form of each character of the name, in order; a surrogate
+// pair stays together so a cut never splits a character.
+QStringList escapedPieces(const QString &name)
 {
-    QString out;
-    out.reserve(name.size());
+    QStringList pieces;
     const int n = int(name.size());
     int trailing = n; // start of the run of trailing dots and blanks
     while (trailing > 0 && (name[trailing - 1] == QLatin1Char('.') || name[trailing - 1] == QLatin1Char(' ')))
         --trailing;
     for (int i = 0; i < n; ++i) {
         const QChar c = name[i];
+        QString piece;
         const bool leadingDot = i == 0 && c == QLatin1Char('.');
         if (mustEscape(c) || leadingDot || i >= trailing)
-            appendEscaped(out, c);
+            appendEscaped(piece, c);
         else
-            out += c;
+            piece = c;
+        if (c.isHighSurrogate() && i + 1 < n && name[i + 1].isLowSurrogate())
+            piece += name[++i];
+        pieces << piece;
     }
-    return out;
+    return pieces;
+}
+
+qsizetype utf8Size(const QString &text) { return text.toUtf8().size(); }
+
+QString shortened(const QStringList &pieces, const QString &name)
+{
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256).left(kHashBytes).toHex());
+    const QString tail = kShortenedMark + hash;
+    const qsizetype budget = kMaxStemBytes - utf8Size(tail);
+    QString out;
+    qsizetype used = 0;
+    for (const QString &piece : pieces) {
+        const qsizetype size = utf8Size(piece);
+        if (used + size > budget)
+            break;
+        out += piece;
+        used += size;
+    }
+    return out + tail;
+}
+} // namespace
+
+QString fileNameForName(const QString &name)
+{
+    const QStringList pieces = escapedPieces(name);
+    const QString out = pieces.join(QString());
+    if (utf8Size(out) <= kMaxStemBytes)
+        return out;
+    return shortened(pieces, name);
+}
+
+bool fileNameKeepsName(const QString &name)
+{
+    return nameFromFileName(fileNameForName(name)) == name;
 }
 
 QString nameFromFileName(const QString &fileName)

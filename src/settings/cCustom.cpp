@@ -1,6 +1,7 @@
 #include "settings/cCustom.h"
 
 #include "common/Numeric.h"
+#include "common/PrintableText.h"
 #include "engine/cArray.h"
 #include "rules/StandardGames.h"
 #include "rules/cGames.h"
@@ -15,6 +16,17 @@ namespace cardova {
 
 namespace {
 const QString kExtension = QStringLiteral(".gam");
+
+// The name a listed file stands for. A file the program did not name itself
+// (an upper-case extension, a quote or a stray "%" in its name) would decode
+// to a name whose own file is another one; it keeps its plain stem as its
+// name, so loading that name finds this file again.
+QString gameNameOfFile(const QString &fileName)
+{
+    const QString stem = fileName.left(fileName.size() - kExtension.size());
+    const QString decoded = nameFromFileName(stem);
+    return fileNameForName(decoded) == stem ? decoded : stem;
+}
 } // namespace
 
 void cCustom::RefreshList()
@@ -26,6 +38,9 @@ void cCustom::RefreshList()
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     files_ = files;
+    names_.clear();
+    for (const QString &f : files_)
+        names_ << gameNameOfFile(f);
 }
 
 void cCustom::Init()
@@ -40,10 +55,9 @@ void cCustom::Init()
 
 QString cCustom::gName(int index) const
 {
-    if (index < 0 || index >= files_.size())
+    if (index < 0 || index >= names_.size())
         return {};
-    const QString &f = files_[index];
-    return nameFromFileName(f.left(f.size() - 4));
+    return names_[index];
 }
 
 QString cCustom::gPath(int index) const
@@ -58,6 +72,17 @@ QString cCustom::gamePath(const QString &gName) const
     return data_.dataFilePath(gName, kExtension);
 }
 
+QString cCustom::gameFilePath(const QString &gName) const
+{
+    // The file the program would write wins when both are listed.
+    const QString own = gamePath(gName);
+    const QString ownFile = own.mid(data_.AppDir().size());
+    if (files_.contains(ownFile))
+        return own;
+    const qsizetype listed = names_.indexOf(gName);
+    return listed < 0 ? own : data_.AppDir() + files_[listed];
+}
+
 QString cCustom::LoadRecord(const QString &gName, GameRecord *record) const
 {
     if (const auto builtIn = standardGameRecord(gName)) {
@@ -65,11 +90,13 @@ QString cCustom::LoadRecord(const QString &gName, GameRecord *record) const
         return {};
     }
     if (gName.isEmpty())
-        return QStringLiteral("no game name was given");
-    const QString problem = readGameFile(gamePath(gName), record);
+        return QStringLiteral("Please choose a game to play.");
+    const QString problem = readGameFile(gameFilePath(gName), record);
     if (problem.isEmpty())
         return {};
-    return QStringLiteral("The game \"%1\" cannot be loaded: %2.").arg(gName, problem);
+    // Names and file contents may hold control characters; the message shows
+    // them as escapes.
+    return printableText(QStringLiteral("The game \"%1\" cannot be loaded: %2.").arg(gName, problem));
 }
 
 QString cCustom::InitGame(const QString &gName)
@@ -112,7 +139,7 @@ QString cCustom::SaveGame(const QString &gName, const GameRecord &record) const
     if (gName.trimmed().isEmpty())
         return QStringLiteral("Please enter a name for the game.");
     QDir().mkpath(data_.AppDir());
-    return writeGameFile(gamePath(gName), record);
+    return writeGameFile(gameFilePath(gName), record);
 }
 
 } // namespace cardova

@@ -39,9 +39,14 @@ public:
     // Sets the rules from a record already checked.
     void ApplyRecord(const GameRecord &record);
 
-    // Saves a designed game; empty text on success.
+    // Saves a designed game; empty text on success. A game already listed is
+    // written to the file the list found for it.
     QString SaveGame(const QString &gName, const GameRecord &record) const;
+    // Where the program names the file of a game.
     QString gamePath(const QString &gName) const;
+    // The file that holds a game: the listed file of that name (which may be
+    // named otherwise, "Mine.GAM"), else gamePath.
+    QString gameFilePath(const QString &gName) const;
 
     const GameRecord &record() const { return current_; }
     int16_t gOrder() const { return int16_t(current_.gOrder); }
@@ -60,6 +65,7 @@ private:
     cGames &games_;
     cArray &table_;
     QStringList files_; // file names, sorted without regard to case
+    QStringList names_; // the game name of each file
     GameRecord current_;
 };
 

@@ -1,10 +1,14 @@
 #include "settings/cData.h"
 
 #include "settings/FileNames.h"
+#include "settings/SettingsRescue.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QVariant>
+#include <utility>
 
 namespace cardova {
 
@@ -46,17 +50,61 @@ bool readInt(const QString &text, long long min, long long max, long long *out)
     *out = v;
     return true;
 }
+
+// A text value as it was meant. The store reads an unquoted comma as a list
+// ("1=Smith, John" gives Smith and John); joined again it is the name typed.
+QString textOf(const QVariant &stored)
+{
+    if (stored.typeId() == QMetaType::QStringList)
+        return stored.toStringList().join(QStringLiteral(", "));
+    return stored.toString();
+}
 } // namespace
 
 cData::cData(const QString &settingsFile, const QString &appDir)
     : appDirOverride_(appDir)
+{
+    openStore(settingsFile);
+    loadAll();
+}
+
+void cData::openStore(const QString &settingsFile)
 {
     if (settingsFile.isEmpty())
         store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QStringLiteral("Cardova"), QStringLiteral("Cardova"));
     else
         store_ = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
-    loadAll();
+    const QString path = store_->fileName();
+    const SettingsFileCheck check = rescueSettingsFile(path, QDateTime::currentDateTime());
+    if (!check.damaged)
+        return;
+    if (check.recoded) // read the file again, now that it is UTF-8
+        store_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    mayWrite_ = check.mayWrite();
+    // The message about the damage already says when nothing can be saved.
+    unsavedReported_ = check.isFolder || !mayWrite_;
+    if (!check.keptCopy.isEmpty())
+        restartStore(path);
+    report(damagedSettingsText(path, check));
+}
+
+void cData::restartStore(const QString &path)
+{
+    // The damaged file is kept aside; the store goes on in a clean file with
+    // what could be read, so its state no longer carries the damage.
+    // Only the program's own groups are carried over: keys made of the
+    // damage itself would only be written back.
+    QVariantMap readable;
+    for (const QString &key : store_->allKeys())
+        if (key.startsWith(kData) || key.startsWith(kUsers) || key.startsWith(kRecent))
+            readable.insert(key, store_->value(key));
+    store_.reset();
+    QFile::remove(path);
+    store_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    for (auto it = readable.cbegin(); it != readable.cend(); ++it)
+        store_->setValue(it.key(), it.value());
+    sync();
 }
 
 cData::~cData() = default;
@@ -77,25 +125,76 @@ void cData::loadAll()
         customColor_ = int32_t(color);
     const QVariant last = store_->value(kData + QStringLiteral("LastGName"));
     lastGNameStored_ = last.isValid();
-    lastGName_ = last.toString();
+    lastGName_ = textOf(last);
     for (int i = 0; i < kMaxPlayers; ++i)
-        players_[size_t(i)] = store_->value(kUsers + QString::number(i + 1)).toString();
-    curPlayer_ = store_->value(kUsers + QStringLiteral("100")).toString();
+        players_[size_t(i)] = textOf(store_->value(kUsers + QString::number(i + 1)));
+    curPlayer_ = textOf(store_->value(kUsers + QStringLiteral("100")));
     for (int i = 0; i < kRecentSlots; ++i)
-        recent_[size_t(i)] = store_->value(kRecent + QString::number(i + 1)).toString();
+        recent_[size_t(i)] = textOf(store_->value(kRecent + QString::number(i + 1)));
+    closePlayerGaps();
+}
+
+void cData::closePlayerGaps()
+{
+    // Everything that lists players walks slots 1..TotalPlayers, so a file
+    // edited by hand with an empty slot between players would hide the later
+    // ones. The names move down as a deletion would move them.
+    std::array<QString, kMaxPlayers> packed;
+    size_t n = 0;
+    for (const QString &p : players_)
+        if (!p.isEmpty())
+            packed[n++] = p;
+    for (int i = 0; i < kMaxPlayers; ++i)
+        if (players_[size_t(i)] != packed[size_t(i)])
+            SetPlayer(int16_t(i + 1), packed[size_t(i)], false);
 }
 
 void cData::writeValue(const QString &key, const QString &value)
 {
-    if (store_->value(key).toString() == value && store_->contains(key))
+    if (textOf(store_->value(key)) == value && store_->contains(key))
         return; // nothing changes: spare the disk
-    store_->setValue(key, value);
+    storeValue(key, value);
+    sync();
+}
+
+void cData::storeValue(const QString &key, const QString &value)
+{
+    if (mayWrite_)
+        store_->setValue(key, value);
+}
+
+void cData::sync()
+{
+    if (!mayWrite_)
+        return;
     store_->sync();
+    if (store_->status() != QSettings::NoError && !unsavedReported_) {
+        unsavedReported_ = true;
+        report(unsavedSettingsText(store_->fileName()));
+    }
+}
+
+void cData::report(const QString &text)
+{
+    if (report_)
+        report_(text);
+    else
+        pendingProblems_ << text;
+}
+
+void cData::setProblemReport(std::function<void(const QString &)> report)
+{
+    report_ = std::move(report);
+    if (!report_)
+        return;
+    const QStringList pending = std::exchange(pendingProblems_, {});
+    for (const QString &text : pending)
+        report_(text);
 }
 
 bool cData::storeWritable() const
 {
-    return store_->isWritable() && store_->status() == QSettings::NoError;
+    return mayWrite_ && store_->isWritable() && store_->status() == QSettings::NoError;
 }
 
 void cData::InitCD(const QString &cProdName, int16_t cTotalGames, const QString &cHelpFile)
@@ -229,8 +328,8 @@ void cData::SetRecent(const QString &gName)
         recent_[size_t(i)] = recent_[size_t(i - 1)];
     recent_[0] = gName;
     for (int i = 0; i < kRecentSlots; ++i)
-        store_->setValue(kRecent + QString::number(i + 1), recent_[size_t(i)]);
-    store_->sync();
+        storeValue(kRecent + QString::number(i + 1), recent_[size_t(i)]);
+    sync();
 }
 
 int16_t cData::RecentCount() const
@@ -246,9 +345,9 @@ void cData::ClearRecent()
 {
     for (int i = 0; i < kRecentSlots; ++i) {
         recent_[size_t(i)].clear();
-        store_->setValue(kRecent + QString::number(i + 1), QString());
+        storeValue(kRecent + QString::number(i + 1), QString());
     }
-    store_->sync();
+    sync();
 }
 
 void cData::SetCurGName(const QString &name)

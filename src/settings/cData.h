@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -121,11 +122,28 @@ public:
     // False when the store could not be written (read-only file, full disk).
     bool storeWritable() const;
 
+    // Where the player is told, once each, that the settings file was damaged
+    // or that settings cannot be saved. What was found before a receiver was
+    // set is handed over when it is set.
+    void setProblemReport(std::function<void(const QString &)> report);
+
 private:
+    void openStore(const QString &settingsFile);
+    void restartStore(const QString &path);
     void loadAll();
+    void closePlayerGaps();
     void writeValue(const QString &key, const QString &value);
+    void storeValue(const QString &key, const QString &value);
+    void sync();
+    void report(const QString &text);
 
     std::unique_ptr<QSettings> store_;
+    // False while a damaged file that could not be kept aside stands where
+    // the store would write.
+    bool mayWrite_ = true;
+    bool unsavedReported_ = false;
+    QStringList pendingProblems_;
+    std::function<void(const QString &)> report_;
     QString appDirOverride_;
     QString prodName_ = QStringLiteral("Cardova");
     QString helpFile_ = QStringLiteral("cdv.chm");

@@ -82,6 +82,23 @@ TEST_F(HelpTest, ShowRulesOfADesignedGameShowsItsRecordInTheWizardsWords)
     EXPECT_TRUE(text.contains(QStringLiteral("5")));
 }
 
+TEST_F(HelpTest, DesignedGamesWhoseNamesLookLikeAddressesOpenTheirOwnPage)
+{
+    const QStringList names{QStringLiteral("//Slashes"), QStringLiteral("A#B"), QStringLiteral("Why?"),
+                            QStringLiteral("100%"), QStringLiteral("50%41"), QStringLiteral("a/../b c")};
+    GameRecord record;
+    for (const QString &name : names)
+        ASSERT_TRUE(ctx->custom.SaveGame(name, record).isEmpty()) << name.toStdString();
+    ctx->custom.Init();
+    for (const QString &name : names) {
+        help->ShowRules(name);
+        EXPECT_GE(help->lastTopic(), 4) << name.toStdString();
+        EXPECT_EQ(browser()->documentTitle(), name);
+        EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("No. of Piles"))) << name.toStdString();
+        EXPECT_EQ(gameOfUrl(topicUrl(help->lastTopic(), name)), name);
+    }
+}
+
 TEST_F(HelpTest, ADesignedGameWhoseFileIsDamagedSaysSoInsteadOfFailing)
 {
     QFile file(ctx->custom.gamePath(QStringLiteral("My Game")));

@@ -8,16 +8,20 @@
 
 namespace cardova::ui {
 
-Help::Help(const cData &data, const cCustom &custom) : data_(data), custom_(custom) { ensureResources(); }
+Help::Help(const cData &data, const cCustom &custom, QWidget *owner)
+    : data_(data), custom_(custom), owner_(owner)
+{
+    ensureResources();
+}
 
 Help::~Help() { delete viewer_.data(); }
 
 HelpViewer *Help::ensureViewer()
 {
-    // The window has no owner, like a separate help program; it is made
-    // once and reused.
+    // A window of its own that stays beside the owner; it is made once and
+    // reused.
     if (!viewer_)
-        viewer_ = new HelpViewer([this](const QString &gName) { return pageOf(gName); });
+        viewer_ = new HelpViewer([this](const QString &gName) { return pageOf(gName); }, owner_.data());
     return viewer_;
 }
 

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+class QWidget;
+
 namespace cardova {
 class cData;
 class cCustom;
@@ -15,7 +17,9 @@ class HelpViewer;
 
 class Help {
 public:
-    Help(const cData &data, const cCustom &custom);
+    // The help window belongs to `owner` (the main window), so it never
+    // keeps the program running once the main window has closed.
+    Help(const cData &data, const cCustom &custom, QWidget *owner = nullptr);
     ~Help();
     Help(const Help &) = delete;
     Help &operator=(const Help &) = delete;
@@ -34,6 +38,7 @@ private:
 
     const cData &data_;
     const cCustom &custom_;
+    QPointer<QWidget> owner_;
     QPointer<HelpViewer> viewer_;
     int lastTopic_ = 0;
 };

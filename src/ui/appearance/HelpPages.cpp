@@ -9,6 +9,8 @@ const QString kGameScheme = QStringLiteral("cardova-game");
 
 namespace {
 const char *const kStandardPages[kStandardGameCount] = {"klondike.html", "klondike-plus.html", "lawn.html"};
+// Letters, digits, "-" and "_" only: safe anywhere in an address.
+constexpr auto kNameEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
 
 QString page(const QString &title, const QString &body)
 {
@@ -54,15 +56,23 @@ QUrl topicUrl(int topic, const QString &gName)
     if (topic >= 1 && topic <= kStandardGameCount)
         return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(kStandardPages[topic - 1]));
     if (topic > kStandardGameCount && !gName.isEmpty()) {
+        // The name travels encoded: as a path, "//" would make it an
+        // address of another host and "#", "?" or "%" would cut or change it.
         QUrl url;
         url.setScheme(kGameScheme);
-        url.setPath(gName);
+        url.setPath(QString::fromLatin1(gName.toUtf8().toBase64(kNameEncoding)));
         return url;
     }
     return contentsUrl();
 }
 
-QString gameOfUrl(const QUrl &url) { return url.scheme() == kGameScheme ? url.path() : QString(); }
+QString gameOfUrl(const QUrl &url)
+{
+    if (url.scheme() != kGameScheme)
+        return {};
+    const auto decoded = QByteArray::fromBase64Encoding(url.path().toLatin1(), kNameEncoding);
+    return decoded ? QString::fromUtf8(*decoded) : QString();
+}
 
 QString customRulesHtml(const QString &gName, const GameRecord &r)
 {

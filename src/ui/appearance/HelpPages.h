@@ -14,7 +14,8 @@ class cData;
 
 namespace cardova::ui {
 
-// Scheme of the generated pages: "cardova-game:<game name>".
+// Scheme of the generated pages: "cardova-game:" and the game name in
+// URL-safe base64.
 extern const QString kGameScheme;
 
 QUrl contentsUrl();

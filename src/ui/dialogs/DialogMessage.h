@@ -11,6 +11,7 @@ namespace cardova::ui {
 using MessageFn = std::function<void(const QString &text)>;
 
 // An information box over `parent` with the product name as its title.
+// Control characters in the text show as escapes.
 MessageFn informationBox(QWidget *parent, const QString &title);
 
 } // namespace cardova::ui

@@ -3,6 +3,8 @@
 #include "session/Lifecycle.h"
 #include "settings/GameNumber.h"
 
+#include <QRegularExpression>
+
 namespace cardova::ui {
 
 double MaxGameNo(int16_t rangeIndex)
@@ -16,6 +18,18 @@ QString formatGameNo(double value, const QLocale &locale)
     QLocale grouped = locale;
     grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
     return grouped.toString(qlonglong(value));
+}
+
+QString withoutGroupSeparators(const QString &text, const QLocale &locale)
+{
+    const QString separator = locale.groupSeparator();
+    const QString trimmed = text.trimmed();
+    if (separator.isEmpty() || !trimmed.contains(separator))
+        return text;
+    const QRegularExpression grouped(QStringLiteral("^[0-9]{1,3}(?:%1[0-9]{3})+$").arg(QRegularExpression::escape(separator)));
+    if (!grouped.match(trimmed).hasMatch())
+        return text;
+    return QString(trimmed).remove(separator);
 }
 
 bool gameNumberAccepted(const QString &text, double maxGameNo)

@@ -1,6 +1,10 @@
 #include "ui/dialogs/PlayerSlots.h"
 
+#include "scores/cScore.h"
 #include "settings/cData.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace cardova::ui {
 
@@ -14,23 +18,51 @@ int16_t playerSlot(const cData &data, const QString &name)
     return 0;
 }
 
-QString storePlayerName(cData &data, const QString &oldName, const QString &name)
+QString moveScoreFile(const QString &from, const QString &to, const QString &newName)
+{
+    const QFileInfo target(to);
+    if (target.exists() || target.isSymLink())
+        return QStringLiteral("Scores are already kept under the name \"%1\". Please choose another name.")
+            .arg(newName);
+    if (!QFileInfo::exists(from))
+        return {}; // a player who never played has no file to move
+    QFile file(from);
+    if (!file.rename(to))
+        return QStringLiteral("The scores could not be moved to the new name (%1), so the player keeps the old name.")
+            .arg(file.errorString());
+    return {};
+}
+
+namespace {
+QString renamePlayer(cData &data, const cScore &scores, const QString &oldName, const QString &name)
+{
+    const int16_t slot = playerSlot(data, oldName);
+    if (slot == 0)
+        return {}; // the player went meanwhile; nothing left to rename
+    // The scores go with the name: left behind, the renamed player would have
+    // none and a later player of the old name would inherit them.
+    const QString refusal = moveScoreFile(scores.scoreFilePath(oldName), scores.scoreFilePath(name), name);
+    if (!refusal.isEmpty())
+        return refusal;
+    const bool wasCurrent = data.CurPlayer() == oldName;
+    data.SetPlayer(slot, name, false);
+    if (wasCurrent)
+        data.SetCurPlayer(name);
+    return {};
+}
+} // namespace
+
+QString storePlayerName(cData &data, const cScore &scores, const QString &oldName, const QString &name)
 {
     if (name.isEmpty())
         return QStringLiteral("Please Enter a Valid Name");
-    // The player being renamed counts too: an unchanged name is refused.
+    const bool renaming = !oldName.isEmpty();
+    if (renaming && name == oldName)
+        return {}; // confirmed as it was
     if (playerSlot(data, name) != 0)
         return QStringLiteral("Player Exists !");
-    if (!oldName.isEmpty()) {
-        const int16_t slot = playerSlot(data, oldName);
-        if (slot == 0)
-            return {}; // the player went meanwhile; nothing left to rename
-        const bool wasCurrent = data.CurPlayer() == oldName;
-        data.SetPlayer(slot, name, false);
-        if (wasCurrent)
-            data.SetCurPlayer(name);
-        return {};
-    }
+    if (renaming)
+        return renamePlayer(data, scores, oldName, name);
     const int16_t free = playerSlot(data, QString());
     if (free == 0)
         return fullPlayersText();

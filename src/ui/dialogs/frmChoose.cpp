@@ -90,7 +90,9 @@ void frmChoose::refuseNumber(const QString &message)
 
 void frmChoose::select()
 {
-    const QString typed = number_->text();
+    // Typed the way the dialog prints numbers ("12,345"), the number starts
+    // under its digits alone.
+    const QString typed = withoutGroupSeparators(number_->text(), locale_);
     if (!gameNumberAccepted(typed, maxGameNo_)) {
         refuseNumber(QStringLiteral("Please enter a number between 0 and ") + formatGameNo(maxGameNo_, locale_));
         return;

@@ -100,7 +100,7 @@ void frmPlayers::AskPlayerName(const QString &prompt, const QString &oldName)
     dlGInput dialog(ctx_.data.ProdName(), this);
     dialog.setUp(prompt, oldName);
     dialog.checkText = [this, oldName](const QString &name) {
-        const QString refusal = storePlayerName(ctx_.data, oldName, name);
+        const QString refusal = storePlayerName(ctx_.data, ctx_.scores, oldName, name);
         if (!refusal.isEmpty())
             showError(refusal);
         return refusal.isEmpty();
@@ -138,7 +138,7 @@ void frmPlayers::deletePlayer()
     FillPlayers();
     const QString scoreFile = ctx_.scores.scoreFilePath(name);
     if (QFile::exists(scoreFile) && !QFile::remove(scoreFile))
-        showError(QStringLiteral("The scores of %1 could not be deleted: %2").arg(name, scoreFile));
+        showError(QStringLiteral("The scores of \"%1\" could not be deleted from %2.").arg(name, scoreFile));
 }
 
 void frmPlayers::selectPlayer()

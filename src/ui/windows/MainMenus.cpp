@@ -170,6 +170,13 @@ void frmMain::buildToolbar()
     toolbar_ = addToolBar(QStringLiteral("Toolbar"));
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
+    // Only "View Toolbar" shows or hides the toolbar, so the setting and the
+    // window never disagree: Qt's own right-click menu, which lists a toggle
+    // for every toolbar, is switched off.
+    toolbar_->toggleViewAction()->setEnabled(false);
+    toolbar_->toggleViewAction()->setVisible(false);
+    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    setContextMenuPolicy(Qt::PreventContextMenu);
     toolbar_->setIconSize(QSize(22, 22));
     addButton(QStringLiteral("New"), QStringLiteral("New Game"), QStringLiteral("mFile1"), 1);
     addButton(QStringLiteral("Select"), QStringLiteral("Select Game"), QStringLiteral("mFile2"), 2);

@@ -1,6 +1,7 @@
 #include "ui/windows/frmMain.h"
 
 #include "common/FormatTime.h"
+#include "common/PrintableText.h"
 #include "session/Commands.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
@@ -39,12 +40,17 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     table_ = new TableView(ctx_, art_, this);
     setCentralWidget(table_);
     ctx_.setSurface(table_);
-    help_ = new Help(ctx_.data, ctx_.custom);
+    help_ = new Help(ctx_.data, ctx_.custom, this);
     inform = [this](const QString &text) {
-        QMessageBox::information(this, ctx_.data.ProdName(), text);
+        QMessageBox::information(this, ctx_.data.ProdName(), printableText(text));
     };
     ctx_.reportProblem = [this](const QString &text) { inform(text); };
     ctx_.gameChanged = [this] { gameChanged(); };
+    // Settings problems can turn up inside any command that stores a
+    // setting; the player reads about them once that command is over.
+    ctx_.data.setProblemReport([this](const QString &text) {
+        QTimer::singleShot(0, this, [this, text] { inform(text); });
+    });
 
     InitMain(ctx_);
     table_->CreateSprites();
@@ -95,6 +101,7 @@ frmMain::~frmMain()
     ctx_.setWinHandler(nullptr);
     ctx_.reportProblem = [](const QString &) {};
     ctx_.gameChanged = [] {};
+    ctx_.data.setProblemReport(nullptr);
     delete help_;
 }
 
@@ -190,8 +197,10 @@ void frmMain::RefreshRecent()
             caption = QStringLiteral("&%1 %2").arg(i).arg(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
         if (item->text() != caption)
             item->setText(caption);
-        // The first entry always stays, even without a caption.
+        // The first entry always stays, even without a caption; empty, it
+        // has no game to start.
         item->setVisible(i == 1 || !name.isEmpty());
+        item->setEnabled(!name.isEmpty());
     }
 }
 
@@ -293,7 +302,9 @@ void frmMain::cmdCloseGame()
 
 void frmMain::cmdRecent(int i)
 {
-    startGame(ctx_.data.GetRecent(int16_t(i)), RandomGameNo(ctx_));
+    const QString name = ctx_.data.GetRecent(int16_t(i));
+    if (!name.isEmpty())
+        startGame(name, RandomGameNo(ctx_));
 }
 
 void frmMain::cmdAddFavourite()
@@ -303,7 +314,7 @@ void frmMain::cmdAddFavourite()
     const QString number = ctx_.data.CurGNo().toText();
     const QString game = ctx_.data.CurGName();
     if (!ctx_.scores.AddFav(game, ctx_.data.CurGNo())) {
-        inform(QStringLiteral("The favourite could not be saved: %1").arg(ctx_.scores.favFilePath()));
+        inform(QStringLiteral("The favourite could not be saved to %1.").arg(ctx_.scores.favFilePath()));
         return;
     }
     inform(QStringLiteral("Game <") + number + QStringLiteral("> Successfully Added to Favorites Under <") +

@@ -159,12 +159,12 @@ void frmAddGame::addGame()
         showError(problem);
         return;
     }
-    if (QFile::exists(ctx_.custom.gamePath(name)) &&
+    if (QFile::exists(ctx_.custom.gameFilePath(name)) &&
         !ask(QStringLiteral("Game Exists. Do you want to Overwrite ?")))
         return;
     // A failed write keeps the dialog open so the player can try again.
     if (const QString problem = ctx_.custom.SaveGame(name, chosenRecord()); !problem.isEmpty()) {
-        showError(QStringLiteral("The game could not be saved: ") + problem);
+        showError(QStringLiteral("The game could not be saved: %1.").arg(problem));
         return;
     }
     registerName(name);

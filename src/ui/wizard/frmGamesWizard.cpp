@@ -126,9 +126,9 @@ void frmGamesWizard::deleteGame()
         return; // nothing listed, nothing to delete
     if (!ask(QStringLiteral("Are you sure you want to delete this game ?")))
         return;
-    QFile file(ctx_.custom.gamePath(item->text()));
+    QFile file(ctx_.custom.gameFilePath(item->text()));
     if (file.exists() && !file.remove())
-        showError(QStringLiteral("The game could not be deleted: ") + file.errorString());
+        showError(QStringLiteral("The game could not be deleted (%1).").arg(file.errorString()));
     // Init lists the games afresh, so later ids move down by one.
     ctx_.custom.Init();
     RefreshList();

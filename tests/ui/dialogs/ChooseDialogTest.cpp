@@ -95,6 +95,27 @@ TEST_F(ChooseDialogTest, AcceptedNumbersStartTheChosenGameWithTheNumberAsTyped)
     }
 }
 
+TEST_F(ChooseDialogTest, NumbersGroupedAsTheDialogPrintsThemStartWithoutTheSeparators)
+{
+    const struct {
+        const char *typed;
+        const char *started; // empty: refused
+    } cases[] = {
+        {"12,345", "12345"}, {" 1,000 ", "1000"}, {"1e3", "1e3"}, {"12.5", "12.5"},
+        {"99,999", ""}, {"1,2345", ""}, {"12,34", ""}, {",123", ""},
+    };
+    for (const auto &c : cases) {
+        frmChoose dlg(*ctx);
+        dlg.show();
+        const QStringList messages = submit(dlg, QString::fromLatin1(c.typed));
+        const bool refused = *c.started == '\0';
+        EXPECT_EQ(messages.isEmpty(), !refused) << c.typed;
+        if (!refused) {
+            EXPECT_EQ(ctx->data.CurGNo().toText(), QString::fromLatin1(c.started)) << c.typed;
+        }
+    }
+}
+
 TEST_F(ChooseDialogTest, CancelLeavesTheGameAndThePlayer)
 {
     start(QStringLiteral("Lawn"), 31);
@@ -126,6 +147,19 @@ TEST(GameNumberRange, BoundsFollowTheRangeIndexAndComparesInSinglePrecision)
     EXPECT_TRUE(ui::gameNumberAccepted(QStringLiteral("999999900"), ui::MaxGameNo(9)));
     EXPECT_TRUE(ui::gameNumberAccepted(QStringLiteral(" 42 "), ui::MaxGameNo(5)));
     EXPECT_TRUE(ui::gameNumberAccepted(QStringLiteral("0.5"), ui::MaxGameNo(5)));
+}
+
+TEST(GameNumberRange, GroupSeparatorsFollowTheLocaleThatPrintsTheBounds)
+{
+    // German prints 99.999: a point between groups of three is a separator
+    // there, while 12.5 stays a decimal as typed.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(ui::withoutGroupSeparators(QStringLiteral("12.345"), german), "12345");
+    EXPECT_EQ(ui::withoutGroupSeparators(QStringLiteral("12.5"), german), "12.5");
+    EXPECT_EQ(ui::withoutGroupSeparators(QStringLiteral("12,345"), german), "12,345");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(ui::withoutGroupSeparators(QStringLiteral("1,234,567"), english), "1234567");
+    EXPECT_EQ(ui::withoutGroupSeparators(QStringLiteral("12.345"), english), "12.345");
 }
 
 } // namespace

@@ -156,7 +156,7 @@ TEST_F(PlayersDialogTest, WithTwentyPlayersNewSaysSoAndOpensNoNameDialog)
     EXPECT_EQ(slots(), names);
 }
 
-TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerKeepsThemCurrentAndLeavesTheScoreFile)
+TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerKeepsThemCurrentAndTakesTheirScoresAlong)
 {
     addScoreLine("Ann", "\"2024-05-01 10:00:00\",\"Klondike\",11,600,140,200,0");
     auto dlg = open({"Anna"});
@@ -169,20 +169,52 @@ TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerKeepsThemCurrentAndLeavesTheSc
     EXPECT_EQ(ctx->data.CurPlayer(), "Anna");
     EXPECT_EQ(selected(*dlg), "Anna");
     EXPECT_FALSE(deleteEnabled(*dlg));
-    EXPECT_TRUE(QFile::exists(ctx->scores.scoreFilePath("Ann")));
-    EXPECT_FALSE(QFile::exists(ctx->scores.scoreFilePath("Anna")));
+    // The scores are Anna's now; a new player called Ann starts with none.
+    EXPECT_FALSE(QFile::exists(ctx->scores.scoreFilePath("Ann")));
+    ASSERT_TRUE(ctx->scores.OpenScore("Anna"));
+    EXPECT_EQ(ctx->scores.ScoreTop(), 1);
+    EXPECT_EQ(ctx->scores.GetScoreRec(1).Player, "Anna");
     // Stored at once: a later run sees the new name.
     EXPECT_EQ(reopen()->data.CurPlayer(), "Anna");
 }
 
-TEST_F(PlayersDialogTest, RenamingAnotherPlayerLeavesTheCurrentOneAndAnUnchangedNameIsRefused)
+TEST_F(PlayersDialogTest, RenamingAnotherPlayerLeavesTheCurrentOneAndAnUnchangedNameIsAccepted)
 {
-    auto dlg = open({"Bob", "Rob"});
+    addScoreLine("Bob", "\"2024-05-01 10:00:00\",\"Klondike\",11,600,140,200,0");
+    auto same = open({"Bob"});
+    pick(*same, "Bob");
+    press(*same, "cmdEdit");
+    EXPECT_TRUE(errors.isEmpty());
+    ASSERT_EQ(nameDialogs.size(), 1u);
+    EXPECT_TRUE(nameDialogs[0].accepted);
+    EXPECT_TRUE(QFile::exists(ctx->scores.scoreFilePath("Bob")));
+
+    auto dlg = open({"Rob"});
     pick(*dlg, "Bob");
     press(*dlg, "cmdEdit");
-    EXPECT_EQ(errors, QStringList({"Player Exists !"}));
     EXPECT_EQ(slots(), QStringList({"Ann", "Rob"}));
     EXPECT_EQ(ctx->data.CurPlayer(), "Ann");
+    EXPECT_TRUE(QFile::exists(ctx->scores.scoreFilePath("Rob")));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(PlayersDialogTest, RenamingOntoANameWhoseScoresExistIsRefusedAndKeepsBothFiles)
+{
+    // Cy is no player, but a file of Cy's scores is there (an earlier Cy).
+    addScoreLine("Bob", "\"2024-05-01 10:00:00\",\"Klondike\",11,600,140,200,0");
+    addScoreLine("Cy", "\"2024-06-01 10:00:00\",\"Lawn\",12,700,150,300,1");
+    auto dlg = open({"Cy", "Rob"});
+    pick(*dlg, "Bob");
+    press(*dlg, "cmdEdit");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("\"Cy\""))) << errors[0].toStdString();
+    EXPECT_EQ(slots(), QStringList({"Ann", "Rob"})); // the second name went through
+    ASSERT_TRUE(ctx->scores.OpenScore("Cy"));
+    EXPECT_EQ(ctx->scores.ScoreTop(), 1);
+    EXPECT_EQ(ctx->scores.GetScoreRec(1).GName, "Lawn");
+    ctx->scores.CloseScore();
+    ASSERT_TRUE(ctx->scores.OpenScore("Rob"));
+    EXPECT_EQ(ctx->scores.GetScoreRec(1).GName, "Klondike");
 }
 
 TEST_F(PlayersDialogTest, DeletingTheMiddlePlayerClosesTheGapAndRemovesTheirScores)

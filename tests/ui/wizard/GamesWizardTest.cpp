@@ -175,6 +175,21 @@ TEST_F(GamesWizardTest, DeleteAsksThenRemovesTheFileAndTheEntry)
     EXPECT_TRUE(voice.errors.isEmpty());
 }
 
+TEST_F(GamesWizardTest, DeleteRemovesTheFileTheListFoundWhateverItsName)
+{
+    writeFile(QStringLiteral("Upper.GAM"), "0,0,0,4,13,7,1,1\r\n");
+    writeFile(QStringLiteral("Say \"hi\".gam"), "0,0,0,4,13,7,1,1\r\n");
+    reopenWith({});
+    for (const QString &name : {QStringLiteral("Upper"), QStringLiteral("Say \"hi\"")}) {
+        pick(name);
+        press("cmdDelete");
+    }
+    EXPECT_TRUE(voice.errors.isEmpty()) << voice.errors.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(QFile::exists(dataDir() + QStringLiteral("Upper.GAM")));
+    EXPECT_FALSE(QFile::exists(dataDir() + QStringLiteral("Say \"hi\".gam")));
+    EXPECT_EQ(list()->count(), 0);
+}
+
 TEST_F(GamesWizardTest, DeletingTheLastGameHidesTheDetailsAndAFileGoneAlreadyIsNoError)
 {
     reopenWith({{"Only", "0,0,0,4,13,7,1,1\r\n"}});
