@@ -19,6 +19,8 @@ struct HeldPath {
     bool waitsForRelease; // the replay's timer: nothing happens until the release
 };
 
+void PrintTo(const HeldPath &path, std::ostream *os) { *os << path.name; }
+
 void menu(ui::frmMain &w, const char *array, int index)
 {
     w.RefreshCommands();
