@@ -99,6 +99,7 @@ TEST_F(MainWindowGuardsTest, AnEmptyRecentEntryStaysButStartsNothing)
 TEST_F(MainWindowGuardsTest, ADamagedSettingsFileIsToldOnceWhenTheWindowOpens)
 {
     window.reset();
+    art.reset();
     ctx.reset();
     QFile file(settingsPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -106,6 +107,7 @@ TEST_F(MainWindowGuardsTest, ADamagedSettingsFileIsToldOnceWhenTheWindowOpens)
     file.write(damaged, sizeof(damaged) - 1);
     file.close();
     ctx = reopen();
+    art = std::make_unique<ui::Appearance>(ctx->data); // it reads the settings of the context it was made for
     window = std::make_unique<ui::frmMain>(*ctx, *art);
     window->inform = [this](const QString &text) { messages << text; };
     EXPECT_TRUE(messages.isEmpty()) << "not from inside the constructor";
