@@ -1,0 +1,20 @@
+#pragma once
+#include "engine/Card.h"
+#include "engine/Position.h"
+#include "engine/Rules.h"
+
+#include <array>
+
+namespace cardova {
+
+class cArray;
+
+// The position the table holds now: every pile's cards as the slots list
+// them, with the faces the cards show.
+Position positionOfTable(const cArray &table, const std::array<cCard, kDeckSize> &cards,
+                         const Rules &rules);
+
+// A card's code from the table's card object.
+CardCode cardCodeOf(const cCard &card);
+
+} // namespace cardova

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+
+namespace cardova {
+
+// Building order codes of a pile area, as a game record stores them.
+enum class OrderCode : uint8_t {
+    UpSameSuit = 0,
+    UpAlternateColor = 1,
+    UpRegardless = 2,
+    DownSameSuit = 3,
+    DownAlternateColor = 4,
+    DownRegardless = 5,
+    AnyCard = 6,
+    UpOrDownSameSuit = 7,
+    UpOrDownAlternateColor = 8,
+    UpOrDownRegardless = 9,
+};
+
+// The rank code that lets any card fill an empty tableau pile.
+constexpr int16_t kAnyRank = 13;
+
+// What the move rules read of the game on the table, as plain values, so the
+// move functions need neither the game loader nor the table.
+struct Rules {
+    OrderCode tableauOrder = OrderCode::DownAlternateColor;
+    bool tableauWrap = false;
+    bool multiMove = true;
+    OrderCode multiOrder = OrderCode::DownAlternateColor; // order a moved run must keep
+    int16_t emptyRank = kAnyRank;                         // rank that fills a space, or kAnyRank
+    OrderCode foundationOrder = OrderCode::UpSameSuit;
+    bool foundationWrap = false;
+    int16_t baseRank = 0; // rank an empty foundation takes in this deal
+    uint8_t tableauPiles = 7;
+    uint8_t reservePiles = 0;
+    bool hasStock = true;
+    bool hasWaste = true;
+    bool wasteTurnsBack = true; // the stock marker turns the waste back
+};
+
+} // namespace cardova

@@ -1,0 +1,41 @@
+#include "engine/RulesOfGame.h"
+
+#include "engine/Position.h"
+#include "rules/cGames.h"
+
+#include <algorithm>
+
+namespace cardova {
+
+namespace {
+// The stock marker turns the waste back only in this stock mode.
+constexpr int16_t kRecyclingStock = 2;
+
+OrderCode orderOf(int32_t code)
+{
+    return static_cast<OrderCode>(std::clamp<int32_t>(code, 0, int32_t(OrderCode::UpOrDownRegardless)));
+}
+
+uint8_t pileCount(int16_t piles, int limit) { return uint8_t(std::clamp<int>(piles, 0, limit)); }
+} // namespace
+
+Rules rulesOfGame(const cGames &games, int16_t baseRank)
+{
+    Rules r;
+    r.tableauOrder = orderOf(games.Order(kTableau));
+    r.tableauWrap = games.AK(kTableau) != 0;
+    r.multiMove = games.MultiMove() != 0;
+    r.multiOrder = orderOf(games.MultiOrder());
+    r.emptyRank = games.EmptyNum();
+    r.foundationOrder = orderOf(games.Order(kFoundation));
+    r.foundationWrap = games.AK(kFoundation) != 0;
+    r.baseRank = baseRank;
+    r.tableauPiles = pileCount(games.Piles(kTableau), kMaxTableauPiles);
+    r.reservePiles = pileCount(games.Piles(kReserve), kMaxReservePiles);
+    r.hasStock = games.Piles(kStock) > 0;
+    r.hasWaste = games.Piles(kWaste) > 0;
+    r.wasteTurnsBack = games.StockNum() == kRecyclingStock;
+    return r;
+}
+
+} // namespace cardova
