@@ -1,0 +1,371 @@
+#include "TestSupport.h"
+
+#include "engine/Input.h"
+#include "engine/MoveRules.h"
+#include "engine/Moves.h"
+#include "engine/PositionOfTable.h"
+#include "engine/RulesOfGame.h"
+#include "rules/StandardGames.h"
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <tuple>
+
+using namespace cardova;
+using namespace cardova::test;
+
+namespace {
+
+auto moveKey(const Move &m)
+{
+    return std::make_tuple(int(m.kind), int(m.source.kind), int(m.source.pile), int(m.source.pos),
+                           int(m.target.kind), int(m.target.pile));
+}
+
+std::vector<Move> sorted(std::vector<Move> moves)
+{
+    std::sort(moves.begin(), moves.end(),
+              [](const Move &a, const Move &b) { return moveKey(a) < moveKey(b); });
+    return moves;
+}
+
+std::string moveText(const Move &m)
+{
+    if (m.kind == MoveKind::TurnStock)
+        return "stock";
+    if (m.kind == MoveKind::TurnWasteBack)
+        return "waste back";
+    const char *from[] = {"T", "W", "F"};
+    const char *to[] = {"T", "F"};
+    return std::string(from[int(m.source.kind)]) + std::to_string(m.source.pile) + ":" +
+           std::to_string(m.source.pos) + ">" + to[int(m.target.kind)] + std::to_string(m.target.pile);
+}
+
+std::string listText(const std::vector<Move> &moves)
+{
+    std::string s;
+    for (const Move &m : moves)
+        s += moveText(m) + " ";
+    return s;
+}
+
+// A pile in the table helpers' notation: "QH*" for a face-down card.
+QString starredText(const Position &p, int pile)
+{
+    QStringList cards;
+    for (int pos = 0; pos < p.size(pile); ++pos) {
+        const CardCode c = p.at(pile, pos);
+        QString text = QString::fromStdString(cardText(c)).toUpper();
+        if (isFaceDown(c))
+            text += QLatin1Char('*');
+        cards << text;
+    }
+    return cards.join(QLatin1Char(' '));
+}
+
+// Designed games covering what the built-in ones leave out: runs off, wrap,
+// "Any Card" spaces and orders, other bases and started foundations.
+struct Designed {
+    const char *name;
+    const char *record; // gOrder,gBase,gCards,hOrder,hSpace,hPiles,hAk,hMulti
+};
+const Designed kDesigned[] = {
+    {"Runs Off", "0,0,0,4,13,7,0,0"},
+    {"Wrapped", "1,5,2,8,13,9,1,1"},
+    {"Any Space", "3,13,4,6,13,4,0,1"},
+    {"King Spaces", "2,12,0,9,12,8,1,1"},
+    {"Queen Base", "5,11,1,7,0,5,1,1"},
+};
+
+class PositionTest : public ContextFixture {
+protected:
+    void SetUp() override
+    {
+        ContextFixture::SetUp();
+        ctx->animate = false;
+    }
+
+    void startDesigned(const Designed &d)
+    {
+        writeFile(QString::fromLatin1(d.name) + QStringLiteral(".gam"),
+                  QByteArray(d.record) + "\r\n");
+        ctx->custom.Init();
+        start(QString::fromLatin1(d.name), 7);
+    }
+
+    Rules rules() const { return rulesOfGame(ctx->games, ctx->table.BaseNum); }
+    Position position() const { return positionOfTable(ctx->table, ctx->cards, rules()); }
+
+    // Every source tried on every target through the engine's own picking
+    // and placement rules. Only a foundation's top card can be grabbed: the
+    // cards below it lie hidden under it.
+    std::vector<Move> bruteForce()
+    {
+        std::vector<Move> moves;
+        for (int16_t id = 0; id < kDeckSize; ++id) {
+            const cCard c = ctx->cards[size_t(id)];
+            if (ctx->table.GetPicID(c.Cell, c.Pile, c.Pos) != id)
+                continue;
+            Source s{SourceKind::Tableau, uint8_t(c.Pile), uint8_t(c.Pos)};
+            if (c.Cell == kWaste)
+                s = {SourceKind::Waste, 0, 0};
+            else if (c.Cell == kFoundation && c.Pos == ctx->table.GetTop(kFoundation, c.Pile))
+                s = {SourceKind::Foundation, uint8_t(c.Pile), uint8_t(c.Pos)};
+            else if (c.Cell != kTableau)
+                continue;
+            ctx->input = InputState{};
+            PickCard(*ctx, id);
+            const InputState picked = ctx->input;
+            ctx->input = InputState{};
+            if (!picked.Dragging)
+                continue;
+            for (int16_t b = 0; b < ctx->games.Piles(kTableau); ++b)
+                if (TableauAccepts(*ctx, b, id))
+                    moves.push_back(Move::card(s, {TargetKind::Tableau, uint8_t(b)}));
+            for (int16_t g = 0; g < 4 && picked.DragCount == 0; ++g)
+                if (FoundationAccepts(*ctx, g, id, true))
+                    moves.push_back(Move::card(s, {TargetKind::Foundation, uint8_t(g)}));
+        }
+        if (ctx->table.GetTop(kStock, 0) >= 0)
+            moves.push_back(Move::turnStock());
+        if (ctx->games.StockNum() == 2 && ctx->table.GetTop(kWaste, 0) >= 0)
+            moves.push_back(Move::turnWasteBack());
+        return moves;
+    }
+
+    // Plays a move on the engine's table the way a drop, a stock click or
+    // the stock marker does.
+    void play(const Move &m)
+    {
+        if (m.kind == MoveKind::TurnStock) {
+            ctx->table.AddtoWaste(ctx->table.GetTopPicID(kStock, 0));
+            return;
+        }
+        if (m.kind == MoveKind::TurnWasteBack) {
+            while (ctx->table.GetTop(kWaste, 0) >= 0)
+                ctx->table.MoveWasteStock();
+            return;
+        }
+        const int16_t cell = m.source.kind == SourceKind::Tableau ? kTableau
+                             : m.source.kind == SourceKind::Waste ? kWaste
+                                                                  : kFoundation;
+        // A waste move names no position: it takes the waste's top card.
+        const int16_t pos = cell == kWaste ? ctx->table.GetTop(kWaste, 0) : int16_t(m.source.pos);
+        const int16_t id = ctx->table.GetPicID(cell, m.source.pile, pos);
+        const int16_t riders = int16_t(ctx->table.GetTop(cell, m.source.pile) - pos);
+        const int16_t dCell = m.target.kind == TargetKind::Tableau ? kTableau : kFoundation;
+        int32_t mode = kModePlay;
+        ctx->table.MoveCard(id, dCell, m.target.pile, int16_t(ctx->table.GetTop(dCell, m.target.pile) + 1),
+                            mode, 0, cell == kTableau ? riders : int16_t(0), 0);
+    }
+
+    bool autoPlayOn() const { return ctx->data.Autoplay() != 0 && ctx->games.DisAutoPlay() != -1; }
+
+    // What the table should hold after a move: the move, then automatic
+    // play to its end (turning the waste back starts none).
+    Position expectedAfter(Position p, const Move &m)
+    {
+        const Rules r = rules();
+        apply(p, r, m);
+        if (autoPlayOn() && m.kind != MoveKind::TurnWasteBack)
+            while (auto next = autoPlayStep(p, r))
+                apply(p, r, *next);
+        return p;
+    }
+
+    // Random play on the engine; at every step the move list must match the
+    // brute force and the position after the move must match apply plus
+    // automatic play.
+    void randomWalk(std::mt19937 &rng, int steps)
+    {
+        for (int step = 0; step < steps && ctx->data.GameRunning && ctx->tableLive; ++step) {
+            const Position before = position();
+            MoveList list;
+            legalMoves(before, rules(), list);
+            const std::vector<Move> expected = sorted(bruteForce());
+            const std::vector<Move> actual = sorted({list.begin(), list.end()});
+            ASSERT_EQ(listText(actual), listText(expected)) << before.text();
+            if (expected.empty())
+                return;
+            const Move m = expected[std::uniform_int_distribution<size_t>(0, expected.size() - 1)(rng)];
+            const Position after = expectedAfter(before, m);
+            play(m);
+            if (!ctx->tableLive)
+                return; // a won game leaves the table
+            ASSERT_EQ(position().text(), after.text()) << "after " << moveText(m) << " from\n" << before.text();
+            ASSERT_TRUE(position() == after);
+        }
+    }
+};
+
+TEST_F(PositionTest, TextAndHashOfAKlondikeDeal)
+{
+    ctx->data.SetAutoplay(0);
+    start(QStringLiteral("Klondike"), 1);
+    const Position p = position();
+    EXPECT_EQ(p.text(), "Tableau 1: KC\n"
+                        "Tableau 2: jc 6D\n"
+                        "Tableau 3: 2c 7c 7S\n"
+                        "Tableau 4: td ad 9c TC\n"
+                        "Tableau 5: 8d 3d jh 2h AS\n"
+                        "Tableau 6: qd 2d 5s 3s ac 6C\n"
+                        "Tableau 7: th 9d jd js 4d 5h KH\n"
+                        "Stock: 8s 3h 6h qs qc 7h 6s 2s 5c qh 5d 3c 4c 4s ks 9h 9s 8h ts ah kd 7d 8c 4h\n"
+                        "Waste:\n"
+                        "Foundation 1:\n"
+                        "Foundation 2:\n"
+                        "Foundation 3:\n"
+                        "Foundation 4:\n");
+    // The same piles as the table helpers read them ("QH*" for face down).
+    for (int t = 0; t < 7; ++t)
+        EXPECT_EQ(starredText(p, t), pileText(*ctx, kTableau, t));
+    EXPECT_EQ(starredText(p, PileIndex::kStock), pileText(*ctx, kStock, 0));
+    EXPECT_EQ(p.cardCount(), kDeckSize);
+    for (int t = 0; t < 7; ++t) {
+        ASSERT_EQ(p.size(t), t + 1);
+        for (int pos = 0; pos <= t; ++pos)
+            EXPECT_EQ(isFaceDown(p.at(t, pos)), pos < t) << t << ":" << pos;
+    }
+    // The hash is part of stored data: it must not change between runs.
+    EXPECT_EQ(p.hash(), 17064564152833145660ull);
+    Position copy = p;
+    EXPECT_TRUE(copy == p);
+    EXPECT_EQ(copy.hash(), p.hash());
+    copy.at(0, 0) = CardCode(copy.at(0, 0) | kFaceDownFlag);
+    EXPECT_FALSE(copy == p);
+    EXPECT_NE(copy.hash(), p.hash());
+}
+
+TEST_F(PositionTest, FitsOrderAgreesWithTheEngineForEveryPair)
+{
+    for (int order = 0; order <= int(OrderCode::UpOrDownRegardless); ++order)
+        for (bool wrap : {false, true})
+            for (int a = 0; a < kDeckSize; ++a)
+                for (int b = 0; b < kDeckSize; ++b) {
+                    cCard lower, upper;
+                    lower.SetValue(int16_t(a / 13), int16_t(a % 13), 0);
+                    upper.SetValue(int16_t(b / 13), int16_t(b % 13), 0);
+                    ASSERT_EQ(fitsOrder(cardCodeOf(lower), cardCodeOf(upper), OrderCode(order), wrap),
+                              FitsOrder(lower, upper, order, wrap))
+                        << order << " " << wrap << " " << a << " " << b;
+                }
+}
+
+TEST_F(PositionTest, RulesFollowTheLoadedGame)
+{
+    startDesigned(kDesigned[4]); // Queen Base: 5,11,1,7,0,5,1,1
+    const Rules r = rules();
+    EXPECT_EQ(r.foundationOrder, OrderCode::DownRegardless);
+    EXPECT_EQ(r.baseRank, 11);
+    EXPECT_TRUE(r.foundationWrap);
+    EXPECT_EQ(r.tableauOrder, OrderCode::UpOrDownSameSuit);
+    EXPECT_EQ(r.multiOrder, OrderCode::UpOrDownSameSuit);
+    EXPECT_EQ(r.emptyRank, 0);
+    EXPECT_EQ(r.tableauPiles, 5);
+    EXPECT_TRUE(r.tableauWrap);
+    EXPECT_TRUE(r.multiMove);
+    EXPECT_TRUE(r.hasStock && r.hasWaste && r.wasteTurnsBack);
+    startDesigned(kDesigned[0]); // Runs Off
+    EXPECT_FALSE(rules().multiMove);
+    EXPECT_EQ(rules().emptyRank, kAnyRank);
+}
+
+// Random play of every built-in game and the designed ones, with automatic
+// play off and on: the move list matches the brute force at every step, and
+// apply plus automatic play lands where the engine's table does.
+TEST_F(PositionTest, MovesMatchTheEngineInRandomPlay)
+{
+    std::mt19937 rng(2024);
+    auto run = [&](auto startGame) {
+        for (int autoplay : {0, 1})
+            for (int round = 0; round < 3; ++round) {
+                ctx->data.SetAutoplay(int16_t(autoplay));
+                startGame(round);
+                SCOPED_TRACE(ctx->games.Tag().toStdString() + " autoplay " + std::to_string(autoplay));
+                randomWalk(rng, 150);
+                if (HasFatalFailure())
+                    return;
+            }
+    };
+    for (int id = 1; id <= kStandardGameCount; ++id) {
+        SCOPED_TRACE(standardGameName(id).toStdString());
+        run([&](int round) { start(standardGameName(id), 100 + round * 37); });
+    }
+    for (const Designed &d : kDesigned) {
+        SCOPED_TRACE(d.name);
+        run([&](int) { startDesigned(d); });
+    }
+}
+
+// Random sequences of moves on positions of every game, taken back one by
+// one, give back every position on the way exactly.
+TEST_F(PositionTest, UndoGivesBackEveryPosition)
+{
+    std::mt19937 rng(77);
+    auto check = [&] {
+        const Rules r = rules();
+        Position p = position();
+        std::vector<Position> seen;
+        std::vector<Applied> log;
+        MoveList list;
+        for (int i = 0; i < 200; ++i) {
+            legalMoves(p, r, list);
+            if (list.empty())
+                break;
+            seen.push_back(p);
+            log.push_back(apply(p, r, list[std::uniform_int_distribution<int>(0, list.size() - 1)(rng)]));
+            ASSERT_EQ(p.cardCount(), seen.back().cardCount());
+        }
+        while (!log.empty()) {
+            undo(p, log.back());
+            log.pop_back();
+            ASSERT_EQ(p.text(), seen.back().text()) << "undoing step " << log.size();
+            ASSERT_TRUE(p == seen.back());
+            seen.pop_back();
+        }
+    };
+    for (int id = 1; id <= kStandardGameCount; ++id) {
+        start(standardGameName(id), 5);
+        check();
+    }
+    for (const Designed &d : kDesigned) {
+        startDesigned(d);
+        check();
+    }
+}
+
+// Automatic play after a stock turn, on positions where one card fits two
+// foundations and where a pile and the waste both have a card to give.
+TEST_F(PositionTest, AutoPlayKeepsTheEnginesScanOrder)
+{
+    writeFile(QStringLiteral("Upward.gam"), "2,0,0,4,13,7,0,1\r\n"); // foundations up regardless of suit
+    ctx->custom.Init();
+    ctx->data.SetAutoplay(1);
+    start(QStringLiteral("Upward"), 1);
+    struct Case {
+        Layout layout;
+        Move first;
+    };
+    const Case cases[] = {
+        {{{"2H", "3C", "KD"}, "9S", "", {"AS", "AD", "", ""}},
+         Move::card({SourceKind::Tableau, 0, 0}, {TargetKind::Foundation, 0})},
+        {{{"KD", "2C", "QS"}, "2D", "", {"", "AS", "", ""}},
+         Move::card({SourceKind::Tableau, 1, 0}, {TargetKind::Foundation, 1})},
+        {{{"KD", "QS"}, "2D", "", {"", "AS", "AH", ""}},
+         Move::card({SourceKind::Waste, 0, 0}, {TargetKind::Foundation, 1})},
+    };
+    for (const Case &c : cases) {
+        lay(*ctx, c.layout);
+        Position p = position();
+        apply(p, rules(), Move::turnStock());
+        const auto first = autoPlayStep(p, rules());
+        ASSERT_TRUE(first.has_value());
+        EXPECT_EQ(moveText(*first), moveText(c.first));
+        const Position expected = expectedAfter(position(), Move::turnStock());
+        play(Move::turnStock());
+        EXPECT_EQ(position().text(), expected.text());
+    }
+}
+
+} // namespace
