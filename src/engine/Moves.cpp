@@ -6,15 +6,6 @@ namespace {
 // A full foundation holds one card of every rank.
 constexpr int kFullFoundation = kRanks;
 
-bool tableauAccepts(const Position &p, const Rules &r, int pile, CardCode card, int fromPile)
-{
-    if (p.isEmpty(pile))
-        return r.emptyRank == kAnyRank || rankOf(card) == r.emptyRank;
-    if (pile == fromPile)
-        return false;
-    return fitsOrder(p.top(pile), card, r.tableauOrder, r.tableauWrap);
-}
-
 // fromDrop: a player's move, which a full foundation refuses; automatic
 // play does not ask.
 bool foundationAccepts(const Position &p, const Rules &r, int g, CardCode card, bool fromDrop)
@@ -27,28 +18,67 @@ bool foundationAccepts(const Position &p, const Rules &r, int g, CardCode card, 
     return fitsOrder(p.top(pile), card, r.foundationOrder, r.foundationWrap);
 }
 
-void addTargets(const Position &p, const Rules &r, Source s, CardCode card, int fromPile,
+constexpr uint64_t kAllCards = (uint64_t(1) << kPositionCards) - 1;
+
+uint64_t cardsOfRank(int rank)
+{
+    uint64_t mask = 0;
+    for (int suit = 0; suit < kPositionCards / kRanks; ++suit)
+        mask |= uint64_t(1) << cardCode(suit, rank);
+    return mask;
+}
+
+// The cards every pile would accept now, as bit masks: one look-up per
+// source and target instead of a rule check.
+struct Accepting {
+    std::array<uint64_t, kMaxTableauPiles> tableau;
+    std::array<uint64_t, kFoundationPiles> foundation;
+
+    Accepting(const Position &p, const Rules &r)
+    {
+        const uint64_t space = r.emptyRank == kAnyRank ? kAllCards : cardsOfRank(r.emptyRank);
+        for (int b = 0; b < r.tableauPiles; ++b)
+            tableau[size_t(b)] = p.isEmpty(b) ? space : onTop(p.top(b), r.tableauOrder, r.tableauWrap);
+        const uint64_t base = cardsOfRank(r.baseRank);
+        for (int g = 0; g < kFoundationPiles; ++g) {
+            const int pile = PileIndex::foundation(g);
+            foundation[size_t(g)] = p.isEmpty(pile)                  ? base
+                                    : p.size(pile) == kFullFoundation ? 0 // a drop on a full one is refused
+                                                                      : onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
+        }
+    }
+
+    static uint64_t onTop(CardCode top, OrderCode order, bool wrap)
+    {
+        return order_detail::kFitsTable[size_t(order)][wrap ? 1 : 0][top & ~kFaceDownFlag];
+    }
+};
+
+bool takes(uint64_t mask, CardCode card) { return (mask >> (card & ~kFaceDownFlag)) & 1; }
+
+// A pile never takes its own cards.
+void addTargets(const Accepting &acc, const Rules &r, Source s, CardCode card, int fromPile,
                 bool single, MoveList &out)
 {
     for (int b = 0; b < r.tableauPiles; ++b)
-        if (tableauAccepts(p, r, b, card, fromPile))
+        if (b != fromPile && takes(acc.tableau[size_t(b)], card))
             out.push(Move::card(s, {TargetKind::Tableau, uint8_t(b)}));
     if (!single)
         return; // runs go only onto the tableau
     for (int g = 0; g < kFoundationPiles; ++g)
-        if (foundationAccepts(p, r, g, card, true))
+        if (takes(acc.foundation[size_t(g)], card))
             out.push(Move::card(s, {TargetKind::Foundation, uint8_t(g)}));
 }
 
 // A card below a pile's top is taken with the cards on it only when it lies
 // face up and every card from it up keeps the run order. Walking down from
 // the top, the first break ends the run for every card below it too.
-void addTableauSources(const Position &p, const Rules &r, int pile, MoveList &out)
+void addTableauSources(const Position &p, const Rules &r, const Accepting &acc, int pile, MoveList &out)
 {
     const int top = p.size(pile) - 1;
     if (top < 0)
         return;
-    addTargets(p, r, {SourceKind::Tableau, uint8_t(pile), uint8_t(top)}, p.top(pile), pile, true, out);
+    addTargets(acc, r, {SourceKind::Tableau, uint8_t(pile), uint8_t(top)}, p.top(pile), pile, true, out);
     if (!r.multiMove)
         return;
     for (int pos = top - 1; pos >= 0; --pos) {
@@ -56,7 +86,7 @@ void addTableauSources(const Position &p, const Rules &r, int pile, MoveList &ou
         if (!fitsOrder(card, p.at(pile, pos + 1), r.multiOrder, r.tableauWrap))
             return;
         if (!isFaceDown(card))
-            addTargets(p, r, {SourceKind::Tableau, uint8_t(pile), uint8_t(pos)}, card, pile, false, out);
+            addTargets(acc, r, {SourceKind::Tableau, uint8_t(pile), uint8_t(pos)}, card, pile, false, out);
     }
 }
 } // namespace
@@ -64,14 +94,15 @@ void addTableauSources(const Position &p, const Rules &r, int pile, MoveList &ou
 void legalMoves(const Position &p, const Rules &r, MoveList &out)
 {
     out.clear();
+    const Accepting acc(p, r);
     for (int t = 0; t < r.tableauPiles; ++t)
-        addTableauSources(p, r, t, out);
+        addTableauSources(p, r, acc, t, out);
     if (!p.isEmpty(PileIndex::kWaste))
-        addTargets(p, r, {SourceKind::Waste, 0, 0}, p.top(PileIndex::kWaste), -1, true, out);
+        addTargets(acc, r, {SourceKind::Waste, 0, 0}, p.top(PileIndex::kWaste), -1, true, out);
     for (int g = 0; g < kFoundationPiles; ++g) {
         const int pile = PileIndex::foundation(g);
         if (!p.isEmpty(pile))
-            addTargets(p, r, {SourceKind::Foundation, uint8_t(g), uint8_t(p.size(pile) - 1)},
+            addTargets(acc, r, {SourceKind::Foundation, uint8_t(g), uint8_t(p.size(pile) - 1)},
                        p.top(pile), -1, true, out);
     }
     if (!p.isEmpty(PileIndex::kStock))

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/MoveOrder.h"
 #include "engine/Position.h"
 #include "engine/Rules.h"
 
@@ -71,9 +72,6 @@ struct Applied {
     bool uncovered = false;  // the card below the source turned face up
     uint64_t faceDown = 0;   // face-down flags of the carried cards before, bottom first
 };
-
-// True if upper may lie on lower under an order code and wrap flag.
-bool fitsOrder(CardCode lower, CardCode upper, OrderCode order, bool wrap);
 
 // Every move the picking and placement rules allow, in a fixed order:
 // tableau sources pile by pile and bottom up, then the waste, then the
