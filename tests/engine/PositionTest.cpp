@@ -298,6 +298,36 @@ TEST_F(PositionTest, MovesMatchTheEngineInRandomPlay)
     }
 }
 
+// Laid positions at the edges of the rules: runs with multi-move off, a
+// run broken below its top, face-down cards in an ordered run, "Any Card"
+// and ranked spaces, a full foundation (refused to a drop), wrap.
+TEST_F(PositionTest, MovesMatchTheEngineOnDesignedPositions)
+{
+    struct Case {
+        Designed game;
+        Layout layout;
+    };
+    const Case cases[] = {
+        {{"Runs Off", "0,0,0,4,13,7,0,0"}, {{"KS QH JC", "QD", "", "8H 7C*"}, "5S", "9D", {"AH", "", "", ""}}},
+        {{"Down", "0,0,0,4,13,7,0,1"}, {{"KS* QH JC TD", "KD QC JS 9H", "", "8H 7C* 6D"}, "5S", "9C", {"AH 2H", "AS", "", ""}}},
+        {{"Kings", "0,0,0,4,12,5,0,1"}, {{"", "KC", "QD JS", "AD* 2C", ""}, "", "KH", {"", "", "", ""}}},
+        {{"Any Order", "2,0,0,6,13,4,0,1"}, {{"3D 9S KH", "", "2C*", "AS"}, "4H", "", {"AH", "", "", ""}}},
+        {{"Full", "2,5,0,9,13,6,1,1"},
+         {{"6H", "KD AC 2C", "AD KS"}, "7C", "6C",
+          {"6S 7S 8S 9S TS JS QS KS AS 2S 3S 4S 5S", "6D", "", ""}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.game.name);
+        startDesigned(c.game);
+        lay(*ctx, c.layout);
+        const Position p = position();
+        MoveList list;
+        legalMoves(p, rules(), list);
+        EXPECT_EQ(listText(sorted({list.begin(), list.end()})), listText(sorted(bruteForce()))) << p.text();
+        EXPECT_GT(list.size(), 2);
+    }
+}
+
 // Random sequences of moves on positions of every game, taken back one by
 // one, give back every position on the way exactly.
 TEST_F(PositionTest, UndoGivesBackEveryPosition)
