@@ -313,7 +313,7 @@ TEST_F(PositionTest, MovesMatchTheEngineOnDesignedPositions)
         {{"Kings", "0,0,0,4,12,5,0,1"}, {{"", "KC", "QD JS", "AD* 2C", ""}, "", "KH", {"", "", "", ""}}},
         {{"Any Order", "2,0,0,6,13,4,0,1"}, {{"3D 9S KH", "", "2C*", "AS"}, "4H", "", {"AH", "", "", ""}}},
         {{"Full", "2,5,0,9,13,6,1,1"},
-         {{"6H", "KD AC 2C", "AD KS"}, "7C", "6C",
+         {{"6H", "KD AC 2C", "AD KH"}, "7C", "6C",
           {"6S 7S 8S 9S TS JS QS KS AS 2S 3S 4S 5S", "6D", "", ""}}},
     };
     for (const Case &c : cases) {
@@ -396,6 +396,28 @@ TEST_F(PositionTest, AutoPlayKeepsTheEnginesScanOrder)
         play(Move::turnStock());
         EXPECT_EQ(position().text(), expected.text());
     }
+}
+
+// Automatic play does not ask whether a foundation is full (a drop does):
+// in a wrapping game built regardless of suit it lays a fourteenth card.
+TEST_F(PositionTest, AutoPlayDoesNotStopAtAFullFoundation)
+{
+    ctx->data.SetAutoplay(1);
+    startDesigned({"Full", "2,5,0,9,13,6,1,1"});
+    lay(*ctx, {{"6H", "KD"}, "9C", "", {"6S 7S 8S 9S TS JS QS KS AS 2S 3S 4S 5S", "", "", ""}});
+    Position p = position();
+    MoveList list;
+    legalMoves(p, rules(), list);
+    for (const Move &m : list)
+        EXPECT_FALSE(m.kind == MoveKind::Card && (m.target == Target{TargetKind::Foundation, 0})) << moveText(m);
+    apply(p, rules(), Move::turnStock());
+    const auto first = autoPlayStep(p, rules());
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(moveText(*first), "T0:0>F0");
+    const Position expected = expectedAfter(position(), Move::turnStock());
+    play(Move::turnStock());
+    EXPECT_EQ(position().text(), expected.text());
+    EXPECT_EQ(pileText(*ctx, kFoundation, 0).count(QLatin1Char(' ')), 13);
 }
 
 } // namespace
