@@ -74,9 +74,10 @@ struct Applied {
 };
 
 // Every move the picking and placement rules allow, in a fixed order:
-// tableau sources pile by pile and bottom up, then the waste, then the
-// foundations; each source's tableau targets before its foundations; then
-// turning the stock and turning the waste back.
+// tableau sources pile by pile, each pile's top card first and then the
+// runs below it, then the waste, then the foundations; each source's
+// tableau targets before its foundations; then turning the stock and
+// turning the waste back.
 void legalMoves(const Position &p, const Rules &rules, MoveList &out);
 
 // Plays a move the rules allow. Cards arriving on the tableau or a

@@ -123,7 +123,7 @@ protected:
             for (int16_t b = 0; b < ctx->games.Piles(kTableau); ++b)
                 if (TableauAccepts(*ctx, b, id))
                     moves.push_back(Move::card(s, {TargetKind::Tableau, uint8_t(b)}));
-            for (int16_t g = 0; g < 4 && picked.DragCount == 0; ++g)
+            for (int16_t g = 0; g < kFoundationPiles && picked.DragCount == 0; ++g)
                 if (FoundationAccepts(*ctx, g, id, true))
                     moves.push_back(Move::card(s, {TargetKind::Foundation, uint8_t(g)}));
         }
