@@ -77,8 +77,9 @@ TEST_P(HeldCardTest, TheTableStaysWholeWhenACommandRunsWhileACardIsHeld)
 
     mouse(QEvent::MouseButtonRelease, onSlot(kTableau, 1, 1));
     EXPECT_EQ(tableProblems(*ctx), "") << "after the release";
-    if (path.waitsForRelease)
+    if (path.waitsForRelease) {
         EXPECT_EQ(pileText(*ctx, kTableau, 1), "JS TD"); // the drop was taken as usual
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
