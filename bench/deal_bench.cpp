@@ -1,12 +1,13 @@
 // Complete headless deals per second: rules loaded, shuffle, card values,
 // deal and the automatic-play pass, exactly as a new game runs them.
+#include "Headless.h"
+
 #include "engine/AutoPlay.h"
 #include "engine/Deal.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace cardova;
@@ -26,12 +27,8 @@ void dealOnce(GameContext &ctx, const QString &game, double number)
 
 void BM_HeadlessDeal(benchmark::State &state, const char *game)
 {
-    QTemporaryDir dir;
-    auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
-    data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
-    GameContext ctx(std::move(data));
-    ctx.animate = false;
-    InitMain(ctx);
+    Headless h;
+    GameContext &ctx = *h.ctx;
     double number = 1;
     for (auto _ : state) {
         dealOnce(ctx, QString::fromLatin1(game), number);

@@ -2,6 +2,7 @@
 // redoing a log of 32,000 moves.
 //   bench_play                     run the benchmarks
 //   bench_play --find-win GAME     print a deal number and the actions that win it
+#include "Headless.h"
 #include "RandomPlayer.h"
 
 #include "engine/Input.h"
@@ -17,18 +18,6 @@
 using namespace cardova;
 
 namespace {
-struct Headless {
-    QTemporaryDir dir;
-    std::unique_ptr<GameContext> ctx;
-    Headless()
-    {
-        auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
-        data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
-        ctx = std::make_unique<GameContext>(std::move(data));
-        ctx->animate = false;
-        InitMain(*ctx);
-    }
-};
 
 void BM_RandomGames(benchmark::State &state)
 {

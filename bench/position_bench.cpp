@@ -1,13 +1,14 @@
 // Speed of the copyable position: copying it, listing the legal moves of a
 // Klondike game under way, and playing a move and taking it back.
 //   bench_position
+#include "Headless.h"
+
 #include "engine/Moves.h"
 #include "engine/PositionOfTable.h"
 #include "engine/RulesOfGame.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <random>
 
@@ -23,12 +24,8 @@ struct MidGame {
 // moves to stock turns so the tableau has runs and the foundations cards.
 MidGame klondikeMidGame(int moves)
 {
-    QTemporaryDir dir;
-    auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
-    data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
-    GameContext ctx(std::move(data));
-    ctx.animate = false;
-    InitMain(ctx);
+    Headless h;
+    GameContext &ctx = *h.ctx;
     ctx.data.SetAutoplay(0);
     NewGame(ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(11));
     MidGame g{rulesOfGame(ctx.games, ctx.table.BaseNum), {}};
