@@ -40,4 +40,13 @@ QString printableText(const QString &text)
     return out;
 }
 
+QString printableList(const QStringList &texts)
+{
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString &t : texts)
+        out << printableText(t);
+    return out.join(QStringLiteral(", "));
+}
+
 } // namespace cardova

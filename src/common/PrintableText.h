@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace cardova {
 
@@ -8,5 +9,7 @@ namespace cardova {
 // written as an escape: "\x07", "\u202E". Text read from a damaged file can
 // then be shown to the player without ringing bells or reordering the line.
 QString printableText(const QString &text);
+// printableText of each, joined by ", ".
+QString printableList(const QStringList &texts);
 
 } // namespace cardova

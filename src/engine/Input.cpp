@@ -63,12 +63,9 @@ void CardMouseDown(GameContext &ctx, int16_t picId, double x, double y)
     if (!ctx.data.GameRunning || !ctx.tableLive || picId < 0 || picId >= kDeckSize)
         return;
     ActionScope action(ctx);
-    const cCard &card = ctx.cards[size_t(picId)];
     ctx.input.DragCount = 0;
     ctx.input.GrabX = round16(x);
     ctx.input.GrabY = round16(y);
-    ctx.input.OrigLeft = clamp16(static_cast<long long>(card.Left));
-    ctx.input.OrigTop = clamp16(static_cast<long long>(card.Top));
     PickCard(ctx, picId);
     ctx.PlaySound(SoundEvent::CardDown);
 }
@@ -96,8 +93,7 @@ void StockMarkerClick(GameContext &ctx)
 {
     if (!ctx.data.GameRunning || !ctx.tableLive || ctx.games.StockNum() != 2)
         return;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     RecycleWaste(ctx);
 }
 

@@ -9,8 +9,6 @@ struct InputState {
     int16_t DragCount = 0; // cards riding on the picked tableau card
     int16_t GrabX = 0;     // where inside the card it was pressed
     int16_t GrabY = 0;
-    int16_t OrigLeft = 0;  // the card's table position at the press
-    int16_t OrigTop = 0;
     int16_t PickedID = -1; // the card the press picked, -1 none
 };
 

@@ -4,7 +4,7 @@
 #include "scores/DateText.h"
 #include "scores/Favourites.h"
 #include "scores/RecordLine.h"
-#include "scores/ShownText.h"
+#include "common/PrintableText.h"
 #include "scores/StatExport.h"
 #include "scores/StatPrompt.h"
 #include "scores/Summaries.h"
@@ -130,7 +130,7 @@ bool cScore::ClearStat(StatPrompt &prompt)
     if (!kept.isEmpty()) {
         // Never claim the files are gone when one of them is not.
         prompt.inform(title, QStringLiteral("The score files of these players could not be deleted: ") +
-                                 escapedList(kept));
+                                 printableList(kept));
         return false;
     }
     prompt.inform(title, QStringLiteral("Statistics, High Score and Log have been Cleared."));

@@ -9,6 +9,5 @@ set(CARDOVA_SCORES_SOURCES
   scores/Summaries.cpp
   scores/ExportLine.cpp
   scores/StatExport.cpp
-  scores/ShownText.cpp
   scores/cScore.cpp
 )

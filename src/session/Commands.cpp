@@ -1,7 +1,6 @@
 #include "session/Commands.h"
 
 #include "engine/AutoPlay.h"
-#include "engine/Input.h"
 #include "session/GameContext.h"
 #include "session/cTrans.h"
 
@@ -33,8 +32,7 @@ bool CmdUndo(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = ctx.data.UndoSpeed();
     return ctx.trans->Undo(speed);
 }
@@ -43,8 +41,7 @@ bool CmdRedo(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = ctx.data.UndoSpeed();
     return ctx.trans->Redo(speed);
 }
@@ -53,8 +50,7 @@ void CmdUndoAll(GameContext &ctx)
 {
     if (!playable(ctx))
         return;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = speedForRun(ctx.data.UndoallSpeed(), ctx.trans->TransPos);
     ctx.trans->UndoAll(speed);
 }
@@ -63,16 +59,14 @@ void CmdRedoAll(GameContext &ctx)
 {
     if (!playable(ctx))
         return;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = speedForRun(ctx.data.UndoallSpeed(), ctx.trans->TransTop - ctx.trans->TransPos);
     ctx.trans->RedoAll(speed);
 }
 
 void CmdToggleAutoplay(GameContext &ctx)
 {
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     if (ctx.data.Autoplay() == 1) {
         ctx.data.SetAutoplay(0);
         return;
@@ -87,8 +81,7 @@ bool ReplayForwardStep(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = ctx.data.ReplaySpeed();
     return ctx.trans->Redo(speed);
 }
@@ -97,8 +90,7 @@ bool ReplayBackwardStep(GameContext &ctx)
 {
     if (!playable(ctx))
         return false;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = ctx.data.ReplaySpeed();
     return ctx.trans->Undo(speed);
 }
@@ -107,8 +99,7 @@ void ReplayRewind(GameContext &ctx)
 {
     if (!playable(ctx))
         return;
-    CancelDrag(ctx);
-    ActionScope action(ctx);
+    CommandScope command(ctx);
     int16_t speed = speedForRun(1, ctx.trans->TransPos);
     ctx.trans->UndoAll(speed);
 }

@@ -1,5 +1,6 @@
 #include "session/GameContext.h"
 
+#include "engine/Input.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 
@@ -17,6 +18,11 @@ void RecordWin::gameWon(GameContext &ctx)
     ++opened;
     ctx.PlaySound(SoundEvent::Win);
     EndGame(ctx, 1);
+}
+
+CommandScope::CommandScope(GameContext &c) : ActionScope(c)
+{
+    CancelDrag(c);
 }
 
 GameContext::GameContext(std::unique_ptr<cData> d)

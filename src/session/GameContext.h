@@ -159,4 +159,12 @@ private:
     GameContext &c_;
 };
 
+// A command that moves cards (undo, a replay step, a new game, ...): an
+// action that first lets go of a card the mouse holds, so that nothing moves
+// under it. The mouse's own actions use ActionScope.
+class CommandScope : public ActionScope {
+public:
+    explicit CommandScope(GameContext &c);
+};
+
 } // namespace cardova

@@ -67,9 +67,8 @@ QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo
         ctx.defer([&ctx, gName, gameNo] { NewGame(ctx, gName, gameNo); });
         return {};
     }
-    CancelDrag(ctx);
     {
-        ActionScope action(ctx);
+        CommandScope command(ctx);
         startGame(ctx, gName, gameNo);
     }
     ctx.gameChanged();

@@ -1,6 +1,6 @@
 #include "ui/dialogs/frmOrgFav.h"
 
-#include "scores/ShownText.h"
+#include "common/PrintableText.h"
 #include "session/GameContext.h"
 #include "ui/dialogs/DialogImages.h"
 #include "ui/dialogs/FavouriteRows.h"
@@ -99,7 +99,7 @@ void frmOrgFav::clearFavourites()
         return;
     if (!ctx_.scores.ClearFav())
         showMessage(QStringLiteral("The favourites could not be cleared: the file %1 cannot be deleted.")
-                        .arg(escapeControls(ctx_.scores.favFilePath())));
+                        .arg(printableText(ctx_.scores.favFilePath())));
     // Reloading shows what the file holds now, whether or not it went.
     ctx_.scores.OpenFav();
     const QTreeWidgetItem *game = games_->currentItem();

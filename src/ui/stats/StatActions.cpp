@@ -1,6 +1,6 @@
 #include "ui/stats/StatActions.h"
 
-#include "scores/ShownText.h"
+#include "common/PrintableText.h"
 #include "scores/StatPrompt.h"
 #include "session/GameContext.h"
 #include "ui/dialogs/DialogQuestion.h"
@@ -42,10 +42,10 @@ void ExportStatistics(GameContext &ctx, const StatHooks &hooks)
         return;
     QString error;
     QStringList unreadable;
-    const QString shownPath = escapeControls(path);
+    const QString shownPath = printableText(path);
     if (!ctx.scores.ExportStat(path, &error, &unreadable)) {
         hooks.inform(QStringLiteral("The statistics could not be exported to %1: %2")
-                         .arg(shownPath, escapeControls(error)));
+                         .arg(shownPath, printableText(error)));
         return;
     }
     QString message = QStringLiteral("Statistics Successfully Exported to ") + shownPath;

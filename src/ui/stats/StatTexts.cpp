@@ -2,7 +2,7 @@
 
 #include "common/FormatTime.h"
 #include "common/Numeric.h"
-#include "scores/ShownText.h"
+#include "common/PrintableText.h"
 
 #include <cmath>
 
@@ -59,7 +59,7 @@ QString unreadableText(const QStringList &files, const QString &what)
     if (files.isEmpty())
         return {};
     return QStringLiteral("These score files could not be read, so their games are missing from %1: %2.")
-        .arg(what, escapedList(files));
+        .arg(what, printableList(files));
 }
 
 } // namespace cardova::ui

@@ -223,8 +223,7 @@ void TableView::mousePressEvent(QMouseEvent *event)
         return;
     // A press while a card still counts as held means its release went
     // elsewhere: let go of that card before picking another.
-    if (ctx_.input.Dragging)
-        CancelDrag(ctx_);
+    CancelDrag(ctx_);
     const QPointF pos = event->position();
     pressed_ = cardAt(pos);
     if (pressed_ < 0) {

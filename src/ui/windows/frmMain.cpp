@@ -270,13 +270,11 @@ void frmMain::backwardTick()
 
 void frmMain::startGame(const QString &name, const GameNumber &number)
 {
-    StopReplay();
+    // A game that starts refreshes the window through gameChanged; one that
+    // cannot be loaded changes nothing.
     const QString problem = NewGame(ctx_, name, number);
     if (!problem.isEmpty())
         inform(problem);
-    RefreshCommands();
-    RefreshCounters();
-    table_->update();
 }
 
 void frmMain::cmdNewGame()
@@ -292,12 +290,8 @@ void frmMain::cmdRestart()
 
 void frmMain::cmdCloseGame()
 {
-    if (!ctx_.data.GameRunning)
-        return;
-    StopReplay();
-    EndGame(ctx_, 0);
-    RefreshCommands();
-    RefreshCounters();
+    if (ctx_.data.GameRunning)
+        EndGame(ctx_, 0);
 }
 
 void frmMain::cmdRecent(int i)
