@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 using namespace cardova;
@@ -89,12 +90,30 @@ int findWin(const char *game)
     }
     return 1;
 }
+// Prints count lines "NUMBER ACTION..." of legal random play, one game
+// each: the comparison set of tools/make-cli-golden.py.
+int randomLines(const char *game, int count)
+{
+    Headless h;
+    RandomPlayer player(29);
+    for (int i = 0; i < count; ++i) {
+        const int number = 1 + i * 7919 % 100000;
+        NewGame(*h.ctx, QString::fromUtf8(game), GameNumber::fromNumber(number));
+        if (!h.ctx->data.GameRunning)
+            return 1;
+        const QStringList actions = player.play(*h.ctx, 400, true);
+        std::printf("%d %s\n", number, qPrintable(actions.join(QLatin1Char(' '))));
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--find-win") == 0)
         return findWin(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "--random-lines") == 0)
+        return randomLines(argv[2], std::atoi(argv[3]));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;
