@@ -1,14 +1,17 @@
 #pragma once
+#include "engine/Moves.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <random>
 
 namespace cardova {
 
 class GameContext;
 
-// Plays legal moves headless: cards to the foundations first, then moves
+// Plays legal moves headless through the game driver: cards to the foundations first, then moves
 // that turn up a tableau card, then the waste, then the stock. Among moves of
 // the same kind it picks at random.
 class RandomPlayer {
@@ -21,6 +24,7 @@ public:
 
 private:
     std::mt19937 rng_;
+    std::unique_ptr<MoveList> moves_ = std::make_unique<MoveList>();
 };
 
 } // namespace cardova

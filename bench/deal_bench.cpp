@@ -2,8 +2,8 @@
 // deal and the automatic-play pass, exactly as a new game runs them.
 #include "Headless.h"
 
-#include "engine/AutoPlay.h"
-#include "engine/Deal.h"
+#include "session/MoveDriver.h"
+#include "session/DealGame.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
@@ -17,8 +17,8 @@ void dealOnce(GameContext &ctx, const QString &game, double number)
 {
     ctx.custom.SelectGame(game);
     ClearTable(ctx);
-    ctx.table.Init(GameNumber::fromNumber(number));
-    ctx.tableLive = true;
+    ctx.table.Init(number);
+    ctx.phase = GamePhase::Dealing;
     AssignCards(ctx);
     ctx.trans = std::make_unique<cTrans>(ctx);
     DealGame(ctx);

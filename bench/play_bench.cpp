@@ -5,7 +5,7 @@
 #include "Headless.h"
 #include "RandomPlayer.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
@@ -44,7 +44,7 @@ void fillLog(GameContext &ctx, int moves)
         if (ctx.table.GetTop(kStock, 0) < 0)
             RecycleWaste(ctx);
         else
-            ctx.table.AddtoWaste(ctx.table.GetTopPicID(kStock, 0));
+            AddtoWaste(ctx, ctx.table.GetTopPicID(kStock, 0));
     }
 }
 
@@ -79,10 +79,10 @@ int findWin(const char *game)
     for (int number = 1; number < 5000; ++number) {
         for (int attempt = 0; attempt < 20; ++attempt) {
             NewGame(*h.ctx, QString::fromUtf8(game), GameNumber::fromNumber(number));
-            if (!h.ctx->data.GameRunning)
+            if (!h.ctx->GameRunning())
                 return 1;
             const QStringList actions = player.play(*h.ctx, 600, true);
-            if (!h.ctx->data.GameRunning) {
+            if (!h.ctx->GameRunning()) {
                 std::printf("%d %s\n", number, qPrintable(actions.join(QLatin1Char(' '))));
                 return 0;
             }
@@ -99,7 +99,7 @@ int randomLines(const char *game, int count)
     for (int i = 0; i < count; ++i) {
         const int number = 1 + i * 7919 % 100000;
         NewGame(*h.ctx, QString::fromUtf8(game), GameNumber::fromNumber(number));
-        if (!h.ctx->data.GameRunning)
+        if (!h.ctx->GameRunning())
             return 1;
         const QStringList actions = player.play(*h.ctx, 400, true);
         std::printf("%d %s\n", number, qPrintable(actions.join(QLatin1Char(' '))));

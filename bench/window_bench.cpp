@@ -2,7 +2,7 @@
 // main window, one full repaint of a 1920 x 1080 table with 52 cards (median
 // and 99th percentile), and dragging a 13-card run over 200 mouse moves.
 //   QT_QPA_PLATFORM=offscreen bench_window
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "ui/appearance/Appearance.h"

@@ -1,4 +1,5 @@
 #pragma once
+#include "MemoryScores.h"
 #include "session/GameContext.h"
 
 #include <QStringList>
@@ -51,7 +52,15 @@ protected:
     RecordWin &recordWinHandler() { return win; }
 
     QTemporaryDir dir_;
+    // A recorder that keeps finished games in memory, made on first use.
+    MemoryScores &memoryScores()
+    {
+        if (!memory_)
+            memory_ = std::make_unique<MemoryScores>(ctx->data);
+        return *memory_;
+    }
     std::unique_ptr<GameContext> ctx;
+    std::unique_ptr<MemoryScores> memory_;
     NullSurface surface;
     NullSound sound;
     RecordWin win;

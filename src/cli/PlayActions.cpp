@@ -1,21 +1,19 @@
 #include "cli/PlayActions.h"
 
 #include "cli/TableJson.h"
-#include "engine/Input.h"
+#include "session/MoveDriver.h"
 #include "session/Commands.h"
 #include "session/GameContext.h"
 #include "session/cTrans.h"
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 namespace cardova {
 
 namespace {
-// Where inside the card the scripted press lands, in table units.
-constexpr double kGrab = 150.0;
-
 struct CardState {
     int16_t cell, pile, pos;
     int32_t face;
@@ -33,46 +31,21 @@ std::array<CardState, kDeckSize> snapshot(const GameContext &ctx)
     return s;
 }
 
-int16_t sourceCard(const GameContext &ctx, const PlayAction &a)
-{
-    switch (a.srcCell) {
-    case kTableau:
-        if (a.srcPos > ctx.table.GetTop(kTableau, a.srcPile))
-            return -1;
-        return ctx.table.GetPicID(kTableau, a.srcPile, a.srcPos);
-    case kWaste:
-        return ctx.table.GetTop(kWaste, 0) >= 0 ? ctx.table.GetTopPicID(kWaste, 0) : int16_t(-1);
-    default:
-        return ctx.table.GetTop(kFoundation, a.srcPile) >= 0 ? ctx.table.GetTopPicID(kFoundation, a.srcPile)
-                                                          : int16_t(-1);
-    }
-}
-
+// "stock" turns the stock, or turns the waste back when the stock is empty.
 void pressStock(GameContext &ctx)
 {
-    if (ctx.table.GetTop(kStock, 0) < 0) {
-        StockMarkerClick(ctx);
-        return;
-    }
-    const int16_t top = ctx.table.GetTopPicID(kStock, 0);
-    CardMouseDown(ctx, top, kGrab, kGrab);
-    CardMouseUp(ctx, top);
+    playMove(ctx, ctx.table.GetTop(kStock, 0) >= 0 ? Move::turnStock() : Move::turnWasteBack());
 }
 
-void dragAndDrop(GameContext &ctx, const PlayAction &a)
+Move moveOf(const GameContext &ctx, const PlayAction &a)
 {
-    if (!ctx.data.GameRunning || !ctx.tableLive)
-        return;
-    const int16_t id = sourceCard(ctx, a);
-    if (id < 0)
-        return;
-    const int16_t dstPos = int16_t(ctx.table.GetTop(a.dstCell, a.dstPile) + 1);
-    const int targetX = ctx.games.GetCordX(a.dstCell, a.dstPile, dstPos);
-    const int targetY = ctx.games.GetCordY(a.dstCell, a.dstPile, dstPos);
-    CardMouseDown(ctx, id, kGrab, kGrab);
-    const cCard &card = ctx.cards[size_t(id)];
-    CardMouseMove(ctx, id, targetX - card.Left + kGrab, targetY - card.Top + kGrab);
-    CardMouseUp(ctx, id);
+    Source from{SourceKind::Tableau, uint8_t(a.srcPile), uint8_t(a.srcPos)};
+    if (a.srcCell == kWaste)
+        from = {SourceKind::Waste, 0, 0};
+    else if (a.srcCell == kFoundation)
+        from = {SourceKind::Foundation, uint8_t(a.srcPile), uint8_t(std::max(0, int(ctx.table.GetTop(kFoundation, a.srcPile))))};
+    const TargetKind to = a.dstCell == kTableau ? TargetKind::Tableau : TargetKind::Foundation;
+    return Move::card(from, {to, uint8_t(a.dstPile)});
 }
 } // namespace
 
@@ -123,7 +96,7 @@ bool performPlayAction(GameContext &ctx, const PlayAction &a)
     const auto before = snapshot(ctx);
     switch (a.kind) {
     case K::Stock: pressStock(ctx); break;
-    case K::Drag: dragAndDrop(ctx, a); break;
+    case K::Drag: playMove(ctx, moveOf(ctx, a)); break;
     case K::Undo: CmdUndo(ctx); break;
     case K::Redo: CmdRedo(ctx); break;
     case K::UndoAll: CmdUndoAll(ctx); break;

@@ -6,18 +6,6 @@ namespace {
 // A full foundation holds one card of every rank.
 constexpr int kFullFoundation = kRanks;
 
-// fromDrop: a player's move, which a full foundation refuses; automatic
-// play does not ask.
-bool foundationAccepts(const Position &p, const Rules &r, int g, CardCode card, bool fromDrop)
-{
-    const int pile = PileIndex::foundation(g);
-    if (p.isEmpty(pile))
-        return rankOf(card) == r.baseRank;
-    if (fromDrop && p.size(pile) == kFullFoundation)
-        return false;
-    return fitsOrder(p.top(pile), card, r.foundationOrder, r.foundationWrap);
-}
-
 constexpr uint64_t kAllCards = (uint64_t(1) << kPositionCards) - 1;
 
 uint64_t cardsOfRank(int rank)
@@ -61,12 +49,12 @@ void addTargets(const Accepting &acc, const Rules &r, Source s, CardCode card, i
                 bool single, MoveList &out)
 {
     for (int b = 0; b < r.tableauPiles; ++b)
-        if (b != fromPile && takes(acc.tableau[size_t(b)], card))
+        if (PileIndex::tableau(b) != fromPile && takes(acc.tableau[size_t(b)], card))
             out.push(Move::card(s, {TargetKind::Tableau, uint8_t(b)}));
     if (!single)
         return; // runs go only onto the tableau
     for (int g = 0; g < kFoundationPiles; ++g)
-        if (takes(acc.foundation[size_t(g)], card))
+        if (PileIndex::foundation(g) != fromPile && takes(acc.foundation[size_t(g)], card))
             out.push(Move::card(s, {TargetKind::Foundation, uint8_t(g)}));
 }
 
@@ -103,12 +91,89 @@ void legalMoves(const Position &p, const Rules &r, MoveList &out)
         const int pile = PileIndex::foundation(g);
         if (!p.isEmpty(pile))
             addTargets(acc, r, {SourceKind::Foundation, uint8_t(g), uint8_t(p.size(pile) - 1)},
-                       p.top(pile), -1, true, out);
+                       p.top(pile), pile, true, out);
     }
     if (!p.isEmpty(PileIndex::kStock))
         out.push(Move::turnStock());
     if (r.wasteTurnsBack && !p.isEmpty(PileIndex::kWaste))
         out.push(Move::turnWasteBack());
+}
+
+bool foundationAccepts(const Position &p, const Rules &r, int g, CardCode card, bool playerMove)
+{
+    const int pile = PileIndex::foundation(g);
+    if (p.isEmpty(pile))
+        return rankOf(card) == r.baseRank;
+    if (playerMove && p.size(pile) == kFullFoundation)
+        return false;
+    return fitsOrder(p.top(pile), card, r.foundationOrder, r.foundationWrap);
+}
+
+namespace {
+// A tableau card below the top is taken with the cards on it only when it
+// lies face up and every card from it up keeps the run order.
+bool canTakeFrom(const Position &p, const Rules &r, int pile, int pos)
+{
+    const int top = p.size(pile) - 1;
+    if (pos < 0 || pos > top)
+        return false;
+    if (pos == top)
+        return true;
+    if (!r.multiMove || isFaceDown(p.at(pile, pos)))
+        return false;
+    for (int i = pos; i < top; ++i)
+        if (!fitsOrder(p.at(pile, i), p.at(pile, i + 1), r.multiOrder, r.tableauWrap))
+            return false;
+    return true;
+}
+
+int pileOf(const Source &s)
+{
+    switch (s.kind) {
+    case SourceKind::Tableau: return PileIndex::tableau(s.pile);
+    case SourceKind::Waste: return PileIndex::kWaste;
+    case SourceKind::Foundation: return PileIndex::foundation(s.pile);
+    }
+    return PileIndex::kWaste;
+}
+
+bool tableauTakes(const Position &p, const Rules &r, int pile, CardCode card)
+{
+    if (p.isEmpty(pile))
+        return r.emptyRank == kAnyRank || rankOf(card) == r.emptyRank;
+    return fitsOrder(p.top(pile), card, r.tableauOrder, r.tableauWrap);
+}
+} // namespace
+
+bool canPickUp(const Position &p, const Rules &r, const Source &s)
+{
+    switch (s.kind) {
+    case SourceKind::Tableau: return s.pile < r.tableauPiles && canTakeFrom(p, r, s.pile, s.pos);
+    case SourceKind::Waste: return s.pile == 0 && s.pos == 0 && !p.isEmpty(PileIndex::kWaste);
+    case SourceKind::Foundation:
+        return s.pile < kFoundationPiles && !p.isEmpty(pileOf(s)) && s.pos == p.size(pileOf(s)) - 1;
+    }
+    return false;
+}
+
+bool isLegal(const Position &p, const Rules &r, const Move &m)
+{
+    switch (m.kind) {
+    case MoveKind::TurnStock: return !p.isEmpty(PileIndex::kStock);
+    case MoveKind::TurnWasteBack: return r.wasteTurnsBack && !p.isEmpty(PileIndex::kWaste);
+    case MoveKind::Card: break;
+    }
+    const Source &s = m.source;
+    if (!canPickUp(p, r, s))
+        return false;
+    const int from = pileOf(s);
+    const bool single = s.kind != SourceKind::Tableau || s.pos == p.size(from) - 1;
+    const CardCode card = p.at(from, s.kind == SourceKind::Tableau ? s.pos : p.size(from) - 1);
+    const Target &t = m.target;
+    if (t.kind == TargetKind::Tableau)
+        return t.pile < r.tableauPiles && PileIndex::tableau(t.pile) != from && tableauTakes(p, r, t.pile, card);
+    return single && t.pile < kFoundationPiles && PileIndex::foundation(t.pile) != from &&
+           foundationAccepts(p, r, t.pile, card, true);
 }
 
 std::optional<Move> autoPlayStep(const Position &p, const Rules &r)

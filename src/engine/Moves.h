@@ -80,6 +80,19 @@ struct Applied {
 // turning the waste back.
 void legalMoves(const Position &p, const Rules &rules, MoveList &out);
 
+// True if the source's card may be picked up: a tableau card with the cards
+// on it when they form a run that may move, or the top of the waste or of
+// a foundation.
+bool canPickUp(const Position &p, const Rules &rules, const Source &s);
+
+// True if the move is one of legalMoves: the source may be picked up and
+// the target takes it.
+bool isLegal(const Position &p, const Rules &rules, const Move &m);
+
+// True if foundation g takes the card now. A player's move (playerMove) is
+// refused by a full foundation; automatic play does not ask.
+bool foundationAccepts(const Position &p, const Rules &rules, int g, CardCode card, bool playerMove);
+
 // Plays a move the rules allow. Cards arriving on the tableau or a
 // foundation or the waste lie face up, cards turned back to the stock face down.
 Applied apply(Position &p, const Rules &rules, const Move &m);

@@ -1,13 +1,13 @@
 #pragma once
 #include "engine/Card.h"
+#include "engine/Interfaces.h"
+#include "engine/RuntimeRandom.h"
 #include "rules/cGames.h"
 
+#include <array>
 #include <cstdint>
 
 namespace cardova {
-
-class GameContext;
-class GameNumber;
 
 // Move modes: how a move is recorded and what follows it.
 enum MoveMode : int32_t {
@@ -19,14 +19,22 @@ enum MoveMode : int32_t {
     kModeDeal = 5,     // the deal
 };
 
+// Face modes of a card.
+constexpr int32_t kFaceUp = 0;
+constexpr int32_t kFaceDown = 1;
+
 constexpr int kPilesPerArea = 21;
 constexpr int kSlotsPerPile = kDeckSize + 1;
 
+using CardSprites = std::array<cCard, kDeckSize>;
+
 // The table state: which card lies in which slot, the top of every pile and
-// the shuffled deck. Kept in step with the cards' own slot fields by MoveCard.
-class cArray {
+// the shuffled deck, kept in step with the cards' own slot fields. It moves
+// cards and animates them; what a move means (the log, automatic play, the
+// win) is decided by the game driver above it.
+class cArray : public ClosedCardCount {
 public:
-    explicit cArray(GameContext &ctx) : ctx_(ctx) { Clear(); }
+    cArray(const cGames &games, CardSprites &cards, RuntimeRandom &rng);
 
     // Hot accessors, inline: rules and automatic play call them per move.
     int16_t GetTop(int cell, int pile) const
@@ -44,24 +52,34 @@ public:
     int16_t GetRandom(int i) const { return (i >= 0 && i < kDeckSize) ? Deck_[i] : int16_t(-1); }
 
     // Empties every slot and shuffles the deck for a game number.
-    void Init(const GameNumber &gameNo);
+    void Init(double gameNo);
     void RandomInit(double gameNo);
     // Empties every slot without shuffling (the table between games).
     void Clear();
 
     int16_t TotalGoalCards() const;
-    int16_t ClosedCards(int16_t pile) const;
+    int16_t ClosedCards(int16_t pile) const override;
 
-    // Moves a card and the mCards cards lying on it. tMod may come back as
-    // kModeUncover when the move turned up the tableau card below.
-    void MoveCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t &tMod,
+    // The first step of a move: taking a tableau card turns up a face-down
+    // card below it, and the move is then one that uncovered (tMod).
+    void UncoverBelow(int16_t picId, int32_t &tMod);
+    // Carries a card and the mCards cards lying on it to a slot, animated in
+    // speed steps, and lays them face up (dFace 0) or down (1). No log, no
+    // automatic play: the driver does those.
+    void PlaceRun(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t tMod,
                   int16_t speed, int16_t mCards, int32_t dFace);
-    void AddtoWaste(int16_t picId);
-    // Turns the waste card on top onto the stock (one card of a recycle).
-    void MoveWasteStock();
+    // A slot a card and mCards riders can be carried to.
+    static bool validTarget(int dCell, int dPile, int dPos, int mCards)
+    {
+        return inRange(dCell, dPile) && dPos >= 0 && dPos + mCards < kSlotsPerPile;
+    }
     // Lays a card straight into a slot, with no log, animation or automatic
     // play: for setting up a position. Slots below must be filled first.
     void PutCard(int16_t picId, int16_t cell, int16_t pile, int16_t pos);
+
+    // Whoever shows the table: animation steps repaint through it.
+    void setSurface(TableSurface *surface) { surface_ = surface; }
+    void bringToFront(int16_t picId) { cards_[size_t(picId)].Z = ++zCounter_; }
 
     // The rank an empty foundation accepts in this deal.
     int16_t BaseNum = 0;
@@ -71,7 +89,11 @@ private:
                    int16_t speed, int32_t dFace);
     static bool inRange(int cell, int pile) { return cell >= 0 && cell < kCellCount && pile >= 0 && pile < kPilesPerArea; }
 
-    GameContext &ctx_;
+    const cGames &games_;
+    CardSprites &cards_;
+    RuntimeRandom &rng_;
+    TableSurface *surface_ = nullptr;
+    int64_t zCounter_ = 0;
     int16_t Slots_[kCellCount][kPilesPerArea][kSlotsPerPile];
     int16_t TopPos_[kCellCount][kPilesPerArea];
     int16_t Deck_[kSlotsPerPile];

@@ -1,7 +1,6 @@
 #include "rules/cGames.h"
 
 #include "common/Numeric.h"
-#include "engine/cArray.h"
 
 #include <cmath>
 

@@ -5,7 +5,13 @@
 
 namespace cardova {
 
-class cArray;
+// Counts the face-down cards of a tableau pile: the table answers it for
+// the fan offsets, which close up under face-down cards.
+class ClosedCardCount {
+public:
+    virtual ~ClosedCardCount() = default;
+    virtual int16_t ClosedCards(int16_t pile) const = 0;
+};
 
 // Areas of the table, addressed by their cell number.
 enum Cell : int16_t { kTableau = 0, kStock = 1, kWaste = 2, kFoundation = 3, kReserve = 4 };
@@ -34,7 +40,7 @@ public:
     };
 
     // Fan offsets need the number of face-down cards of a tableau pile.
-    void attachTable(const cArray *table) { table_ = table; }
+    void attachTable(const ClosedCardCount *table) { table_ = table; }
 
     void Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16_t EmptyNum,
               int16_t MultiMove, int16_t StartX, int16_t StartY, int16_t PileWidth,
@@ -97,7 +103,7 @@ private:
     Point relative(int cell, int pile, int pos) const;
 
     std::array<Area, kCellCount> areas_{};
-    const cArray *table_ = nullptr;
+    const ClosedCardCount *table_ = nullptr;
     int32_t goalType_ = 0;
     int16_t emptyNum_ = 0;
     int16_t multiMove_ = 0;

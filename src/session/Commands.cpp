@@ -1,6 +1,6 @@
 #include "session/Commands.h"
 
-#include "engine/AutoPlay.h"
+#include "session/MoveDriver.h"
 #include "session/GameContext.h"
 #include "session/cTrans.h"
 
@@ -11,7 +11,7 @@ namespace cardova {
 namespace {
 bool playable(const GameContext &ctx)
 {
-    return ctx.data.GameRunning && ctx.tableLive && ctx.trans;
+    return ctx.GameRunning() && ctx.trans;
 }
 
 // Each step of an animation shows for about one frame; undoing or redoing a

@@ -5,8 +5,7 @@ namespace cardova {
 class GameContext;
 
 // The game commands of the main window and the replay timers, each one player
-// action: they do nothing while no game runs, and a game asked for inside one
-// of them (by the finished-game dialog) starts after it has returned.
+// action: they do nothing while no game runs.
 bool CmdUndo(GameContext &ctx);
 bool CmdRedo(GameContext &ctx);
 void CmdUndoAll(GameContext &ctx);

@@ -1,17 +1,10 @@
 #include "session/GameContext.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 
 namespace cardova {
-
-bool MemoryScores::AddScore(int16_t mWon)
-{
-    entries.push_back({mWon, data_.CurGName(), data_.CurGNo().toText(), data_.CurTime,
-                       data_.CurMoves, data_.CurScore, data_.CurPlayer()});
-    return true;
-}
 
 void RecordWin::gameWon(GameContext &ctx)
 {
@@ -25,11 +18,22 @@ CommandScope::CommandScope(GameContext &c) : ActionScope(c)
     CancelDrag(c);
 }
 
+ActionScope::~ActionScope()
+{
+    if (--c_.actionDepth_ != 0)
+        return;
+    c_.surface().tableChanged();
+    if (c_.winCheckDue) {
+        c_.winCheckDue = false;
+        CheckWin(c_);
+    }
+}
+
 GameContext::GameContext(std::unique_ptr<cData> d)
-    : data(*d), table(*this), custom(*d, games, table), scores(*d), ownedData_(std::move(d)),
-      memoryScores_(data)
+    : data(*d), table(games, cards, rng), custom(*d, games), scores(*d), ownedData_(std::move(d))
 {
     games.attachTable(&table);
+    table.setSurface(surface_);
     scores.setClock([this] { return now(); });
 }
 
@@ -60,19 +64,6 @@ void GameContext::PlaySound(SoundEvent event)
         return;
     if (data.intSetting(kSwitch[size_t(event)]) == -1)
         sound_->play(waveFor(event));
-}
-
-void GameContext::runDeferred()
-{
-    if (draining_)
-        return;
-    draining_ = true;
-    while (!deferred_.empty()) {
-        auto action = std::move(deferred_.front());
-        deferred_.pop_front();
-        action();
-    }
-    draining_ = false;
 }
 
 } // namespace cardova

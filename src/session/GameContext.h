@@ -12,7 +12,6 @@
 
 #include <QDateTime>
 #include <array>
-#include <deque>
 #include <functional>
 #include <memory>
 
@@ -20,27 +19,14 @@ namespace cardova {
 
 class cTrans;
 
-// Keeps whatever EndGame hands over in memory: a test double for the score
-// store.
-class MemoryScores : public ScoreRecorder {
-public:
-    struct Entry {
-        int16_t won;
-        QString game;
-        QString number;
-        int32_t time;
-        int16_t moves;
-        int16_t score;
-        QString player;
-    };
-    explicit MemoryScores(const cData &data) : data_(data) {}
-    bool AddScore(int16_t mWon) override;
-    void AddSesGame(int16_t mWon) override { ++sessionGames; (void)mWon; }
-    std::vector<Entry> entries;
-    int sessionGames = 0;
-
-private:
-    const cData &data_;
+// Where the game on the table stands. Every command reads it: cards move
+// only while a deal lies there, and only a running game takes input.
+enum class GamePhase {
+    NoGame,    // the table is empty
+    Dealing,   // a deal is being laid out (with its first automatic play)
+    Playing,   // the player's turn
+    Replaying, // the replay timers step through the log
+    Finished,  // won: every card is home, the finished game not yet recorded
 };
 
 // Records the win at once, as the finished-game dialog does when it opens.
@@ -62,29 +48,36 @@ public:
 
     cData &data;
     cGames games;
+    RuntimeRandom rng;
+    CardSprites cards{};
     cArray table;
     cCustom custom;
     cScore scores; // the score store; EndGame records into it by default
     std::unique_ptr<cTrans> trans;
-    RuntimeRandom rng;
-    std::array<cCard, kDeckSize> cards{};
     TableMarkers markers;
     InputState input;
 
-    // True while a deal lies on the table (from the shuffle until the table
-    // is cleared). Every engine action does nothing while it is false.
-    bool tableLive = false;
+    GamePhase phase = GamePhase::NoGame;
+    // A game is running while it is played or replayed: input, counters and
+    // most commands work only then.
+    bool GameRunning() const { return phase == GamePhase::Playing || phase == GamePhase::Replaying; }
+    // A deal lies on the table and cards may move.
+    bool tableLive() const { return GameRunning() || phase == GamePhase::Dealing; }
+
     // False skips the animation steps (headless play and benchmarks).
     bool animate = true;
     // Keeps automatic play off for this run without touching the setting.
     bool autoplaySuppressed = false;
 
-    void setSurface(TableSurface *s) { surface_ = s ? s : &nullSurface_; }
+    void setSurface(TableSurface *s)
+    {
+        surface_ = s ? s : &nullSurface_;
+        table.setSurface(surface_);
+    }
     TableSurface &surface() { return *surface_; }
     void setSoundPlayer(SoundPlayer *s) { sound_ = s ? s : &nullSound_; }
     void setScoreRecorder(ScoreRecorder *r) { recorder_ = r ? r : &scores; }
     ScoreRecorder &scoreRecorder() { return *recorder_; }
-    MemoryScores &memoryScores() { return memoryScores_; }
     void setWinHandler(WinHandler *w) { win_ = w ? w : &recordWin_; }
     WinHandler &winHandler() { return *win_; }
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
@@ -92,7 +85,7 @@ public:
     // that could not be written to the score file). The windows show it.
     std::function<void(const QString &)> reportProblem = [](const QString &) {};
     // Told when a game has started or ended, whoever asked for it (a menu,
-    // the finished-game dialog, a deferred new game): the windows refresh
+    // the finished-game dialog): the windows refresh
     // their commands and counters and wake their timers.
     std::function<void()> gameChanged = [] {};
 
@@ -100,60 +93,38 @@ public:
     void PlaySound(SoundEvent event);
     static Wave waveFor(SoundEvent event);
 
-    void bringToFront(int16_t picId) { cards[size_t(picId)].Z = ++zCounter_; }
+    void bringToFront(int16_t picId) { table.bringToFront(picId); }
 
-    // Engine nesting: NewGame asked for while a move is still running waits
-    // here and runs when the outermost action has returned.
-    int busyDepth = 0;
-    void defer(std::function<void()> action) { deferred_.push_back(std::move(action)); }
-    bool hasDeferred() const { return !deferred_.empty(); }
-    void runDeferred();
+    // A card moved while the game ran: the outermost action checks the win
+    // when it has returned.
+    bool winCheckDue = false;
 
 private:
     std::unique_ptr<cData> ownedData_;
     NullSurface nullSurface_;
     NullSound nullSound_;
-    MemoryScores memoryScores_;
     RecordWin recordWin_;
     TableSurface *surface_ = &nullSurface_;
     SoundPlayer *sound_ = &nullSound_;
     ScoreRecorder *recorder_ = &scores;
     WinHandler *win_ = &recordWin_;
-    int64_t zCounter_ = 0;
-    std::deque<std::function<void()>> deferred_;
-    bool draining_ = false;
+    int actionDepth_ = 0;
+    friend class ActionScope;
 };
 
-// Marks engine work in progress; does not run deferred actions.
-class BusyScope {
-public:
-    explicit BusyScope(GameContext &c) : c_(c) { ++c_.busyDepth; }
-    ~BusyScope() { --c_.busyDepth; }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    GameContext &c_;
-};
-
-// Wraps one player or timer action; when the outermost one ends, actions
-// deferred during it (a new game asked for by the finished-game dialog) run,
-// and the surface is asked to show the state the action left. Animation
-// steps repaint on the way, but the last changes of a move (a card turned
-// face up, riders set down) come after the last step: without this final
-// request the screen would keep the picture of the last step.
+// Wraps one player or timer action. When the outermost one ends, the
+// surface is asked to show the state the action left (animation steps
+// repaint on the way, but the last changes of a move, a card turned face up
+// or riders set down, come after the last step), and then the win is
+// checked: the win handler runs only after the move has returned.
 class ActionScope {
 public:
-    explicit ActionScope(GameContext &c) : c_(c) { ++c_.busyDepth; }
-    ~ActionScope()
-    {
-        if (--c_.busyDepth != 0)
-            return;
-        c_.runDeferred();
-        c_.surface().tableChanged();
-    }
+    explicit ActionScope(GameContext &c) : c_(c) { ++c_.actionDepth_; }
+    ~ActionScope();
     ActionScope(const ActionScope &) = delete;
     ActionScope &operator=(const ActionScope &) = delete;
+    // True while some action is still running.
+    static bool busy(const GameContext &c) { return c.actionDepth_ > 0; }
 
 private:
     GameContext &c_;

@@ -1,9 +1,9 @@
 #include "session/Lifecycle.h"
 
 #include "common/Numeric.h"
-#include "engine/AutoPlay.h"
-#include "engine/Deal.h"
-#include "engine/Input.h"
+#include "session/MoveDriver.h"
+#include "session/DealGame.h"
+#include "session/Input.h"
 #include "session/GameContext.h"
 #include "session/cTrans.h"
 
@@ -33,16 +33,19 @@ void reseedFromClock(GameContext &ctx)
 
 void startGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
 {
-    if (ctx.data.GameRunning)
+    // A game on the table is recorded first; one already won as won.
+    if (ctx.GameRunning())
         EndGame(ctx, 0);
+    else if (ctx.phase == GamePhase::Finished)
+        EndGame(ctx, 1);
     ctx.data.SetRecent(gName);
     ctx.custom.SelectGame(gName);
     ctx.data.SetCurGNo(gameNo);
     ctx.data.SetCurGName(gName);
     reseedFromClock(ctx);
     ClearTable(ctx);
-    ctx.table.Init(ctx.data.CurGNo());
-    ctx.tableLive = true;
+    ctx.table.Init(ctx.data.CurGNo().toDouble());
+    ctx.phase = GamePhase::Dealing;
     AssignCards(ctx);
     ctx.trans = std::make_unique<cTrans>(ctx);
     ctx.data.CurTime = 0;
@@ -50,7 +53,7 @@ void startGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
     ctx.data.CurScore = 0;
     DealGame(ctx);
     RunAutoPlay(ctx);
-    ctx.data.GameRunning = true;
+    ctx.phase = GamePhase::Playing;
     ctx.data.GameStartTime = ctx.now();
     ctx.surface().tableChanged();
 }
@@ -62,11 +65,6 @@ QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo
     const QString problem = ctx.custom.LoadRecord(gName, &record);
     if (!problem.isEmpty())
         return problem;
-    if (ctx.busyDepth > 0) {
-        // Never deal over a move that has not returned yet.
-        ctx.defer([&ctx, gName, gameNo] { NewGame(ctx, gName, gameNo); });
-        return {};
-    }
     {
         CommandScope command(ctx);
         startGame(ctx, gName, gameNo);
@@ -82,29 +80,31 @@ void EndGame(GameContext &ctx, int16_t mWon)
     CancelDrag(ctx);
     if (mWon != 1)
         FinalCounters(ctx);
+    ctx.winCheckDue = false;
     if (!ctx.scoreRecorder().AddScore(mWon))
         ctx.reportProblem(QStringLiteral("This game could not be written to the score file (%1). "
                                          "It is counted for this session only.")
                               .arg(ctx.scoreRecorder().lastError()));
     ctx.scoreRecorder().AddSesGame(mWon);
-    ctx.data.GameRunning = false;
     ClearTable(ctx);
     ctx.gameChanged();
 }
 
 void CheckWin(GameContext &ctx)
 {
-    if (!ctx.data.GameRunning || !ctx.tableLive)
+    if (!ctx.GameRunning())
         return;
     if (ctx.table.TotalGoalCards() == ctx.games.TotalCards()) {
+        CancelDrag(ctx);
         FinalCounters(ctx);
+        ctx.phase = GamePhase::Finished;
         ctx.winHandler().gameWon(ctx);
     }
 }
 
 int16_t GetScore(const GameContext &ctx)
 {
-    if (!ctx.data.GameRunning)
+    if (!ctx.GameRunning())
         return 0;
     const double g = ctx.table.TotalGoalCards();
     const double score = g * 10.0 - (double(ctx.data.CurTime) / 3.0 + double(ctx.data.CurMoves) / 2.0);
@@ -113,7 +113,7 @@ int16_t GetScore(const GameContext &ctx)
 
 int32_t ElapsedTime(const GameContext &ctx)
 {
-    if (!ctx.data.GameRunning || !ctx.data.GameStartTime.isValid())
+    if (!ctx.GameRunning() || !ctx.data.GameStartTime.isValid())
         return 0;
     const qint64 s = ctx.data.GameStartTime.secsTo(ctx.now());
     if (s < 0)
@@ -158,14 +158,14 @@ void ClearTable(GameContext &ctx)
     ctx.markers.Waste.Visible = false;
     ctx.markers.Stock.Visible = false;
     ctx.table.Clear();
-    ctx.tableLive = false;
+    ctx.phase = GamePhase::NoGame;
     ctx.input.Dragging = false;
     ctx.surface().tableChanged();
 }
 
 void UpdateCounters(GameContext &ctx)
 {
-    if (!ctx.data.GameRunning)
+    if (!ctx.GameRunning())
         return;
     ctx.data.CurScore = GetScore(ctx);
     ctx.data.CurTime = ElapsedTime(ctx);
@@ -182,7 +182,7 @@ void UpdateCounters(GameContext &ctx)
 
 void FinalCounters(GameContext &ctx)
 {
-    if (!ctx.data.GameRunning)
+    if (!ctx.GameRunning())
         return;
     ctx.data.CurTime = ElapsedTime(ctx);
     ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);

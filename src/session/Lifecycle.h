@@ -13,13 +13,13 @@ class GameContext;
 void InitMain(GameContext &ctx);
 
 // Starts a game by name and number. Returns an empty text on success, else
-// the reason the game cannot be loaded (then nothing has changed). Asked for
-// while a move is still running (from the finished-game dialog inside the
-// winning move), it waits until the outermost action has returned and reports
-// success.
+// the reason the game cannot be loaded (then nothing has changed). A game
+// still on the table is recorded first (a won one as won).
 QString NewGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo);
 // Records the game on the table and clears it.
 void EndGame(GameContext &ctx, int16_t mWon);
+// When every card is home: takes the final figures, marks the game finished
+// and tells the win handler. Runs after the winning action has returned.
 void CheckWin(GameContext &ctx);
 int16_t GetScore(const GameContext &ctx);
 int32_t ElapsedTime(const GameContext &ctx);

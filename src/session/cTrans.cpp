@@ -2,6 +2,7 @@
 
 #include "engine/cArray.h"
 #include "session/GameContext.h"
+#include "session/MoveDriver.h"
 
 namespace cardova {
 
@@ -41,9 +42,9 @@ void cTrans::EndMulti()
 
 bool cTrans::Undo(int16_t &speed)
 {
-    BusyScope busy(ctx_);
+    ActionScope action(ctx_);
     for (;;) {
-        if (TransPos < 1 || !ctx_.tableLive)
+        if (TransPos < 1 || !ctx_.tableLive())
             return false;
         const TransRecord r = records_[size_t(TransPos)];
         if (r.Multi == 1)
@@ -53,15 +54,15 @@ bool cTrans::Undo(int16_t &speed)
         if (r.tMod == kModeUncover) {
             const int16_t below = ctx_.table.GetPicID(r.SCell, r.SPile, r.SPos - 1);
             if (below >= 0)
-                ctx_.cards[size_t(below)].FaceMode = 1;
+                ctx_.cards[size_t(below)].FaceMode = kFaceDown;
         }
         int32_t mode = kModeLog;
-        ctx_.table.MoveCard(r.PicID, r.SCell, r.SPile, r.SPos, mode, speed, r.mCards,
+        MoveCard(ctx_, r.PicID, r.SCell, r.SPile, r.SPos, mode, speed, r.mCards,
                             ctx_.cards[size_t(r.PicID)].FaceMode);
         if (r.tMod == kModeStock)
-            ctx_.cards[size_t(r.PicID)].FaceMode = 1;
+            ctx_.cards[size_t(r.PicID)].FaceMode = kFaceDown;
         else if (r.tMod == kModeRecycle)
-            ctx_.cards[size_t(r.PicID)].FaceMode = 0;
+            ctx_.cards[size_t(r.PicID)].FaceMode = kFaceUp;
         --TransPos;
         if (records_[size_t(TransPos)].Multi != 1) {
             ctx_.surface().tableChanged();
@@ -72,9 +73,9 @@ bool cTrans::Undo(int16_t &speed)
 
 bool cTrans::Redo(int16_t &speed)
 {
-    BusyScope busy(ctx_);
+    ActionScope action(ctx_);
     for (;;) {
-        if (TransPos == TransTop || !ctx_.tableLive)
+        if (TransPos == TransTop || !ctx_.tableLive())
             return false;
         if (records_[size_t(TransPos)].Multi == 1)
             speed = 4;
@@ -83,19 +84,17 @@ bool cTrans::Redo(int16_t &speed)
         if (speed > 4)
             ctx_.PlaySound(SoundEvent::Redo);
         int32_t mode = kModeLog;
-        ctx_.table.MoveCard(r.PicID, r.DCell, r.DPile, r.DPos, mode, speed, r.mCards,
+        MoveCard(ctx_, r.PicID, r.DCell, r.DPile, r.DPos, mode, speed, r.mCards,
                             ctx_.cards[size_t(r.PicID)].FaceMode);
-        if (!ctx_.tableLive)
-            return true; // the move won the game and the table was cleared
         if (r.tMod == kModeUncover) {
             const int16_t below = ctx_.table.GetPicID(r.SCell, r.SPile, r.SPos - 1);
             if (below >= 0)
-                ctx_.cards[size_t(below)].FaceMode = 0;
+                ctx_.cards[size_t(below)].FaceMode = kFaceUp;
         }
         if (r.tMod == kModeStock)
-            ctx_.cards[size_t(r.PicID)].FaceMode = 0;
+            ctx_.cards[size_t(r.PicID)].FaceMode = kFaceUp;
         else if (r.tMod == kModeRecycle)
-            ctx_.cards[size_t(r.PicID)].FaceMode = 1;
+            ctx_.cards[size_t(r.PicID)].FaceMode = kFaceDown;
         if (r.Multi != 1) {
             ctx_.surface().tableChanged();
             return true;
@@ -105,13 +104,13 @@ bool cTrans::Redo(int16_t &speed)
 
 void cTrans::UndoAll(int16_t &speed)
 {
-    while (TransPos >= 1 && ctx_.tableLive)
+    while (TransPos >= 1 && ctx_.tableLive())
         Undo(speed);
 }
 
 void cTrans::RedoAll(int16_t &speed)
 {
-    while (TransPos != TransTop && ctx_.tableLive)
+    while (TransPos != TransTop && ctx_.tableLive())
         Redo(speed);
 }
 

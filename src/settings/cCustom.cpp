@@ -2,7 +2,6 @@
 
 #include "common/Numeric.h"
 #include "common/PrintableText.h"
-#include "engine/cArray.h"
 #include "rules/StandardGames.h"
 #include "rules/cGames.h"
 #include "settings/FileNames.h"
@@ -123,7 +122,6 @@ void cCustom::ApplyRecord(const GameRecord &r)
 {
     games_.Res(0, 0, 0, 0, 0, 0, 20, 0, 0);
     games_.Waste(0, 0, 0, 0, 0, 30);
-    table_.BaseNum = 0;
     const int16_t goalWrap = r.gBase != 0 ? 1 : 0;
     const int16_t startX = round16((10 - r.hPiles) * 1165 / 2.0);
     games_.Home(r.hPiles, r.hOrder, 52, r.hAk, r.hSpace, r.hMulti, startX, 1640, 1165, 250, 20,

@@ -9,13 +9,12 @@ namespace cardova {
 
 class cData;
 class cGames;
-class cArray;
 
 // The designed games: the ".gam" files of the data folder, their names in the
 // game-name table, and the loader that turns a game record into rules.
 class cCustom {
 public:
-    cCustom(cData &data, cGames &games, cArray &table) : data_(data), games_(games), table_(table) {}
+    cCustom(cData &data, cGames &games) : data_(data), games_(games) {}
 
     // Lists the game files and fills the game-name table: ids 1-3 the
     // standard games, then the designed games in file-name order (case ignored).
@@ -63,7 +62,6 @@ public:
 private:
     cData &data_;
     cGames &games_;
-    cArray &table_;
     QStringList files_; // file names, sorted without regard to case
     QStringList names_; // the game name of each file
     GameRecord current_;

@@ -115,7 +115,6 @@ public:
     int32_t CurTime = 0;
     int16_t CurMoves = 0;
     int16_t CurScore = 0;
-    bool GameRunning = false;
     QDateTime SesStartTime;
     QDateTime GameStartTime;
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "engine/AutoPlay.h"
-#include "engine/Input.h"
+#include "session/MoveDriver.h"
+#include "session/Input.h"
 #include "session/Commands.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"

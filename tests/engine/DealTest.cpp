@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "engine/Deal.h"
+#include "session/DealGame.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/Commands.h"
 #include "session/cTrans.h"
 
@@ -36,7 +36,7 @@ protected:
     void move(int16_t id, int16_t cell, int16_t pile, int16_t riders)
     {
         int32_t mode = kModePlay;
-        ctx->table.MoveCard(id, cell, pile, int16_t(ctx->table.GetTop(cell, pile) + 1), mode, 3,
+        MoveCard(*ctx, id, cell, pile, int16_t(ctx->table.GetTop(cell, pile) + 1), mode, 3,
                             riders, 0);
         lastMode = mode;
     }
@@ -84,7 +84,7 @@ TEST_F(MovementTest, DealMovesRecordNothingAndLeaveTheOldSlot)
     lay(*ctx, {{"KS QH", ""}});
     const int16_t queen = idOf(*ctx, "QH");
     int32_t mode = kModeDeal;
-    ctx->table.MoveCard(queen, kTableau, 1, 0, mode, 0, 0, 0);
+    MoveCard(*ctx, queen, kTableau, 1, 0, mode, 0, 0, 0);
     EXPECT_EQ(ctx->trans->TransTop, 0);
     EXPECT_EQ(ctx->table.GetPicID(kTableau, 0, 1), queen); // above the top: left as it was
     EXPECT_EQ(ctx->table.GetTop(kTableau, 0), 0);

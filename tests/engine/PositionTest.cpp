@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "engine/MoveRules.h"
 #include "engine/Moves.h"
 #include "engine/PositionOfTable.h"
@@ -97,8 +97,34 @@ protected:
     Rules rules() const { return rulesOfGame(ctx->games, ctx->table.BaseNum); }
     Position position() const { return positionOfTable(ctx->table, ctx->cards, rules()); }
 
-    // Every source tried on every target through the engine's own picking
-    // and placement rules. Only a foundation's top card can be grabbed: the
+    // The placement rules read off the table's own arrays and cards: a pile
+    // never takes its own cards, a space takes the game's space rank (or any
+    // card), a full foundation takes nothing more from the player.
+    bool tableauTakes(int16_t b, const cCard &c) const
+    {
+        if (c.Cell == kTableau && c.Pile == b)
+            return false;
+        const int16_t top = ctx->table.GetTop(kTableau, b);
+        if (top < 0)
+            return ctx->games.EmptyNum() == kAnyRank || c.Num == ctx->games.EmptyNum();
+        return FitsOrder(ctx->cards[size_t(ctx->table.GetTopPicID(kTableau, b))], c, ctx->games.Order(kTableau),
+                         ctx->games.AK(kTableau) != 0);
+    }
+    bool foundationTakes(int16_t g, const cCard &c) const
+    {
+        if (c.Cell == kFoundation && c.Pile == g)
+            return false;
+        const int16_t top = ctx->table.GetTop(kFoundation, g);
+        if (top < 0)
+            return c.Num == ctx->table.BaseNum;
+        if (top == kRanks - 1)
+            return false;
+        return FitsOrder(ctx->cards[size_t(ctx->table.GetTopPicID(kFoundation, g))], c,
+                         ctx->games.Order(kFoundation), ctx->games.AK(kFoundation) != 0);
+    }
+
+    // Every source tried on every target through the engine's picking rules
+    // and the placement rules above. Only a foundation's top card can be grabbed: the
     // cards below it lie hidden under it.
     std::vector<Move> bruteForce()
     {
@@ -121,10 +147,10 @@ protected:
             if (!picked.Dragging)
                 continue;
             for (int16_t b = 0; b < ctx->games.Piles(kTableau); ++b)
-                if (TableauAccepts(*ctx, b, id))
+                if (tableauTakes(b, c))
                     moves.push_back(Move::card(s, {TargetKind::Tableau, uint8_t(b)}));
             for (int16_t g = 0; g < kFoundationPiles && picked.DragCount == 0; ++g)
-                if (FoundationAccepts(*ctx, g, id, true))
+                if (foundationTakes(g, c))
                     moves.push_back(Move::card(s, {TargetKind::Foundation, uint8_t(g)}));
         }
         if (ctx->table.GetTop(kStock, 0) >= 0)
@@ -139,12 +165,12 @@ protected:
     void play(const Move &m)
     {
         if (m.kind == MoveKind::TurnStock) {
-            ctx->table.AddtoWaste(ctx->table.GetTopPicID(kStock, 0));
+            AddtoWaste(*ctx, ctx->table.GetTopPicID(kStock, 0));
             return;
         }
         if (m.kind == MoveKind::TurnWasteBack) {
             while (ctx->table.GetTop(kWaste, 0) >= 0)
-                ctx->table.MoveWasteStock();
+                MoveWasteStock(*ctx);
             return;
         }
         const int16_t cell = m.source.kind == SourceKind::Tableau ? kTableau
@@ -156,8 +182,8 @@ protected:
         const int16_t riders = int16_t(ctx->table.GetTop(cell, m.source.pile) - pos);
         const int16_t dCell = m.target.kind == TargetKind::Tableau ? kTableau : kFoundation;
         int32_t mode = kModePlay;
-        ctx->table.MoveCard(id, dCell, m.target.pile, int16_t(ctx->table.GetTop(dCell, m.target.pile) + 1),
-                            mode, 0, cell == kTableau ? riders : int16_t(0), 0);
+        MoveCard(*ctx, id, dCell, m.target.pile, int16_t(ctx->table.GetTop(dCell, m.target.pile) + 1), mode, 0,
+                 cell == kTableau ? riders : int16_t(0), 0);
     }
 
     bool autoPlayOn() const { return ctx->data.Autoplay() != 0 && ctx->games.DisAutoPlay() != -1; }
@@ -179,7 +205,7 @@ protected:
     // automatic play.
     void randomWalk(std::mt19937 &rng, int steps)
     {
-        for (int step = 0; step < steps && ctx->data.GameRunning && ctx->tableLive; ++step) {
+        for (int step = 0; step < steps && ctx->GameRunning() && ctx->tableLive(); ++step) {
             const Position before = position();
             MoveList list;
             legalMoves(before, rules(), list);
@@ -191,7 +217,7 @@ protected:
             const Move m = expected[std::uniform_int_distribution<size_t>(0, expected.size() - 1)(rng)];
             const Position after = expectedAfter(before, m);
             play(m);
-            if (!ctx->tableLive)
+            if (!ctx->tableLive())
                 return; // a won game leaves the table
             ASSERT_EQ(position().text(), after.text()) << "after " << moveText(m) << " from\n" << before.text();
             ASSERT_TRUE(position() == after);

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/Commands.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
@@ -18,24 +18,25 @@ protected:
         ContextFixture::SetUp();
         ctx->now = [this] { return clock; };
         // These tests read what EndGame hands over from the memory recorder.
-        ctx->setScoreRecorder(&ctx->memoryScores());
+        ctx->setScoreRecorder(&memoryScores());
     }
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(12, 0, 0));
 };
 
-// A finished-game dialog whose button starts a new game at once, from inside
-// the winning move.
+// A finished-game dialog whose button starts a new game at once.
 class RestartOnWin : public WinHandler {
 public:
     void gameWon(GameContext &ctx) override
     {
         ++opened;
+        toldInsideAnAction = ActionScope::busy(ctx);
+        finishedWhenTold = ctx.phase == GamePhase::Finished;
         EndGame(ctx, 1);
         NewGame(ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(99));
-        runningRightAfterAsking = ctx.data.GameRunning;
     }
     int opened = 0;
-    bool runningRightAfterAsking = true;
+    bool toldInsideAnAction = true;
+    bool finishedWhenTold = false;
 };
 } // namespace
 
@@ -45,8 +46,8 @@ TEST_F(LifecycleTest, RestartRecordsTheAbandonedGameAndDealsTheSame)
     const QStringList first = tableauText(*ctx);
     clock = clock.addSecs(30);
     start(QStringLiteral("Klondike"), 321);
-    ASSERT_EQ(ctx->memoryScores().entries.size(), 1u);
-    const auto &e = ctx->memoryScores().entries[0];
+    ASSERT_EQ(memoryScores().entries.size(), 1u);
+    const auto &e = memoryScores().entries[0];
     EXPECT_EQ(e.won, 0);
     EXPECT_EQ(e.game, "Klondike");
     EXPECT_EQ(e.number, "321");
@@ -60,11 +61,11 @@ TEST_F(LifecycleTest, RestartRecordsTheAbandonedGameAndDealsTheSame)
 TEST_F(LifecycleTest, StartingWithNoGameRunningRecordsNothing)
 {
     start(QStringLiteral("Lawn"), 5);
-    EXPECT_TRUE(ctx->memoryScores().entries.empty());
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(memoryScores().entries.empty());
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.LastGName(), "Lawn");
     EndGame(*ctx, 0);
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     for (const cCard &c : ctx->cards)
         EXPECT_FALSE(c.Visible);
     EXPECT_FALSE(ctx->markers.Stock.Visible);
@@ -132,7 +133,7 @@ TEST_F(LifecycleTest, UndoingEverythingZeroesTheMoveCounter)
     EXPECT_EQ(ctx->trans->GetTransID(), 3);
 }
 
-TEST_F(LifecycleTest, WinIsRecordedOnceAndANewGameWaitsForTheMoveToReturn)
+TEST_F(LifecycleTest, TheWinIsToldAfterTheWinningActionHasReturned)
 {
     RestartOnWin handler;
     ctx->setWinHandler(&handler);
@@ -147,14 +148,15 @@ TEST_F(LifecycleTest, WinIsRecordedOnceAndANewGameWaitsForTheMoveToReturn)
     CmdToggleAutoplay(*ctx); // off
     CmdToggleAutoplay(*ctx); // on: plays the King and wins
     EXPECT_EQ(handler.opened, 1);
-    EXPECT_FALSE(handler.runningRightAfterAsking); // not dealt inside the winning move
-    ASSERT_EQ(ctx->memoryScores().entries.size(), 1u);
-    EXPECT_EQ(ctx->memoryScores().entries[0].won, 1);
-    EXPECT_EQ(ctx->memoryScores().entries[0].moves, 1);
-    // The game asked for started once the action had returned.
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_FALSE(handler.toldInsideAnAction); // no move is still running
+    EXPECT_TRUE(handler.finishedWhenTold);
+    ASSERT_EQ(memoryScores().entries.size(), 1u);
+    EXPECT_EQ(memoryScores().entries[0].won, 1);
+    EXPECT_EQ(memoryScores().entries[0].moves, 1);
+    // The game asked for started at once, on a whole table.
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGNo().toText(), "99");
-    EXPECT_FALSE(ctx->hasDeferred());
+    EXPECT_EQ(tableProblems(*ctx), QString());
 }
 
 TEST_F(LifecycleTest, ARedoThatFillsTheFoundationsWinsOnce)
@@ -167,22 +169,22 @@ TEST_F(LifecycleTest, ARedoThatFillsTheFoundationsWinsOnce)
                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
     lay(*ctx, l);
     // Log the last move without judging it, then take it back.
-    ctx->data.GameRunning = false;
+    ctx->phase = GamePhase::Dealing;
     int32_t mode = kModePlay;
-    ctx->table.MoveCard(idOf(*ctx, "KS"), kFoundation, 1, 12, mode, 0, 0, 0);
+    MoveCard(*ctx, idOf(*ctx, "KS"), kFoundation, 1, 12, mode, 0, 0, 0);
     int16_t speed = 0;
     ASSERT_TRUE(ctx->trans->Undo(speed));
-    ctx->data.GameRunning = true;
+    ctx->phase = GamePhase::Playing;
     EXPECT_EQ(recordWinHandler().opened, 0);
 
     EXPECT_TRUE(CmdRedo(*ctx));
     EXPECT_EQ(recordWinHandler().opened, 1);
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     // Nothing more happens on the cleared table.
     EXPECT_FALSE(CmdUndo(*ctx));
     EXPECT_FALSE(CmdRedo(*ctx));
-    ASSERT_EQ(ctx->memoryScores().entries.size(), 1u);
-    EXPECT_EQ(ctx->memoryScores().entries[0].won, 1);
+    ASSERT_EQ(memoryScores().entries.size(), 1u);
+    EXPECT_EQ(memoryScores().entries[0].won, 1);
 }
 
 TEST_F(LifecycleTest, AGameThatCannotBeWrittenIsReported)

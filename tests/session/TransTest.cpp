@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/Commands.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"

@@ -22,7 +22,7 @@ protected:
 TEST_F(WonGameTest, AFixedDealPlayedToTheEndIsWonAndRecordedOnce)
 {
     ctx->animate = false;
-    ctx->setScoreRecorder(&ctx->memoryScores());
+    ctx->setScoreRecorder(&memoryScores());
     start(QStringLiteral("Klondike"), 1);
     const QStringList actions = QString::fromLatin1(kWinningActions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     int moved = 0;
@@ -30,9 +30,9 @@ TEST_F(WonGameTest, AFixedDealPlayedToTheEndIsWonAndRecordedOnce)
         moved += play(a) ? 1 : 0;
     EXPECT_EQ(moved, actions.size()); // every action changed the table
     EXPECT_EQ(recordWinHandler().opened, 1);
-    EXPECT_FALSE(ctx->data.GameRunning);
-    ASSERT_EQ(ctx->memoryScores().entries.size(), 1u);
-    const auto &won = ctx->memoryScores().entries[0];
+    EXPECT_FALSE(ctx->GameRunning());
+    ASSERT_EQ(memoryScores().entries.size(), 1u);
+    const auto &won = memoryScores().entries[0];
     EXPECT_EQ(won.won, 1);
     EXPECT_EQ(won.moves, ctx->trans->TransTop);
     // Actions after the end change nothing.

@@ -98,7 +98,7 @@ TEST_F(CustomGamesTest, NewGameWithABadGameChangesNothing)
     writeFile(QStringLiteral("Broken.gam"), "1,2");
     const QString problem = NewGame(*ctx, QStringLiteral("Broken"), GameNumber::fromNumber(1));
     EXPECT_FALSE(problem.isEmpty());
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Klondike");
     EXPECT_EQ(ctx->scores.SesTop(), recorded);
     EXPECT_EQ(ctx->data.GetRecent(1), "Klondike");

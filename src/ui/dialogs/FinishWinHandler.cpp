@@ -1,6 +1,9 @@
 #include "ui/dialogs/FinishWinHandler.h"
 
+#include "session/GameContext.h"
 #include "ui/dialogs/frmFinish.h"
+
+#include <QTimer>
 
 namespace cardova::ui {
 
@@ -12,6 +15,15 @@ FinishWinHandler::FinishWinHandler(QWidget *parent, std::function<void()> openSe
 
 void FinishWinHandler::gameWon(GameContext &ctx)
 {
+    QTimer::singleShot(0, &queue_, [this, &ctx] { open(ctx); });
+}
+
+void FinishWinHandler::open(GameContext &ctx)
+{
+    // Something else may have recorded the game meanwhile (a new game from
+    // the menu, the window closing): then there is nothing to show.
+    if (ctx.phase != GamePhase::Finished)
+        return;
     ++opened_;
     frmFinish dialog(ctx, openSelect_, parent_.data());
     runDialog(dialog);

@@ -2,6 +2,7 @@
 // Opens the finished-game dialog when a game is won.
 #include "session/SessionInterfaces.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -16,7 +17,8 @@ public:
     // the game selection dialog for the "Select Game" button.
     FinishWinHandler(QWidget *parent, std::function<void()> openSelect);
 
-    // Called from inside the winning move: shows the dialog modally.
+    // Called once the winning action has returned: the dialog opens from the
+    // event loop, modally, when the events queued now have run.
     void gameWon(GameContext &ctx) override;
 
     // Runs the dialog; exec() by default. Tests replace it to drive the
@@ -25,6 +27,9 @@ public:
     int opened() const { return opened_; }
 
 private:
+    void open(GameContext &ctx);
+
+    QObject queue_; // queued openings die with the handler
     QPointer<QWidget> parent_;
     std::function<void()> openSelect_;
     int opened_ = 0;

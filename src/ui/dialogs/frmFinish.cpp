@@ -100,8 +100,8 @@ QToolBar *frmFinish::buildToolbar()
 void frmFinish::recordWin()
 {
     // The win is recorded here, once, whatever button follows. A game that
-    // is no longer running has been recorded already.
-    if (!ctx_.data.GameRunning)
+    // is no longer marked finished has been recorded already.
+    if (ctx_.phase != GamePhase::Finished)
         return;
     ctx_.PlaySound(SoundEvent::Win);
     EndGame(ctx_, 1);
@@ -110,8 +110,6 @@ void frmFinish::recordWin()
 void frmFinish::startGame(const QString &gName, const GameNumber &number)
 {
     reject();
-    // Opened from inside the winning move, NewGame waits until that move has
-    // returned before it deals.
     const QString problem = NewGame(ctx_, gName, number);
     if (!problem.isEmpty())
         showMessage(problem);
@@ -124,12 +122,8 @@ void frmFinish::restartGame() { startGame(ctx_.data.CurGName(), ctx_.data.CurGNo
 void frmFinish::selectGame()
 {
     reject();
-    if (!openSelect_)
-        return;
-    ctx_.defer(openSelect_);
-    // Outside an engine action nothing else would run what was deferred.
-    if (ctx_.busyDepth == 0)
-        ctx_.runDeferred();
+    if (openSelect_)
+        openSelect_();
 }
 
 void frmFinish::statistics()

@@ -149,7 +149,7 @@ void frmSesStat::fill()
                                {{double(s.Won), double(s.Lost)}}});
     records.rows << QString::number(games + 1);
     records.values << QList<double>{};
-    if (d.GameRunning) {
+    if (ctx_.GameRunning()) {
         runningRow_ = new QTreeWidgetItem(lvSession_, {d.CurGName(), d.CurGNo().toText(), d.CurPlayer(),
                                                        FormatTime(d.CurTime), QString::number(d.CurMoves),
                                                        QStringLiteral("Running"), QString::number(d.CurScore)});
@@ -177,7 +177,7 @@ void frmSesStat::tick()
     lblSesElapsedTime_->setText(QStringLiteral("Time Elapsed : ") + FormatTime(elapsed));
     lblGameScore_->setText(QStringLiteral("Score : %1").arg(d.CurScore));
     lblGameTime_->setText(QStringLiteral("Time Elapsed : ") + FormatTime(d.CurTime));
-    if (!d.GameRunning)
+    if (!ctx_.GameRunning())
         return;
     if (runningRow_) {
         runningRow_->setText(3, FormatTime(d.CurTime));
@@ -192,7 +192,7 @@ void frmSesStat::tick()
 void frmSesStat::refreshChart()
 {
     const cData &d = ctx_.data;
-    if (!d.GameRunning)
+    if (!ctx_.GameRunning())
         return;
     ChartTable records{{QStringLiteral("Score"), QStringLiteral("Moves"), QStringLiteral("Time")}, {}, {}};
     const int16_t games = ctx_.scores.SesTop();

@@ -92,8 +92,8 @@ void frmMain::buildMenus()
 
     QMenu *replay = bar->addMenu(QStringLiteral("&Replay"));
     replay->setObjectName(QStringLiteral("mReplay"));
-    addItem(replay, QStringLiteral("mReplay"), 1, QStringLiteral("&Forward"), Qt::Key_F11, [this] { tmrForward.start(); });
-    addItem(replay, QStringLiteral("mReplay"), 2, QStringLiteral("&Back"), Qt::Key_F12, [this] { tmrBackward.start(); });
+    addItem(replay, QStringLiteral("mReplay"), 1, QStringLiteral("&Forward"), Qt::Key_F11, [this] { startReplay(tmrForward); });
+    addItem(replay, QStringLiteral("mReplay"), 2, QStringLiteral("&Back"), Qt::Key_F12, [this] { startReplay(tmrBackward); });
     addSeparator(replay, QStringLiteral("mReplay"), 3);
     addItem(replay, QStringLiteral("mReplay"), 4, QStringLiteral("Replay &All"), QKeySequence(), [this] { cmdReplayAll(); });
     addSeparator(replay, QStringLiteral("mReplay"), 5);

@@ -1,6 +1,6 @@
 #include "ui/windows/TableView.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/GameContext.h"
 #include "ui/appearance/Appearance.h"
 

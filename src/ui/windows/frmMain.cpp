@@ -133,7 +133,7 @@ QAction *frmMain::toolbarButton(const QString &key) const
 
 void frmMain::RefreshCommands()
 {
-    const bool running = ctx_.data.GameRunning;
+    const bool running = ctx_.GameRunning();
     const auto set = [this](const char *name, bool enabled) { items_.at(QLatin1String(name))->setEnabled(enabled); };
     items_.at(QStringLiteral("mGame9"))->setChecked(ctx_.data.ShowToolbar() != 0);
     // Dialog commands work once the program has handed their dialogs over.
@@ -166,7 +166,7 @@ void frmMain::pauseWhenIdle()
 {
     // With no game and no replay nothing changes except through a command,
     // and every command refreshes at once: the periodic timers rest then.
-    const bool active = !closing_ && (ctx_.data.GameRunning || replaying());
+    const bool active = !closing_ && (ctx_.GameRunning() || replaying());
     if (active && !tmrMain.isActive()) {
         tmrMain.start();
         tmrTime.start();
@@ -206,7 +206,7 @@ void frmMain::RefreshRecent()
 
 void frmMain::RefreshCounters()
 {
-    const bool running = ctx_.data.GameRunning;
+    const bool running = ctx_.GameRunning();
     mScore_->setText(running && ctx_.data.ShowScore() == 1
                          ? QStringLiteral("Score :%1").arg(GetScore(ctx_))
                          : QString());
@@ -226,11 +226,23 @@ void frmMain::updateCaption()
         setWindowTitle(caption);
 }
 
+bool frmMain::replaying() const { return ctx_.phase == GamePhase::Replaying; }
+
+void frmMain::startReplay(QTimer &timer)
+{
+    if (!ctx_.GameRunning())
+        return;
+    ctx_.phase = GamePhase::Replaying;
+    timer.start();
+}
+
 void frmMain::StopReplay()
 {
     items_.at(QStringLiteral("mReplay6"))->setEnabled(false);
     tmrBackward.stop();
     tmrForward.stop();
+    if (ctx_.phase == GamePhase::Replaying)
+        ctx_.phase = GamePhase::Playing;
     RefreshToolbar();
 }
 
@@ -243,7 +255,7 @@ void frmMain::gameChanged()
     RefreshCommands();
     RefreshToolbar();
     RefreshCounters();
-    if (ctx_.data.GameRunning)
+    if (ctx_.GameRunning())
         TableView::dropQueuedInput();
 }
 
@@ -284,13 +296,13 @@ void frmMain::cmdNewGame()
 
 void frmMain::cmdRestart()
 {
-    if (ctx_.data.GameRunning)
+    if (ctx_.GameRunning())
         startGame(ctx_.data.CurGName(), ctx_.data.CurGNo());
 }
 
 void frmMain::cmdCloseGame()
 {
-    if (ctx_.data.GameRunning)
+    if (ctx_.GameRunning())
         EndGame(ctx_, 0);
 }
 
@@ -303,7 +315,7 @@ void frmMain::cmdRecent(int i)
 
 void frmMain::cmdAddFavourite()
 {
-    if (!ctx_.data.GameRunning)
+    if (!ctx_.GameRunning())
         return;
     const QString number = ctx_.data.CurGNo().toText();
     const QString game = ctx_.data.CurGName();
@@ -317,7 +329,7 @@ void frmMain::cmdAddFavourite()
 
 void frmMain::cmdRules()
 {
-    if (ctx_.data.GameRunning)
+    if (ctx_.GameRunning())
         help_->ShowRules(ctx_.data.CurGName());
     else
         help_->ShowContents();
@@ -344,7 +356,7 @@ void frmMain::applySettings()
 
 void frmMain::cmdHistory()
 {
-    if (!ctx_.data.GameRunning || !ctx_.trans)
+    if (!ctx_.GameRunning() || !ctx_.trans)
         return;
     frmHistory history(*ctx_.trans, this);
     history.exec();
@@ -367,7 +379,7 @@ void frmMain::cmdToggleToolbar()
 void frmMain::cmdReplayAll()
 {
     ReplayRewind(ctx_);
-    tmrForward.start();
+    startReplay(tmrForward);
 }
 
 void frmMain::cmdExit()
@@ -383,8 +395,12 @@ void frmMain::closeEvent(QCloseEvent *event)
     tmrMain.stop();
     tmrTime.stop();
     StopReplay();
-    if (!exiting_ && ctx_.data.GameRunning)
+    // A game on the table is recorded: a won one whose dialog has not opened
+    // yet as won.
+    if (!exiting_ && ctx_.GameRunning())
         EndGame(ctx_, 0);
+    else if (!exiting_ && ctx_.phase == GamePhase::Finished)
+        EndGame(ctx_, 1);
     event->accept();
 }
 

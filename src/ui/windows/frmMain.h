@@ -47,7 +47,9 @@ public:
     void forwardTick();
     void backwardTick();
     void StopReplay();
-    bool replaying() const { return tmrForward.isActive() || tmrBackward.isActive(); }
+    bool replaying() const;
+    // Starts a replay timer; the game is replayed until StopReplay.
+    void startReplay(QTimer &timer);
 
     // Shows stored appearance settings on the table (after "Customize").
     void applySettings();

@@ -73,7 +73,7 @@ TEST_F(ChooseDialogTest, NumbersOutsideTheOpenRangeOrNotNumericAreRefused)
         EXPECT_EQ(dlg.focusWidget(), control<QLineEdit>(dlg, "Text1")) << typed;
         EXPECT_TRUE(dlg.isVisible()) << typed;
         EXPECT_EQ(dlg.result(), QDialog::Rejected) << typed;
-        EXPECT_FALSE(ctx->data.GameRunning) << typed;
+        EXPECT_FALSE(ctx->GameRunning()) << typed;
     }
 }
 
@@ -87,7 +87,7 @@ TEST_F(ChooseDialogTest, AcceptedNumbersStartTheChosenGameWithTheNumberAsTyped)
         EXPECT_TRUE(submit(dlg, QString::fromLatin1(typed)).isEmpty()) << typed;
         EXPECT_EQ(dlg.result(), QDialog::Accepted) << typed;
         EXPECT_FALSE(dlg.isVisible()) << typed;
-        EXPECT_TRUE(ctx->data.GameRunning) << typed;
+        EXPECT_TRUE(ctx->GameRunning()) << typed;
         EXPECT_EQ(ctx->data.CurGName(), "Klondike Plus");
         EXPECT_EQ(ctx->data.CurPlayer(), "Bob");
         EXPECT_TRUE(ctx->data.CurGNo().isText());
@@ -128,7 +128,7 @@ TEST_F(ChooseDialogTest, CancelLeavesTheGameAndThePlayer)
     EXPECT_EQ(ctx->data.CurGName(), "Lawn");
     EXPECT_EQ(ctx->data.CurGNo().toText(), "31");
     EXPECT_EQ(ctx->data.CurPlayer(), "Ann");
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
 }
 
 TEST(GameNumberRange, BoundsFollowTheRangeIndexAndComparesInSinglePrecision)

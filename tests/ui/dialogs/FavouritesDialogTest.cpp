@@ -223,7 +223,7 @@ TEST_F(FavouritesDialogTest, PlayRecordsTheRunningGameAsLostThenDealsTheFavourit
     ASSERT_GE(lines.size(), 1);
     EXPECT_TRUE(lines[0].contains("\"Klondike\",4711,")) << lines[0].toStdString();
     EXPECT_TRUE(lines[0].trimmed().endsWith(",0")) << lines[0].toStdString();
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Klondike");
     EXPECT_TRUE(ctx->data.CurGNo().isText());
     EXPECT_EQ(ctx->data.CurGNo().toText(), "4711");
@@ -242,7 +242,7 @@ TEST_F(FavouritesDialogTest, AFavouriteOfACustomGameThatWentBadIsReported)
     control<QPushButton>(dlg, "cmdPlay")->click();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("Avenue")) << messages[0].toStdString();
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
 }
 
 TEST_F(FavouritesDialogTest, CancelStartsNothing)
@@ -252,7 +252,7 @@ TEST_F(FavouritesDialogTest, CancelStartsNothing)
     dlg.show();
     control<QPushButton>(dlg, "cmdCancel")->click();
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
 }
 
 } // namespace

@@ -31,6 +31,7 @@ protected:
         dealt = tableauText(*ctx);
         advanceClock(seconds);
         FinalCounters(*ctx);
+        ctx->phase = GamePhase::Finished; // as a win leaves it for the dialog
     }
     // Everything but the King of spades is up; it lies on the waste, so
     // turning automatic play back on wins the game.
@@ -94,7 +95,7 @@ TEST_F(FinishDialogTest, OpeningShowsTheResultAndRecordsTheWinOnce)
         EXPECT_EQ(qobject_cast<QBarCategoryAxis *>(axes.first())->categories(),
                   QStringList({"Score", "Moves", "Time"}));
         EXPECT_EQ(sound.count(Wave::Win), 1);
-        EXPECT_FALSE(ctx->data.GameRunning);
+        EXPECT_FALSE(ctx->GameRunning());
     }
     // A second dialog over the same, already recorded game records nothing.
     frmFinish again(*ctx, {});
@@ -137,7 +138,7 @@ TEST_F(FinishDialogTest, RestartDealsTheSameNumberAgainAndRecordsNoExtraGame)
     dlg.show();
     button(dlg, "Restart")->trigger();
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Klondike");
     EXPECT_EQ(ctx->data.CurGNo().toText(), "4711");
     EXPECT_EQ(tableauText(*ctx), dealt);
@@ -152,35 +153,34 @@ TEST_F(FinishDialogTest, NewDealsTheLastGameAndCloseStartsNothing)
         dlg.show();
         button(dlg, "Close")->trigger();
         EXPECT_FALSE(dlg.isVisible());
-        EXPECT_FALSE(ctx->data.GameRunning);
+        EXPECT_FALSE(ctx->GameRunning());
     }
     frmFinish dlg(*ctx, {});
     dlg.show();
     button(dlg, "New")->trigger();
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Lawn");
     EXPECT_EQ(recorded().size(), 1u);
 }
 
-TEST_F(FinishDialogTest, SelectOpensTheSelectionOnlyAfterTheActionHasReturned)
+TEST_F(FinishDialogTest, SelectClosesTheDialogBeforeTheSelectionOpens)
 {
     playFor(QStringLiteral("Klondike"), 8, 60);
     int opened = 0;
     bool finishVisibleThen = true;
+    frmFinish *shown = nullptr;
     frmFinish dlg(*ctx, [&] {
         ++opened;
-        finishVisibleThen = false;
+        finishVisibleThen = shown->isVisible();
     });
+    shown = &dlg;
     dlg.show();
-    {
-        ActionScope move(*ctx); // the winning move has not returned yet
-        button(dlg, "Select")->trigger();
-        EXPECT_FALSE(dlg.isVisible());
-        EXPECT_EQ(opened, 0);
-    }
+    button(dlg, "Select")->trigger();
+    EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(finishVisibleThen);
+    EXPECT_EQ(recorded().size(), 1u);
 }
 
 TEST_F(FinishDialogTest, HighScoreOpensOnTopAndTheDialogStaysOpen)
@@ -203,18 +203,18 @@ TEST_F(FinishDialogTest, HighScoreOpensOnTopAndTheDialogStaysOpen)
     EXPECT_EQ(ctx->scores.ScoreTop(), 0); // the board let its records go
 }
 
-TEST_F(FinishDialogTest, AWinThroughTheEngineOpensTheDialogOnceAndRestartWaitsForTheMove)
+TEST_F(FinishDialogTest, AWinThroughTheEngineOpensTheDialogOnceFromTheEventLoop)
 {
     QWidget owner;
     FinishWinHandler handler(&owner, {});
-    bool runningInside = true;
+    bool insideAnAction = true;
     QStringList shown;
     handler.runDialog = [&](frmFinish &dlg) {
         EXPECT_EQ(dlg.parentWidget(), &owner);
+        insideAnAction = ActionScope::busy(*ctx);
         dlg.show();
         shown = lines(dlg);
         button(dlg, "Restart")->trigger();
-        runningInside = ctx->data.GameRunning; // the deal waits for the move
     };
     ctx->setWinHandler(&handler);
     start(QStringLiteral("Klondike"), 1);
@@ -222,14 +222,20 @@ TEST_F(FinishDialogTest, AWinThroughTheEngineOpensTheDialogOnceAndRestartWaitsFo
     layNearlyWon();
     CmdToggleAutoplay(*ctx); // off
     CmdToggleAutoplay(*ctx); // on: plays the King and wins
+    // The winning command has returned; the game waits, finished, for the
+    // dialog, which opens once the queued events run.
+    EXPECT_EQ(handler.opened(), 0);
+    EXPECT_EQ(ctx->phase, GamePhase::Finished);
+    EXPECT_FALSE(CmdUndo(*ctx));
+    QCoreApplication::processEvents();
     EXPECT_EQ(handler.opened(), 1);
-    EXPECT_FALSE(runningInside);
+    EXPECT_FALSE(insideAnAction);
     ASSERT_EQ(shown.size(), 5);
     EXPECT_EQ(shown[0], " Game : 1");
     EXPECT_EQ(shown[3], " Moves : 1");
     EXPECT_EQ(shown[4], " Score : 520"); // 52 cards up, no time, one move: 520 - 0.5
     // The same deal is on the table again and only the win was recorded.
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(tableauText(*ctx), deal);
     const auto games = recorded();
     ASSERT_EQ(games.size(), 1u);

@@ -142,7 +142,7 @@ TEST_F(SelectDialogTest, PlayStartsTheSelectedGameForTheSelectedPlayer)
     control<QPushButton>(dlg, "cmdPlay")->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Avenue");
     EXPECT_EQ(ctx->data.CurPlayer(), "Bob");
     EXPECT_EQ(ctx->data.GetRecent(1), "Avenue");
@@ -157,7 +157,7 @@ TEST_F(SelectDialogTest, PlayOnAGroupNodeStartsNothingAndKeepsTheDialogOpen)
     EXPECT_FALSE(play->isEnabled());
     QMetaObject::invokeMethod(play, "clicked"); // even if the click got through
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.GetRecent(1), "");
 }
 
@@ -174,7 +174,7 @@ TEST_F(SelectDialogTest, PlayOnAGameWhoseFileWentBadSaysSoAndStaysOpen)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("Avenue"));
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
 }
 
 TEST_F(SelectDialogTest, CancelLeavesTheRunningGameAndThePlayerAsTheyWere)
@@ -188,7 +188,7 @@ TEST_F(SelectDialogTest, CancelLeavesTheRunningGameAndThePlayerAsTheyWere)
     control<QPushButton>(dlg, "cmdCancel")->click();
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Klondike");
     EXPECT_EQ(ctx->data.CurGNo().toText(), "4711");
     EXPECT_EQ(ctx->data.CurPlayer(), "Ann");

@@ -38,14 +38,15 @@ protected:
         ctx->animate = false;
         window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(kWinningNumber));
         for (const QString &text : winningActions()) {
-            if (!ctx->data.GameRunning)
+            if (!ctx->GameRunning())
                 break;
             ASSERT_TRUE(playByMouse(text)) << text.toStdString();
         }
+        QCoreApplication::processEvents(); // the dialog opens from the event loop
     }
     void expectLiveWindow()
     {
-        ASSERT_TRUE(ctx->data.GameRunning);
+        ASSERT_TRUE(ctx->GameRunning());
         EXPECT_TRUE(window->tmrMain.isActive());
         EXPECT_TRUE(window->tmrTime.isActive());
         EXPECT_TRUE(item("mFile", 4)->isEnabled());  // Restart
@@ -78,7 +79,7 @@ TEST_F(GameChangeTest, NewGameFromTheFinishedGameDialogWakesTheWindow)
 TEST_F(GameChangeTest, NewRestartAndCloseEndAReplay)
 {
     for (const auto &[menu, index] : {std::pair{"mFile", 1}, {"mFile", 4}, {"mFile", 5}}) {
-        if (!ctx->data.GameRunning)
+        if (!ctx->GameRunning())
             window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(1));
         clickStock();
         clickStock();

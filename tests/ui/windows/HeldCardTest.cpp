@@ -4,6 +4,7 @@
 // table is checked after the command and after the release.
 #include "TableFixture.h"
 
+#include "session/MoveDriver.h"
 #include "session/cTrans.h"
 
 #include <QAction>
@@ -109,7 +110,7 @@ TEST_F(HeldCardDrop, ARefusedDropAfterTheTableChangedPutsTheCardWhereItLies)
     // the riders no longer match the press and puts everything back.
     pressAndDrag(idOf(*ctx, "TD"), kTableau, 1, 1);
     int32_t mode = kModeLog;
-    ctx->table.MoveCard(idOf(*ctx, "9C"), kTableau, 0, 1, mode, 0, 0, 0);
+    MoveCard(*ctx, idOf(*ctx, "9C"), kTableau, 0, 1, mode, 0, 0, 0);
     mouse(QEvent::MouseButtonRelease, onSlot(kTableau, 1, 1));
     EXPECT_EQ(tableProblems(*ctx), "");
     EXPECT_EQ(pileText(*ctx, kTableau, 0), "TD 9C");

@@ -89,7 +89,7 @@ TEST_F(MainWindowGuardsTest, AnEmptyRecentEntryStaysButStartsNothing)
     EXPECT_FALSE(first->isEnabled());
     first->trigger();
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
 
     window->startGame(QStringLiteral("Lawn"), GameNumber::fromNumber(3));
     window->RefreshRecent();

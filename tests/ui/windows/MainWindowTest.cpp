@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "engine/Input.h"
+#include "session/Input.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 #include "ui/dialogs/FinishWinHandler.h"
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, CommandsWithoutAGame)
 TEST_F(MainWindowTest, CommandsFollowTheGameAndTheLog)
 {
     item("mFile", 1)->trigger(); // "New Game": the last game with a random number
-    ASSERT_TRUE(ctx->data.GameRunning);
+    ASSERT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGName(), "Klondike");
     refresh();
     EXPECT_TRUE(item("mFile", 4)->isEnabled());
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, CommandsFollowTheGameAndTheLog)
     EXPECT_FALSE(item("mReplay", 6)->isEnabled());
 
     item("mFile", 5)->trigger(); // "Close Game"
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     ASSERT_EQ(ctx->scores.SesTop(), 1);
 }
 
@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, AutoplayAndToolbarToggles)
 TEST_F(MainWindowTest, UnknownGameIsReportedNotStarted)
 {
     window->startGame(QStringLiteral("No Such Game"), GameNumber::fromNumber(1));
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("No Such Game")));
 }
@@ -172,12 +172,12 @@ TEST_F(MainWindowTest, ClosingRecordsARunningGameExitDoesNot)
 {
     window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(3));
     window->close();
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     EXPECT_EQ(ctx->scores.SesTop(), 1);
 
     window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(4));
     item("mFile", 11)->trigger(); // "Exit" ends at once
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->scores.SesTop(), 1);
 }
 
@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, ScreenshotInPlay)
     EXPECT_GT(face.lightness(), 150);
 }
 
-TEST_F(MainWindowTest, WinningThroughTheWindowOpensTheFinishOnceAndRestartWaits)
+TEST_F(MainWindowTest, WinningThroughTheWindowOpensTheFinishOnceAfterTheMove)
 {
     ui::wireDialogs(*window);
     auto handler = std::make_unique<ui::FinishWinHandler>(window.get(), [] {});
@@ -220,10 +220,11 @@ TEST_F(MainWindowTest, WinningThroughTheWindowOpensTheFinishOnceAndRestartWaits)
     QString shownGame;
     finish->runDialog = [&](ui::frmFinish &dialog) {
         shownGame = dialog.findChild<QGroupBox *>(QStringLiteral("Frame1"))->title();
-        // The win is on record the moment the dialog is open.
-        EXPECT_FALSE(ctx->data.GameRunning);
+        // The win is on record the moment the dialog is open, and no move
+        // is running under it.
+        EXPECT_FALSE(ctx->GameRunning());
+        EXPECT_FALSE(ActionScope::busy(*ctx));
         dialog.findChild<QAction *>(QStringLiteral("Restart"))->trigger();
-        EXPECT_FALSE(ctx->data.GameRunning); // the new deal waits for the move to finish
     };
     window->setWinHandler(std::move(handler));
     window->startGame(QStringLiteral("Lawn"), GameNumber::fromNumber(77));
@@ -234,10 +235,12 @@ TEST_F(MainWindowTest, WinningThroughTheWindowOpensTheFinishOnceAndRestartWaits)
     lay(*ctx, l);
     item("mGame", 4)->trigger(); // autoplay off
     item("mGame", 4)->trigger(); // on: the Ace goes up and wins
+    EXPECT_EQ(finish->opened(), 0); // opens from the event loop
+    QCoreApplication::processEvents();
     EXPECT_EQ(finish->opened(), 1);
     EXPECT_EQ(shownGame, "Lawn");
     // Restarted: the same deal is on the table again, and one win is on record.
-    EXPECT_TRUE(ctx->data.GameRunning);
+    EXPECT_TRUE(ctx->GameRunning());
     EXPECT_EQ(ctx->data.CurGNo().toText(), "77");
     ctx->scores.OpenAllScore();
     ASSERT_EQ(ctx->scores.ScoreTop(), 1);

@@ -86,10 +86,10 @@ TEST_F(TableTruthTest, EveryKindOfActionLeavesTheTrueTableOnScreen)
         const int home = ctx->table.TotalGoalCards();
         const int moves = ctx->trans->GetTransID();
         ASSERT_TRUE(playByMouse(text)) << text.toStdString();
-        if (ctx->data.GameRunning && ctx->table.TotalGoalCards() > home + (a->dstCell == kFoundation ? 1 : 0))
+        if (ctx->GameRunning() && ctx->table.TotalGoalCards() > home + (a->dstCell == kFoundation ? 1 : 0))
             ++automatic;
         expectTruthAfter(text);
-        if (!ctx->data.GameRunning)
+        if (!ctx->GameRunning())
             break;
         ASSERT_NE(ctx->trans->GetTransID(), moves) << text.toStdString() << " did nothing";
 
@@ -114,7 +114,7 @@ TEST_F(TableTruthTest, EveryKindOfActionLeavesTheTrueTableOnScreen)
             window->StopReplay();
         }
     }
-    EXPECT_FALSE(ctx->data.GameRunning) << "the winning line did not win";
+    EXPECT_FALSE(ctx->GameRunning()) << "the winning line did not win";
     EXPECT_GT(runDrops, 0);
     EXPECT_GT(recycles, 0);
     EXPECT_GT(automatic, 0);

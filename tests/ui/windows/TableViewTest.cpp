@@ -115,8 +115,9 @@ TEST_F(TableViewTest, AFixedDealWonWithTheMouseOpensTheFinishOnce)
 
     for (const QString &text : winningActions())
         ASSERT_TRUE(playByMouse(text)) << text.toStdString();
+    QCoreApplication::processEvents(); // the dialog opens from the event loop
     EXPECT_EQ(finish->opened(), 1);
-    EXPECT_FALSE(ctx->data.GameRunning);
+    EXPECT_FALSE(ctx->GameRunning());
     // The set-up's game was given up for this one; then the one win.
     ctx->scores.OpenAllScore();
     ASSERT_EQ(ctx->scores.ScoreTop(), 2);

@@ -4,6 +4,7 @@
 namespace cardova {
 
 class GameContext;
+class cArray;
 
 // Gives every card its value from the shuffled deck and brings it to the front.
 void AssignCards(GameContext &ctx);
@@ -17,6 +18,6 @@ void DealHome(GameContext &ctx);
 // Base code 13 ("Random") names no rank. The deal then uses the rank of the
 // first card of the shuffled deck, so a game name and number always give the
 // same base.
-int16_t randomBaseRank(const GameContext &ctx);
+int16_t randomBaseRank(const cArray &table);
 
 } // namespace cardova

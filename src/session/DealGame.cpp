@@ -1,6 +1,7 @@
-#include "engine/Deal.h"
+#include "session/DealGame.h"
 
 #include "session/GameContext.h"
+#include "session/MoveDriver.h"
 
 namespace cardova {
 
@@ -12,13 +13,13 @@ void moveDealt(GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int1
                int16_t speed, int32_t face)
 {
     int32_t mode = kModeDeal;
-    ctx.table.MoveCard(picId, cell, pile, pos, mode, speed, 0, face);
+    MoveCard(ctx, picId, cell, pile, pos, mode, speed, 0, face);
 }
 } // namespace
 
-int16_t randomBaseRank(const GameContext &ctx)
+int16_t randomBaseRank(const cArray &table)
 {
-    return int16_t(ctx.table.GetRandom(0) % 13);
+    return int16_t(table.GetRandom(0) % kRanks);
 }
 
 void AssignCards(GameContext &ctx)
@@ -35,7 +36,7 @@ void AssignCards(GameContext &ctx)
 void DealGoal(GameContext &ctx)
 {
     const int32_t goalType = ctx.games.GoalType();
-    ctx.table.BaseNum = goalType == kRandomRank ? randomBaseRank(ctx) : int16_t(goalType);
+    ctx.table.BaseNum = goalType == kRandomRank ? randomBaseRank(ctx.table) : int16_t(goalType);
     const int16_t g = ctx.games.Cards(kFoundation);
     if (g > 0) {
         const int n = ctx.games.TotalCards();

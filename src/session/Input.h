@@ -1,4 +1,6 @@
 #pragma once
+#include "session/MoveDriver.h"
+
 #include <cstdint>
 
 namespace cardova {
@@ -15,8 +17,7 @@ void StockMarkerClick(GameContext &ctx);
 
 void PickCard(GameContext &ctx, int16_t picId);
 void DragCard(GameContext &ctx, int16_t picId, double x, double y);
-// Centre mode: the card's centre lies strictly inside the slot's rectangle.
-// Otherwise: the rectangles overlap with positive area.
+// Whether the card lies over the slot (centre mode or overlap).
 bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
              bool centreMode);
 void DropCard(GameContext &ctx, int16_t picId);
@@ -25,7 +26,5 @@ void ReturnCard(GameContext &ctx, int16_t picId);
 // Lets go of a held card as a refused drop does. Every command that moves
 // cards calls it first, so nothing moves under a card the mouse holds.
 void CancelDrag(GameContext &ctx);
-// Turns the whole waste back into the stock as one undo step.
-void RecycleWaste(GameContext &ctx);
 
 } // namespace cardova

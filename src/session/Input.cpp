@@ -1,23 +1,15 @@
-#include "engine/Input.h"
+#include "session/Input.h"
 
 #include "common/Numeric.h"
-#include "engine/MoveRules.h"
+#include "engine/HitTest.h"
 #include "session/GameContext.h"
-#include "session/cTrans.h"
+#include "session/MoveDriver.h"
 
 namespace cardova {
 
 namespace {
 // Fan offset of a run that follows the mouse.
 constexpr int kDragFan = 250;
-// Automatic play after a move may add up to one move per card.
-constexpr int kAutoplayReserve = kDeckSize;
-
-bool logHasRoom(const GameContext &ctx, int moves)
-{
-    return ctx.trans && ctx.trans->freeMoves() >= moves + kAutoplayReserve;
-}
-
 void carryRun(GameContext &ctx, int16_t picId, int32_t left, int32_t top)
 {
     const cCard &card = ctx.cards[size_t(picId)];
@@ -32,27 +24,27 @@ void carryRun(GameContext &ctx, int16_t picId, int32_t left, int32_t top)
     }
 }
 
+// The first pile under the dropped card that takes it, tableau piles
+// before foundations, becomes the move; true if it was made.
 bool tryDrop(GameContext &ctx, int16_t picId, bool centreMode)
 {
+    const Rules rules = currentRules(ctx);
+    const Position position = currentPosition(ctx, rules);
+    const Source from = sourceOf(ctx, picId);
     const int piles = ctx.games.Piles(kTableau);
     for (int16_t b = 0; b < piles; ++b) {
-        const int16_t t = ctx.table.GetTop(kTableau, b);
-        if (!HitTest(ctx, picId, kTableau, b, t, centreMode) || !TableauAccepts(ctx, b, picId))
-            continue;
-        int32_t mode = kModePlay;
-        ctx.table.MoveCard(picId, kTableau, b, int16_t(t + 1), mode, ctx.data.CardSpeed(), ctx.input.DragCount, 0);
-        return true;
+        const Move m = Move::card(from, {TargetKind::Tableau, uint8_t(b)});
+        if (HitTest(ctx.games, ctx.cards[size_t(picId)], kTableau, b, ctx.table.GetTop(kTableau, b), centreMode) &&
+            isLegal(position, rules, m))
+            return playMove(ctx, m);
     }
     if (ctx.input.DragCount != 0)
         return false;
-    for (int16_t g = 0; g < 4; ++g) {
-        if (!HitTest(ctx, picId, kFoundation, g, 0, centreMode) ||
-            !FoundationAccepts(ctx, g, picId, true))
-            continue;
-        int32_t mode = kModePlay;
-        ctx.table.MoveCard(picId, kFoundation, g, int16_t(ctx.table.GetTop(kFoundation, g) + 1),
-                           mode, ctx.data.CardSpeed(), 0, 0);
-        return true;
+    for (int16_t g = 0; g < kFoundationPiles; ++g) {
+        const Move m = Move::card(from, {TargetKind::Foundation, uint8_t(g)});
+        if (HitTest(ctx.games, ctx.cards[size_t(picId)], kFoundation, g, 0, centreMode) &&
+            isLegal(position, rules, m))
+            return playMove(ctx, m);
     }
     return false;
 }
@@ -60,7 +52,7 @@ bool tryDrop(GameContext &ctx, int16_t picId, bool centreMode)
 
 void CardMouseDown(GameContext &ctx, int16_t picId, double x, double y)
 {
-    if (!ctx.data.GameRunning || !ctx.tableLive || picId < 0 || picId >= kDeckSize)
+    if (!ctx.GameRunning() || picId < 0 || picId >= kDeckSize)
         return;
     ActionScope action(ctx);
     ctx.input.DragCount = 0;
@@ -72,7 +64,7 @@ void CardMouseDown(GameContext &ctx, int16_t picId, double x, double y)
 
 void CardMouseMove(GameContext &ctx, int16_t picId, double x, double y)
 {
-    if (!ctx.input.Dragging || !ctx.tableLive || picId != ctx.input.PickedID)
+    if (!ctx.input.Dragging || !ctx.tableLive() || picId != ctx.input.PickedID)
         return;
     DragCard(ctx, picId, x, y);
 }
@@ -83,7 +75,7 @@ void CardMouseUp(GameContext &ctx, int16_t picId)
         return;
     ActionScope action(ctx);
     ctx.input.Dragging = false;
-    if (ctx.data.GameRunning && ctx.tableLive && picId == ctx.input.PickedID)
+    if (ctx.GameRunning() && picId == ctx.input.PickedID)
         DropCard(ctx, picId);
     ctx.input.PickedID = -1;
     ctx.PlaySound(SoundEvent::CardUp);
@@ -91,10 +83,10 @@ void CardMouseUp(GameContext &ctx, int16_t picId)
 
 void StockMarkerClick(GameContext &ctx)
 {
-    if (!ctx.data.GameRunning || !ctx.tableLive || ctx.games.StockNum() != 2)
+    if (!ctx.GameRunning())
         return;
     CommandScope command(ctx);
-    RecycleWaste(ctx);
+    playMove(ctx, Move::turnWasteBack());
 }
 
 void PickCard(GameContext &ctx, int16_t picId)
@@ -110,7 +102,8 @@ void PickCard(GameContext &ctx, int16_t picId)
             break;
         }
         in.DragCount = int16_t(top - card.Pos);
-        if (card.FaceMode == 0 && ctx.games.MultiMove() != 0 && RunInOrder(ctx, picId, in.DragCount)) {
+        const Rules rules = currentRules(ctx);
+        if (canPickUp(currentPosition(ctx, rules), rules, sourceOf(ctx, picId))) {
             in.Dragging = true;
             for (int pos = card.Pos + 1; pos <= top; ++pos)
                 ctx.bringToFront(ctx.table.GetPicID(kTableau, card.Pile, pos));
@@ -118,14 +111,15 @@ void PickCard(GameContext &ctx, int16_t picId)
         break;
     }
     case kStock:
-        if (card.Pos == ctx.table.GetTop(kStock, card.Pile) && logHasRoom(ctx, 1))
-            ctx.table.AddtoWaste(picId);
+        if (card.Pos == ctx.table.GetTop(kStock, card.Pile))
+            playMove(ctx, Move::turnStock());
         break;
     case kWaste:
         in.Dragging = card.Pos == ctx.table.GetTop(kWaste, card.Pile);
         break;
     case kFoundation:
-        in.Dragging = true;
+        // Only the top card: the ones below lie hidden under it.
+        in.Dragging = card.Pos == ctx.table.GetTop(kFoundation, card.Pile);
         break;
     default:
         break;
@@ -145,20 +139,9 @@ void DragCard(GameContext &ctx, int16_t picId, double x, double y)
     ctx.surface().tableChanged();
 }
 
-bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
-             bool centreMode)
+bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos, bool centreMode)
 {
-    const cCard &card = ctx.cards[size_t(picId)];
-    const long long tx = ctx.games.GetCordX(cell, pile, pos);
-    const long long ty = ctx.games.GetCordY(cell, pile, pos);
-    if (centreMode) {
-        // Centre: left + 532.5 rounded half to even is left + 532.
-        const long long cx = static_cast<long long>(card.Left) + 532;
-        const long long cy = static_cast<long long>(card.Top) + kCardHeight / 2;
-        return cx > tx && cx < tx + kCardWidth && cy > ty && cy < ty + kCardHeight;
-    }
-    const long long l = card.Left, t = card.Top;
-    return l < tx + kCardWidth && tx < l + kCardWidth && t < ty + kCardHeight && ty < t + kCardHeight;
+    return HitTest(ctx.games, ctx.cards[size_t(picId)], cell, pile, pos, centreMode);
 }
 
 namespace {
@@ -213,24 +196,9 @@ void CancelDrag(GameContext &ctx)
     const bool held = in.Dragging && in.PickedID >= 0 && in.PickedID < kDeckSize;
     in.Dragging = false;
     in.DragCount = 0;
-    if (held && ctx.tableLive)
+    if (held && ctx.tableLive())
         ReturnCard(ctx, in.PickedID);
     in.PickedID = -1;
-}
-
-void RecycleWaste(GameContext &ctx)
-{
-    if (!ctx.tableLive || !ctx.trans)
-        return;
-    const int16_t count = int16_t(ctx.table.GetTop(kWaste, 0) + 1);
-    if (count <= 0 || !logHasRoom(ctx, count))
-        return;
-    ctx.trans->StartMulti();
-    for (int i = 0; i < count; ++i)
-        if (ctx.table.GetTop(kWaste, 0) >= 0)
-            ctx.table.MoveWasteStock();
-    ctx.trans->EndMulti();
-    ctx.surface().tableChanged();
 }
 
 } // namespace cardova

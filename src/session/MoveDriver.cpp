@@ -1,0 +1,200 @@
+#include "session/MoveDriver.h"
+
+#include "engine/PositionOfTable.h"
+#include "engine/RulesOfGame.h"
+#include "session/GameContext.h"
+#include "session/cTrans.h"
+
+namespace cardova {
+
+namespace {
+// Automatic play after a move may add up to one move per card.
+constexpr int kAutoplayReserve = kDeckSize;
+// Cards turned back from the waste move quickly.
+constexpr int16_t kRecycleSpeed = 2;
+
+int16_t nextPos(const GameContext &ctx, int cell, int pile)
+{
+    return int16_t(ctx.table.GetTop(cell, pile) + 1);
+}
+
+bool makeCardMove(GameContext &ctx, const Move &m)
+{
+    const int16_t id = sourceCard(ctx, m.source);
+    if (id < 0 || !logHasRoom(ctx, 1))
+        return false;
+    const cCard &card = ctx.cards[size_t(id)];
+    const int16_t riders =
+        m.source.kind == SourceKind::Tableau ? int16_t(ctx.table.GetTop(kTableau, card.Pile) - card.Pos) : int16_t(0);
+    const int16_t cell = m.target.kind == TargetKind::Tableau ? kTableau : kFoundation;
+    int32_t mode = kModePlay;
+    MoveCard(ctx, id, cell, m.target.pile, nextPos(ctx, cell, m.target.pile), mode, ctx.data.CardSpeed(),
+             riders, kFaceUp);
+    return true;
+}
+} // namespace
+
+Rules currentRules(const GameContext &ctx)
+{
+    return rulesOfGame(ctx.games, ctx.table.BaseNum);
+}
+
+Position currentPosition(const GameContext &ctx, const Rules &rules)
+{
+    return positionOfTable(ctx.table, ctx.cards, rules);
+}
+
+bool logHasRoom(const GameContext &ctx, int moves)
+{
+    return ctx.trans && ctx.trans->freeMoves() >= moves + kAutoplayReserve;
+}
+
+int16_t sourceCard(const GameContext &ctx, const Source &s)
+{
+    switch (s.kind) {
+    case SourceKind::Tableau:
+        return s.pos <= ctx.table.GetTop(kTableau, s.pile) ? ctx.table.GetPicID(kTableau, s.pile, s.pos)
+                                                           : int16_t(-1);
+    case SourceKind::Waste:
+        return ctx.table.GetTopPicID(kWaste, 0);
+    case SourceKind::Foundation:
+        return ctx.table.GetTopPicID(kFoundation, s.pile);
+    }
+    return -1;
+}
+
+Source sourceOf(const GameContext &ctx, int16_t picId)
+{
+    const cCard &c = ctx.cards[size_t(picId)];
+    switch (c.Cell) {
+    case kWaste: return {SourceKind::Waste, 0, 0};
+    case kFoundation: return {SourceKind::Foundation, uint8_t(c.Pile), uint8_t(c.Pos)};
+    default: return {SourceKind::Tableau, uint8_t(c.Pile), uint8_t(c.Pos)};
+    }
+}
+
+bool playMove(GameContext &ctx, const Move &m)
+{
+    if (!ctx.GameRunning() || !ctx.trans)
+        return false;
+    ActionScope action(ctx);
+    const Rules rules = currentRules(ctx);
+    if (!isLegal(currentPosition(ctx, rules), rules, m))
+        return false;
+    switch (m.kind) {
+    case MoveKind::TurnStock:
+        if (!logHasRoom(ctx, 1))
+            return false;
+        AddtoWaste(ctx, ctx.table.GetTopPicID(kStock, 0));
+        return true;
+    case MoveKind::TurnWasteBack: {
+        const int before = ctx.trans->TransPos;
+        RecycleWaste(ctx);
+        return ctx.trans->TransPos != before;
+    }
+    case MoveKind::Card:
+        return makeCardMove(ctx, m);
+    }
+    return false;
+}
+
+namespace {
+// A move without the automatic play that may follow it.
+void moveWithoutAutoPlay(GameContext &ctx, int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos,
+                         int32_t &tMod, int16_t speed, int16_t mCards, int32_t dFace)
+{
+    ctx.table.UncoverBelow(picId, tMod);
+    if (tMod != kModeLog && tMod != kModeDeal && ctx.trans)
+        ctx.trans->SaveTrans(picId, dCell, dPile, dPos, mCards, tMod);
+    ctx.table.PlaceRun(picId, dCell, dPile, dPos, tMod, ctx.animate ? speed : int16_t(0), mCards, dFace);
+    if (ctx.GameRunning())
+        ctx.winCheckDue = true;
+}
+
+// One automatic move: the card to the first foundation that takes it in
+// position p, the table's position now.
+bool toFoundation(GameContext &ctx, const Rules &rules, const Position &p, int16_t picId)
+{
+    if (picId < 0 || picId >= kDeckSize || !ctx.tableLive() || !ctx.trans || ctx.trans->freeMoves() < 1)
+        return false;
+    const CardCode card = cardCodeOf(ctx.cards[size_t(picId)]);
+    for (int16_t g = 0; g < kFoundationPiles; ++g) {
+        if (!foundationAccepts(p, rules, g, card, false))
+            continue;
+        int32_t mode = kModePlay;
+        moveWithoutAutoPlay(ctx, picId, kFoundation, g, nextPos(ctx, kFoundation, g), mode, ctx.data.CardSpeed(),
+                            0, kFaceUp);
+        ctx.PlaySound(SoundEvent::AutoPlay);
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+void MoveCard(GameContext &ctx, int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t &tMod,
+              int16_t speed, int16_t mCards, int32_t dFace)
+{
+    if (picId < 0 || picId >= kDeckSize || !cArray::validTarget(dCell, dPile, dPos, mCards))
+        return;
+    ActionScope action(ctx);
+    moveWithoutAutoPlay(ctx, picId, dCell, dPile, dPos, tMod, speed, mCards, dFace);
+    if (tMod == kModePlay || tMod == kModeStock || tMod == kModeUncover)
+        RunAutoPlay(ctx);
+}
+
+void AddtoWaste(GameContext &ctx, int16_t picId)
+{
+    int32_t mode = kModeStock;
+    // A turned card moves at the player's card speed, as drops do.
+    MoveCard(ctx, picId, kWaste, 0, nextPos(ctx, kWaste, 0), mode, ctx.data.CardSpeed(), 0, kFaceUp);
+}
+
+void MoveWasteStock(GameContext &ctx)
+{
+    const int16_t top = ctx.table.GetTopPicID(kWaste, 0);
+    if (top < 0)
+        return;
+    int32_t mode = kModeRecycle;
+    MoveCard(ctx, top, kStock, 0, nextPos(ctx, kStock, 0), mode, kRecycleSpeed, 0, kFaceDown);
+}
+
+void RecycleWaste(GameContext &ctx)
+{
+    if (!ctx.tableLive() || !ctx.trans)
+        return;
+    const int16_t count = int16_t(ctx.table.GetTop(kWaste, 0) + 1);
+    if (count <= 0 || !logHasRoom(ctx, count))
+        return;
+    ActionScope action(ctx);
+    ctx.trans->StartMulti();
+    for (int i = 0; i < count; ++i)
+        MoveWasteStock(ctx);
+    ctx.trans->EndMulti();
+}
+
+void RunAutoPlay(GameContext &ctx)
+{
+    if (!ctx.tableLive() || ctx.autoplaySuppressed || ctx.games.DisAutoPlay() == -1 || ctx.data.Autoplay() == 0)
+        return;
+    ActionScope action(ctx);
+    const Rules rules = currentRules(ctx);
+    // A full log takes no more moves; automatic play simply stops.
+    while (ctx.trans && ctx.trans->freeMoves() >= 1) {
+        const Position p = currentPosition(ctx, rules);
+        const auto m = autoPlayStep(p, rules);
+        if (!m || !toFoundation(ctx, rules, p, sourceCard(ctx, m->source)))
+            break;
+    }
+}
+
+bool AutoToGoal(GameContext &ctx, int16_t picId)
+{
+    ActionScope action(ctx);
+    const Rules rules = currentRules(ctx);
+    if (!toFoundation(ctx, rules, currentPosition(ctx, rules), picId))
+        return false;
+    RunAutoPlay(ctx);
+    return true;
+}
+
+} // namespace cardova
