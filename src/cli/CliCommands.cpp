@@ -1,11 +1,15 @@
 #include "cli/CliCommands.h"
 
 #include "cli/PlayActions.h"
+#include "cli/ScoreCommands.h"
 #include "cli/TableJson.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <array>
 #include <cstdio>
 
 namespace cardova {
@@ -17,6 +21,132 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "cardova-cli: %s\n", qPrintable(message));
     return 2;
+}
+
+const QString kDataDirName = QStringLiteral("data-dir");
+const QString kSettingsName = QStringLiteral("settings");
+const QString kNoAutoplayName = QStringLiteral("no-autoplay");
+const QString kHelpName = QStringLiteral("help");
+// Marks a word the parser must leave positional. No argument from the
+// command line can hold a NUL, so the mark never meets a real one.
+constexpr QChar kVerbatim = QChar(u'\0');
+
+// What the usage lines and the help say about one command.
+struct CommandSyntax {
+    const char *name;
+    const char *operands;
+    const char *summary;
+    bool noAutoplay;
+    std::array<std::pair<const char *, const char *>, 3> arguments;
+};
+
+const char *const kGameHelp = "The game's name as the game list shows it; quote a name with spaces.";
+const char *const kNumberHelp = "The deal number.";
+
+const CommandSyntax kCommands[] = {
+    {"deal", "GAME NUMBER", "Deals the game and prints the table as one JSON object.", true,
+     {{{"GAME", kGameHelp}, {"NUMBER", kNumberHelp}, {}}}},
+    {"play", "GAME NUMBER ACTION...",
+     "Deals the game as deal does, performs each action as a player would and prints\n"
+     "the table with what each action did.",
+     false,
+     {{{"GAME", kGameHelp},
+       {"NUMBER", kNumberHelp},
+       {"ACTION...", "stock, SRC>DST (SRC: tP:K, w or fP; DST: tP or fP; counted from 0), undo, redo, undoall, "
+                     "redoall, back, forward, autoplay:on or autoplay:off."}}}},
+    {"export", "OUT", "Writes the statistics export of every player to OUT.", false,
+     {{{"OUT", "The file to write."}, {}, {}}}},
+    {"stats", "", "Prints every player's totals and rankings as one JSON object.", false, {}},
+};
+
+const CommandSyntax *findCommand(const QString &name)
+{
+    for (const CommandSyntax &syntax : kCommands)
+        if (name == QLatin1String(syntax.name))
+            return &syntax;
+    return nullptr;
+}
+
+QString usageLine(const CommandSyntax &syntax)
+{
+    QString line = QStringLiteral("cardova-cli ") + QLatin1String(syntax.name) +
+                   QStringLiteral(" [--data-dir DIR] [--settings FILE]");
+    if (syntax.noAutoplay)
+        line += QStringLiteral(" [--no-autoplay]");
+    if (*syntax.operands)
+        line += QLatin1Char(' ') + QLatin1String(syntax.operands);
+    return line;
+}
+
+QCommandLineOption helpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), kHelpName}, QStringLiteral("Shows this help."));
+}
+
+QList<QCommandLineOption> commandOptions(bool noAutoplay)
+{
+    QList<QCommandLineOption> options{
+        {kDataDirName,
+         QStringLiteral("The folder of custom games and score files (default: the user's application-data folder)."),
+         QStringLiteral("DIR")},
+        {kSettingsName, QStringLiteral("The settings file, an INI file (default: the user's Cardova.ini)."),
+         QStringLiteral("FILE")}};
+    if (noAutoplay)
+        options << QCommandLineOption(kNoAutoplayName, QStringLiteral("Leaves out the automatic play after the deal."));
+    options << helpOption();
+    return options;
+}
+
+bool namesOption(const QString &name, const QList<QCommandLineOption> &options)
+{
+    for (const QCommandLineOption &option : options)
+        if (option.names().contains(name))
+            return true;
+    return false;
+}
+
+// Runs PARSER, with OPTIONS added, over ARGS. A word with one dash that names
+// none of the options has always been positional here: a game number may
+// carry a sign ("-5").
+bool parseArguments(QCommandLineParser &parser, const QList<QCommandLineOption> &options, const QStringList &args)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QCommandLineOption &option : options)
+        parser.addOption(option);
+    QStringList marked{QStringLiteral("cardova-cli")}; // the parser skips the program's name
+    for (const QString &word : args) {
+        const bool dashWord = word.size() > 1 && word[0] == QLatin1Char('-') && word[1] != QLatin1Char('-');
+        if (dashWord && !namesOption(word.mid(1).section(QLatin1Char('='), 0, 0), options))
+            marked << QString(kVerbatim) + word;
+        else
+            marked << word;
+    }
+    return parser.parse(marked);
+}
+
+QString unmarked(const QString &word)
+{
+    return word.startsWith(kVerbatim) ? word.mid(1) : word;
+}
+
+// Qt's help with our usage lines in place of its own, which would name the
+// program as it was typed and leave out the options.
+QString helpText(const QCommandLineParser &parser, const QString &usage)
+{
+    const QString text = parser.helpText();
+    return usage + QLatin1Char('\n') + text.mid(text.indexOf(QLatin1Char('\n')));
+}
+
+QString toolHelp()
+{
+    QCommandLineParser parser;
+    for (const QCommandLineOption &option : commandOptions(true))
+        parser.addOption(option);
+    parser.setApplicationDescription(
+        QStringLiteral("Plays Cardova without a window. \"cardova-cli COMMAND --help\" describes one command."));
+    QString usage = cliUsage();
+    usage.chop(1);
+    return helpText(parser, usage);
 }
 
 // Hands finished games to the score store and notes a won game that could
@@ -52,26 +182,67 @@ QString startFromArgs(GameContext &ctx, const QString &game, const QString &numb
 }
 } // namespace
 
-bool parseCliOptions(const QStringList &args, bool allowNoAutoplay, CliOptions *out, QString *error)
+std::optional<int> parseCliOptions(const QString &command, const QStringList &args, CliOptions *out)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (a == QLatin1String("--data-dir") || a == QLatin1String("--settings")) {
-            if (i + 1 >= args.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(a);
-                return false;
-            }
-            (a == QLatin1String("--data-dir") ? out->dataDir : out->settingsFile) = args[++i];
-        } else if (allowNoAutoplay && a == QLatin1String("--no-autoplay")) {
-            out->noAutoplay = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("unknown option %1").arg(a);
-            return false;
-        } else {
-            out->positional << a;
-        }
+    const CommandSyntax *syntax = findCommand(command);
+    if (!syntax)
+        return fail(QStringLiteral("unknown command \"%1\"").arg(command));
+    QCommandLineParser parser;
+    const QList<QCommandLineOption> options = commandOptions(syntax->noAutoplay);
+    if (!parseArguments(parser, options, args))
+        return fail(parser.errorText());
+    if (parser.isSet(kHelpName)) {
+        parser.setApplicationDescription(QString::fromUtf8(syntax->summary));
+        for (const auto &[name, description] : syntax->arguments)
+            if (name)
+                parser.addPositionalArgument(QString::fromUtf8(name), QString::fromUtf8(description));
+        std::fputs(helpText(parser, QStringLiteral("usage: ") + usageLine(*syntax)).toUtf8().constData(), stdout);
+        return 0;
     }
-    return true;
+    out->dataDir = unmarked(parser.value(kDataDirName));
+    out->settingsFile = unmarked(parser.value(kSettingsName));
+    out->noAutoplay = syntax->noAutoplay && parser.isSet(kNoAutoplayName);
+    for (const QString &word : parser.positionalArguments())
+        out->positional << unmarked(word);
+    return std::nullopt;
+}
+
+QString cliUsage()
+{
+    QString text;
+    for (const CommandSyntax &syntax : kCommands)
+        text += (text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       ")) + usageLine(syntax) +
+                QLatin1Char('\n');
+    return text;
+}
+
+int runCli(const QStringList &args)
+{
+    QCommandLineParser parser;
+    // Everything after the command's name is the command's to read.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parseArguments(parser, {helpOption()}, args))
+        return fail(parser.errorText());
+    if (parser.isSet(kHelpName)) {
+        std::fputs(toolHelp().toUtf8().constData(), stdout);
+        return 0;
+    }
+    QStringList words;
+    for (const QString &word : parser.positionalArguments())
+        words << unmarked(word);
+    if (words.isEmpty()) {
+        std::fputs(cliUsage().toUtf8().constData(), stderr);
+        return 2;
+    }
+    const QString command = words.takeFirst();
+    static const std::pair<const char *, int (*)(const QStringList &)> kRuns[] = {
+        {"deal", runDeal}, {"play", runPlay}, {"export", runExport}, {"stats", runStats}};
+    for (const auto &[name, run] : kRuns)
+        if (command == QLatin1String(name))
+            return run(words);
+    std::fprintf(stderr, "cardova-cli: unknown command \"%s\"\n", qPrintable(command));
+    std::fputs(cliUsage().toUtf8().constData(), stderr);
+    return 2;
 }
 
 std::unique_ptr<GameContext> makeCliContext(const CliOptions &options)
@@ -88,9 +259,8 @@ std::unique_ptr<GameContext> makeCliContext(const CliOptions &options)
 int runDeal(const QStringList &args)
 {
     CliOptions options;
-    QString error;
-    if (!parseCliOptions(args, true, &options, &error))
-        return fail(error);
+    if (const auto stop = parseCliOptions(QStringLiteral("deal"), args, &options))
+        return *stop;
     if (options.positional.size() != 2)
         return fail(QStringLiteral("deal takes GAME NUMBER"));
     auto ctx = makeCliContext(options);
@@ -104,9 +274,8 @@ int runDeal(const QStringList &args)
 int runPlay(const QStringList &args)
 {
     CliOptions options;
-    QString error;
-    if (!parseCliOptions(args, false, &options, &error))
-        return fail(error);
+    if (const auto stop = parseCliOptions(QStringLiteral("play"), args, &options))
+        return *stop;
     if (options.positional.size() < 2)
         return fail(QStringLiteral("play takes GAME NUMBER ACTION..."));
     std::vector<PlayAction> actions;

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace cardova {
 
@@ -20,8 +21,16 @@ struct CliError {
     QString message;
 };
 
-// Splits the arguments after the command name; unknown options are errors.
-bool parseCliOptions(const QStringList &args, bool allowNoAutoplay, CliOptions *out, QString *error);
+// Reads the arguments after COMMAND's name into OUT. Gives an exit status
+// when the command is not to run, once the help asked for (0) or what is
+// wrong (2: an unknown option, an option without its value) is printed.
+std::optional<int> parseCliOptions(const QString &command, const QStringList &args, CliOptions *out);
+
+// Every command's usage line, as printed for a command line that names none.
+QString cliUsage();
+
+// The whole tool: the first argument names the command, the rest are its own.
+int runCli(const QStringList &args);
 
 // A context as the main window's start makes it: identity, data folder,
 // custom games, session start, first player.

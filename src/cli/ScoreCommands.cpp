@@ -18,17 +18,17 @@ int fail(const QString &message)
     return 2;
 }
 
-// Options and the context; nullptr (with a message printed) on bad arguments.
-std::unique_ptr<GameContext> contextFor(const QStringList &args, qsizetype positional,
-                                        const char *usage, CliOptions *options)
+// Options and the context; nullptr, with the help or the error printed and
+// STATUS set to the exit status, when the command is not to run.
+std::unique_ptr<GameContext> contextFor(const QString &command, const QStringList &args, qsizetype positional,
+                                        const char *usage, CliOptions *options, int *status)
 {
-    QString error;
-    if (!parseCliOptions(args, false, options, &error)) {
-        fail(error);
+    if (const auto stop = parseCliOptions(command, args, options)) {
+        *status = *stop;
         return nullptr;
     }
     if (options->positional.size() != positional) {
-        fail(QString::fromLatin1(usage));
+        *status = fail(QString::fromLatin1(usage));
         return nullptr;
     }
     return makeCliContext(*options);
@@ -95,9 +95,10 @@ QString statsJson(cScore &scores)
 int runExport(const QStringList &args)
 {
     CliOptions options;
-    auto ctx = contextFor(args, 1, "export takes OUT", &options);
+    int status = 0;
+    auto ctx = contextFor(QStringLiteral("export"), args, 1, "export takes OUT", &options, &status);
     if (!ctx)
-        return 2;
+        return status;
     const QString out = options.positional[0];
     QString error;
     QStringList unreadable;
@@ -113,9 +114,10 @@ int runExport(const QStringList &args)
 int runStats(const QStringList &args)
 {
     CliOptions options;
-    auto ctx = contextFor(args, 0, "stats takes no arguments besides its options", &options);
+    int status = 0;
+    auto ctx = contextFor(QStringLiteral("stats"), args, 0, "stats takes no arguments besides its options", &options, &status);
     if (!ctx)
-        return 2;
+        return status;
     ctx->scores.OpenAllScore();
     const QString json = statsJson(ctx->scores);
     ctx->scores.CloseScore();
