@@ -64,6 +64,15 @@ void candidates(const Position &p, const Rules &rules, MoveList &moves, std::vec
 QStringList RandomPlayer::play(GameContext &ctx, int maxActions, bool record)
 {
     QStringList actions;
+    for (const Move &m : playMoves(ctx, maxActions))
+        if (record)
+            actions << (m.kind == MoveKind::Card ? actionText(m) : QStringLiteral("stock"));
+    return actions;
+}
+
+std::vector<Move> RandomPlayer::playMoves(GameContext &ctx, int maxActions)
+{
+    std::vector<Move> made;
     std::vector<Candidate> list;
     std::vector<const Candidate *> top;
     int idleTurns = 0; // stock turns since the last other move
@@ -84,22 +93,20 @@ QStringList RandomPlayer::play(GameContext &ctx, int maxActions, bool record)
             const Move turn = position.isEmpty(PileIndex::kStock) ? Move::turnWasteBack() : Move::turnStock();
             if (stockSize == 0 || idleTurns > 2 * stockSize + 2 || !playMove(ctx, turn))
                 break; // stuck
-            if (record)
-                actions << QStringLiteral("stock");
+            made.push_back(turn);
             ++idleTurns;
         } else {
             const Candidate &c = *top[std::uniform_int_distribution<size_t>(0, top.size() - 1)(rng_)];
             if (!playMove(ctx, c.move))
                 break;
-            if (record)
-                actions << actionText(c.move);
+            made.push_back(c.move);
             idleTurns = 0;
         }
         moves += ctx.trans ? std::max(0, ctx.trans->TransPos - before) : 0;
         if (!ctx.GameRunning())
             break;
     }
-    return actions;
+    return made;
 }
 
 } // namespace cardova

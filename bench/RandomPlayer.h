@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace cardova {
 
@@ -20,6 +21,8 @@ public:
     // Plays until the game is won, stuck or maxActions is reached. Returns the
     // actions in the driver's syntax ("stock", "t3:2>t5", "w>f0") when asked.
     QStringList play(GameContext &ctx, int maxActions, bool record = false);
+    // The same, returning the moves made.
+    std::vector<Move> playMoves(GameContext &ctx, int maxActions);
     long long moves = 0; // card moves made, automatic ones included
 
 private:

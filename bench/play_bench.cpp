@@ -6,6 +6,7 @@
 #include "RandomPlayer.h"
 
 #include "session/Input.h"
+#include "session/MoveDriver.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
@@ -35,6 +36,34 @@ void BM_RandomGames(benchmark::State &state)
         benchmark::Counter(double(player.moves), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RandomGames)->Unit(benchmark::kMillisecond);
+
+// The driver alone: the moves of recorded random games played again by
+// name, each checked, logged and followed by automatic play.
+void BM_DriverReplaysGames(benchmark::State &state)
+{
+    Headless h;
+    RandomPlayer player(7);
+    constexpr int kGames = 64;
+    std::vector<std::vector<Move>> games(kGames);
+    for (int g = 0; g < kGames; ++g) {
+        NewGame(*h.ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(g + 1));
+        games[size_t(g)] = player.playMoves(*h.ctx, 2000);
+    }
+    long long moves = 0;
+    int g = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        NewGame(*h.ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(g + 1));
+        const int before = h.ctx->trans->TransPos;
+        state.ResumeTiming();
+        for (const Move &m : games[size_t(g)])
+            playMove(*h.ctx, m);
+        moves += h.ctx->trans ? h.ctx->trans->TransPos - before : 0;
+        g = (g + 1) % kGames;
+    }
+    state.counters["moves_per_second"] = benchmark::Counter(double(moves), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DriverReplaysGames)->Unit(benchmark::kMillisecond);
 
 // Fills a log with turns of the stock and recycles of the waste.
 void fillLog(GameContext &ctx, int moves)

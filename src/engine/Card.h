@@ -5,13 +5,17 @@ namespace cardova {
 
 constexpr int kDeckSize = 52;
 
+// Face modes of a card.
+constexpr int32_t kFaceUp = 0;
+constexpr int32_t kFaceDown = 1;
+
 // One card of the table: its value, face, slot and where it stands on the
 // table (table units). The table view draws these; the engine alone changes them.
 struct cCard {
     int16_t Suit = 0;     // 0 hearts, 1 spades, 2 diamonds, 3 clubs
     int16_t Num = 0;      // 0 Ace ... 12 King
     int16_t Suitpile = 0; // foundation group
-    int32_t FaceMode = 1; // 1 face down, 0 face up
+    int32_t FaceMode = kFaceDown;
     bool Selected = false;
     int16_t Cell = 0;
     int16_t Pile = 0;

@@ -5,38 +5,49 @@
 namespace cardova {
 
 namespace {
-// Face mode of a card lying face down.
-constexpr int32_t kFaceDownMode = 1;
+// The table's cell and pile of a position pile, or cell -1 for a pile the
+// game does not have.
+struct TablePile {
+    int cell;
+    int pile;
+};
 
-void readPile(Position &p, int pile, const cArray &table, const std::array<cCard, kDeckSize> &cards,
-              int cell, int tablePile)
+TablePile tablePileOf(int pile, const Rules &rules)
 {
-    const int top = table.GetTop(cell, tablePile);
-    for (int pos = 0; pos <= top; ++pos) {
-        const int16_t id = table.GetPicID(cell, tablePile, pos);
-        if (id >= 0 && id < kDeckSize)
-            p.push(pile, cardCodeOf(cards[size_t(id)]));
-    }
+    if (pile < PileIndex::kStock)
+        return {pile < rules.tableauPiles ? int(kTableau) : -1, pile};
+    if (pile == PileIndex::kStock)
+        return {kStock, 0};
+    if (pile == PileIndex::kWaste)
+        return {kWaste, 0};
+    if (pile < PileIndex::kFirstReserve)
+        return {kFoundation, pile - PileIndex::kFirstFoundation};
+    const int r = pile - PileIndex::kFirstReserve;
+    return {r < rules.reservePiles ? int(kReserve) : -1, r};
 }
 } // namespace
-
-CardCode cardCodeOf(const cCard &card)
-{
-    return cardCode(card.Suit, card.Num, card.FaceMode == kFaceDownMode);
-}
 
 Position positionOfTable(const cArray &table, const std::array<cCard, kDeckSize> &cards,
                          const Rules &rules)
 {
+    // The piles are filled in the order they lie in the card array, each
+    // card appended at the end: one pass, no shifting.
     Position p = Position::empty(rules.tableauPiles, rules.reservePiles);
-    for (int t = 0; t < rules.tableauPiles; ++t)
-        readPile(p, PileIndex::tableau(t), table, cards, kTableau, t);
-    readPile(p, PileIndex::kStock, table, cards, kStock, 0);
-    readPile(p, PileIndex::kWaste, table, cards, kWaste, 0);
-    for (int g = 0; g < kFoundationPiles; ++g)
-        readPile(p, PileIndex::foundation(g), table, cards, kFoundation, g);
-    for (int r = 0; r < rules.reservePiles; ++r)
-        readPile(p, PileIndex::reserve(r), table, cards, kReserve, r);
+    int count = 0;
+    for (int pile = 0; pile < PileIndex::kCount; ++pile) {
+        p.start[size_t(pile)] = uint8_t(count);
+        const TablePile from = tablePileOf(pile, rules);
+        if (from.cell < 0)
+            continue;
+        const int16_t *slot = table.pileSlots(from.cell, from.pile);
+        const int size = table.GetTop(from.cell, from.pile) + 1;
+        for (int pos = 0; pos < size && count < kPositionCards; ++pos) {
+            const int16_t id = slot[pos];
+            if (id >= 0 && id < kDeckSize)
+                p.cards[size_t(count++)] = cardCodeOf(cards[size_t(id)]);
+        }
+    }
+    p.start[PileIndex::kCount] = uint8_t(count);
     return p;
 }
 

@@ -15,6 +15,9 @@ Position positionOfTable(const cArray &table, const std::array<cCard, kDeckSize>
                          const Rules &rules);
 
 // A card's code from the table's card object.
-CardCode cardCodeOf(const cCard &card);
+inline CardCode cardCodeOf(const cCard &card)
+{
+    return cardCode(card.Suit, card.Num, card.FaceMode == kFaceDown);
+}
 
 } // namespace cardova

@@ -19,10 +19,6 @@ enum MoveMode : int32_t {
     kModeDeal = 5,     // the deal
 };
 
-// Face modes of a card.
-constexpr int32_t kFaceUp = 0;
-constexpr int32_t kFaceDown = 1;
-
 constexpr int kPilesPerArea = 21;
 constexpr int kSlotsPerPile = kDeckSize + 1;
 
@@ -47,6 +43,9 @@ public:
             return -1;
         return Slots_[cell][pile][pos];
     }
+    // A pile's slots, bottom first, for readers that walk whole piles; the
+    // cell and pile must be in range.
+    const int16_t *pileSlots(int cell, int pile) const { return Slots_[cell][pile]; }
     // Callers make sure the pile is not empty; an empty one gives -1.
     int16_t GetTopPicID(int cell, int pile) const { return GetPicID(cell, pile, GetTop(cell, pile)); }
     int16_t GetRandom(int i) const { return (i >= 0 && i < kDeckSize) ? Deck_[i] : int16_t(-1); }

@@ -18,7 +18,46 @@ int16_t nextPos(const GameContext &ctx, int cell, int pile)
     return int16_t(ctx.table.GetTop(cell, pile) + 1);
 }
 
-bool makeCardMove(GameContext &ctx, const Move &m)
+bool autoPlayAllowed(const GameContext &ctx)
+{
+    return ctx.tableLive() && !ctx.autoplaySuppressed && ctx.games.DisAutoPlay() != -1 && ctx.data.Autoplay() != 0;
+}
+
+// A move without the automatic play that may follow it.
+void moveWithoutAutoPlay(GameContext &ctx, int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos,
+                         int32_t &tMod, int16_t speed, int16_t mCards, int32_t dFace)
+{
+    ctx.table.UncoverBelow(picId, tMod);
+    if (tMod != kModeLog && tMod != kModeDeal && ctx.trans)
+        ctx.trans->SaveTrans(picId, dCell, dPile, dPos, mCards, tMod);
+    ctx.table.PlaceRun(picId, dCell, dPile, dPos, tMod, ctx.animate ? speed : int16_t(0), mCards, dFace);
+    if (ctx.GameRunning())
+        ctx.winCheckDue = true;
+}
+
+// Automatic play from position p, the table's position now. The driver
+// follows the table with the pure moves instead of reading it again after
+// every card.
+void autoPlayFrom(GameContext &ctx, const Rules &rules, Position p)
+{
+    if (!autoPlayAllowed(ctx))
+        return;
+    // A full log takes no more moves; automatic play simply stops.
+    while (ctx.trans && ctx.trans->freeMoves() >= 1) {
+        const auto m = autoPlayStep(p, rules);
+        const int16_t id = m ? sourceCard(ctx, m->source) : int16_t(-1);
+        if (id < 0)
+            break;
+        int32_t mode = kModePlay;
+        moveWithoutAutoPlay(ctx, id, kFoundation, m->target.pile, nextPos(ctx, kFoundation, m->target.pile), mode,
+                            ctx.data.CardSpeed(), 0, kFaceUp);
+        ctx.PlaySound(SoundEvent::AutoPlay);
+        apply(p, rules, *m);
+    }
+}
+
+// A player's card move in position p, which the rules allow.
+bool makeCardMove(GameContext &ctx, const Rules &rules, Position &p, const Move &m)
 {
     const int16_t id = sourceCard(ctx, m.source);
     if (id < 0 || !logHasRoom(ctx, 1))
@@ -28,8 +67,23 @@ bool makeCardMove(GameContext &ctx, const Move &m)
         m.source.kind == SourceKind::Tableau ? int16_t(ctx.table.GetTop(kTableau, card.Pile) - card.Pos) : int16_t(0);
     const int16_t cell = m.target.kind == TargetKind::Tableau ? kTableau : kFoundation;
     int32_t mode = kModePlay;
-    MoveCard(ctx, id, cell, m.target.pile, nextPos(ctx, cell, m.target.pile), mode, ctx.data.CardSpeed(),
-             riders, kFaceUp);
+    moveWithoutAutoPlay(ctx, id, cell, m.target.pile, nextPos(ctx, cell, m.target.pile), mode, ctx.data.CardSpeed(),
+                        riders, kFaceUp);
+    apply(p, rules, m);
+    autoPlayFrom(ctx, rules, p);
+    return true;
+}
+
+bool turnStock(GameContext &ctx, const Rules &rules, Position &p)
+{
+    if (!logHasRoom(ctx, 1))
+        return false;
+    int32_t mode = kModeStock;
+    // A turned card moves at the player's card speed, as drops do.
+    moveWithoutAutoPlay(ctx, ctx.table.GetTopPicID(kStock, 0), kWaste, 0, nextPos(ctx, kWaste, 0), mode,
+                        ctx.data.CardSpeed(), 0, kFaceUp);
+    apply(p, rules, Move::turnStock());
+    autoPlayFrom(ctx, rules, p);
     return true;
 }
 } // namespace
@@ -79,57 +133,22 @@ bool playMove(GameContext &ctx, const Move &m)
         return false;
     ActionScope action(ctx);
     const Rules rules = currentRules(ctx);
-    if (!isLegal(currentPosition(ctx, rules), rules, m))
+    Position p = currentPosition(ctx, rules);
+    if (!isLegal(p, rules, m))
         return false;
     switch (m.kind) {
     case MoveKind::TurnStock:
-        if (!logHasRoom(ctx, 1))
-            return false;
-        AddtoWaste(ctx, ctx.table.GetTopPicID(kStock, 0));
-        return true;
+        return turnStock(ctx, rules, p);
     case MoveKind::TurnWasteBack: {
         const int before = ctx.trans->TransPos;
         RecycleWaste(ctx);
         return ctx.trans->TransPos != before;
     }
     case MoveKind::Card:
-        return makeCardMove(ctx, m);
+        return makeCardMove(ctx, rules, p, m);
     }
     return false;
 }
-
-namespace {
-// A move without the automatic play that may follow it.
-void moveWithoutAutoPlay(GameContext &ctx, int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos,
-                         int32_t &tMod, int16_t speed, int16_t mCards, int32_t dFace)
-{
-    ctx.table.UncoverBelow(picId, tMod);
-    if (tMod != kModeLog && tMod != kModeDeal && ctx.trans)
-        ctx.trans->SaveTrans(picId, dCell, dPile, dPos, mCards, tMod);
-    ctx.table.PlaceRun(picId, dCell, dPile, dPos, tMod, ctx.animate ? speed : int16_t(0), mCards, dFace);
-    if (ctx.GameRunning())
-        ctx.winCheckDue = true;
-}
-
-// One automatic move: the card to the first foundation that takes it in
-// position p, the table's position now.
-bool toFoundation(GameContext &ctx, const Rules &rules, const Position &p, int16_t picId)
-{
-    if (picId < 0 || picId >= kDeckSize || !ctx.tableLive() || !ctx.trans || ctx.trans->freeMoves() < 1)
-        return false;
-    const CardCode card = cardCodeOf(ctx.cards[size_t(picId)]);
-    for (int16_t g = 0; g < kFoundationPiles; ++g) {
-        if (!foundationAccepts(p, rules, g, card, false))
-            continue;
-        int32_t mode = kModePlay;
-        moveWithoutAutoPlay(ctx, picId, kFoundation, g, nextPos(ctx, kFoundation, g), mode, ctx.data.CardSpeed(),
-                            0, kFaceUp);
-        ctx.PlaySound(SoundEvent::AutoPlay);
-        return true;
-    }
-    return false;
-}
-} // namespace
 
 void MoveCard(GameContext &ctx, int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t &tMod,
               int16_t speed, int16_t mCards, int32_t dFace)
@@ -174,27 +193,30 @@ void RecycleWaste(GameContext &ctx)
 
 void RunAutoPlay(GameContext &ctx)
 {
-    if (!ctx.tableLive() || ctx.autoplaySuppressed || ctx.games.DisAutoPlay() == -1 || ctx.data.Autoplay() == 0)
+    if (!autoPlayAllowed(ctx))
         return;
     ActionScope action(ctx);
     const Rules rules = currentRules(ctx);
-    // A full log takes no more moves; automatic play simply stops.
-    while (ctx.trans && ctx.trans->freeMoves() >= 1) {
-        const Position p = currentPosition(ctx, rules);
-        const auto m = autoPlayStep(p, rules);
-        if (!m || !toFoundation(ctx, rules, p, sourceCard(ctx, m->source)))
-            break;
-    }
+    autoPlayFrom(ctx, rules, currentPosition(ctx, rules));
 }
 
 bool AutoToGoal(GameContext &ctx, int16_t picId)
 {
+    if (picId < 0 || picId >= kDeckSize || !ctx.tableLive() || !ctx.trans || ctx.trans->freeMoves() < 1)
+        return false;
     ActionScope action(ctx);
     const Rules rules = currentRules(ctx);
-    if (!toFoundation(ctx, rules, currentPosition(ctx, rules), picId))
-        return false;
-    RunAutoPlay(ctx);
-    return true;
+    const Position p = currentPosition(ctx, rules);
+    const CardCode card = cardCodeOf(ctx.cards[size_t(picId)]);
+    for (int16_t g = 0; g < kFoundationPiles; ++g) {
+        if (!foundationAccepts(p, rules, g, card, false))
+            continue;
+        int32_t mode = kModePlay;
+        MoveCard(ctx, picId, kFoundation, g, nextPos(ctx, kFoundation, g), mode, ctx.data.CardSpeed(), 0, kFaceUp);
+        ctx.PlaySound(SoundEvent::AutoPlay);
+        return true;
+    }
+    return false;
 }
 
 } // namespace cardova
