@@ -200,6 +200,30 @@ protected:
         return p;
     }
 
+    // Every move that names a pile of the table, the nonsense ones included:
+    // isLegal must say yes exactly to the listed ones.
+    void expectIsLegalAgrees(const Position &p, const std::vector<Move> &listed)
+    {
+        std::vector<Source> sources{{SourceKind::Waste, 0, 0}, {SourceKind::Waste, 0, 1}};
+        for (uint8_t t = 0; t < kMaxTableauPiles; ++t)
+            for (uint8_t pos = 0; pos <= p.size(t); ++pos)
+                sources.push_back({SourceKind::Tableau, t, pos});
+        for (uint8_t g = 0; g < kFoundationPiles; ++g)
+            for (int pos : {p.size(PileIndex::foundation(g)) - 1, 0})
+                sources.push_back({SourceKind::Foundation, g, uint8_t(std::max(0, pos))});
+        std::vector<Move> all{Move::turnStock(), Move::turnWasteBack()};
+        for (const Source &s : sources) {
+            for (uint8_t b = 0; b < kMaxTableauPiles; ++b)
+                all.push_back(Move::card(s, {TargetKind::Tableau, b}));
+            for (uint8_t g = 0; g < kFoundationPiles; ++g)
+                all.push_back(Move::card(s, {TargetKind::Foundation, g}));
+        }
+        for (const Move &m : all) {
+            const bool inList = std::find(listed.begin(), listed.end(), m) != listed.end();
+            ASSERT_EQ(isLegal(p, rules(), m), inList) << moveText(m) << " in\n" << p.text();
+        }
+    }
+
     // Random play on the engine; at every step the move list must match the
     // brute force and the position after the move must match apply plus
     // automatic play.
@@ -212,6 +236,9 @@ protected:
             const std::vector<Move> expected = sorted(bruteForce());
             const std::vector<Move> actual = sorted({list.begin(), list.end()});
             ASSERT_EQ(listText(actual), listText(expected)) << before.text();
+            expectIsLegalAgrees(before, actual);
+            if (HasFatalFailure())
+                return;
             if (expected.empty())
                 return;
             const Move m = expected[std::uniform_int_distribution<size_t>(0, expected.size() - 1)(rng)];
