@@ -5,6 +5,9 @@ namespace cardova {
 
 constexpr int kDeckSize = 52;
 
+constexpr int kRanksPerSuit = 13;
+enum SuitCode : int16_t { kHearts = 0, kSpades = 1, kDiamonds = 2, kClubs = 3 };
+
 // Face modes of a card.
 constexpr int32_t kFaceUp = 0;
 constexpr int32_t kFaceDown = 1;
@@ -25,7 +28,8 @@ struct cCard {
     bool Visible = false;
     int64_t Z = 0; // stacking order: higher draws on top
 
-    int32_t Color() const { return (Suit == 0 || Suit == 2) ? 1 : 2; }
+    // Colour codes: 1 red (hearts, diamonds), 2 black.
+    int32_t Color() const { return (Suit == kHearts || Suit == kDiamonds) ? 1 : 2; }
     void SetValue(int16_t mSuit, int16_t mNum, int16_t mSuitPile)
     {
         Suit = mSuit;
@@ -39,12 +43,20 @@ struct cCard {
         Pos = pos;
     }
     // Face picture number 1..52 of the deck design.
-    int FacePicture() const { return Suit * 13 + Num + 1; }
+    int FacePicture() const { return Suit * kRanksPerSuit + Num + 1; }
+};
+
+// Pictures of the placeholders: 0-12 show a rank, the rest these.
+enum MarkerPicture : int16_t {
+    kMarkerAnyRank = 13,
+    kMarkerBlank = 14,
+    kMarkerEmptyStock = 15, // nothing left to turn
+    kMarkerRecycle = 16,    // a click turns the waste back
 };
 
 // Placeholder shown under a pile where it is empty.
 struct PileMarker {
-    int16_t Picture = 14; // 0-12 ranks, 13 any, 14 blank, 15 empty stock, 16 recycle
+    int16_t Picture = kMarkerBlank;
     bool Visible = false;
 };
 

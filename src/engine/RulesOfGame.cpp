@@ -8,9 +8,6 @@
 namespace cardova {
 
 namespace {
-// The stock marker turns the waste back only in this stock mode.
-constexpr int16_t kRecyclingStock = 2;
-
 OrderCode orderOf(int32_t code)
 {
     return static_cast<OrderCode>(std::clamp<int32_t>(code, 0, int32_t(OrderCode::UpOrDownRegardless)));
@@ -34,7 +31,7 @@ Rules rulesOfGame(const cGames &games, int16_t baseRank)
     r.reservePiles = pileCount(games.Piles(kReserve), kMaxReservePiles);
     r.hasStock = games.Piles(kStock) > 0;
     r.hasWaste = games.Piles(kWaste) > 0;
-    r.wasteTurnsBack = games.StockNum() == kRecyclingStock;
+    r.wasteTurnsBack = games.StockNum() == kStockRecycles;
     return r;
 }
 

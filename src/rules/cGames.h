@@ -17,6 +17,11 @@ public:
 enum Cell : int16_t { kTableau = 0, kStock = 1, kWaste = 2, kFoundation = 3, kReserve = 4 };
 constexpr int kCellCount = 5;
 
+// StockNum of a game whose stock marker turns the waste back.
+constexpr int16_t kStockRecycles = 2;
+// DisAutoPlay of a game that never plays automatically.
+constexpr int16_t kAutoPlayDisabled = -1;
+
 // Card size in table units (twips).
 constexpr int kCardWidth = 1065;
 constexpr int kCardHeight = 1440;

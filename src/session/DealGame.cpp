@@ -6,8 +6,8 @@
 namespace cardova {
 
 namespace {
-constexpr int16_t kRandomRank = 13;
-constexpr int16_t kBlankMarker = 14;
+// The base code that names no rank but asks the deal to pick one.
+constexpr int16_t kRandomBase = 13;
 
 void moveDealt(GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
                int16_t speed, int32_t face)
@@ -27,7 +27,8 @@ void AssignCards(GameContext &ctx)
     const int n = ctx.games.TotalCards();
     for (int j = 0; j < n; ++j) {
         const int16_t c = ctx.table.GetRandom(j);
-        ctx.cards[size_t(j)].SetValue(int16_t(c / 13), int16_t(c % 13), int16_t((c % 52) / 13));
+        ctx.cards[size_t(j)].SetValue(int16_t(c / kRanksPerSuit), int16_t(c % kRanksPerSuit),
+                                      int16_t((c % kDeckSize) / kRanksPerSuit));
         ctx.bringToFront(int16_t(j));
     }
     ctx.surface().tableChanged();
@@ -36,7 +37,7 @@ void AssignCards(GameContext &ctx)
 void DealGoal(GameContext &ctx)
 {
     const int32_t goalType = ctx.games.GoalType();
-    ctx.table.BaseNum = goalType == kRandomRank ? randomBaseRank(ctx.table) : int16_t(goalType);
+    ctx.table.BaseNum = goalType == kRandomBase ? randomBaseRank(ctx.table) : int16_t(goalType);
     const int16_t g = ctx.games.Cards(kFoundation);
     if (g > 0) {
         const int n = ctx.games.TotalCards();
@@ -53,18 +54,19 @@ void DealGoal(GameContext &ctx)
 void ShowMarkers(GameContext &ctx)
 {
     const int16_t emptyNum = ctx.games.EmptyNum();
-    const int16_t picture = emptyNum == kRandomRank ? kBlankMarker : emptyNum;
+    const int16_t picture = emptyNum == kAnyRank ? kMarkerBlank : emptyNum;
     const int piles = ctx.games.Piles(kTableau);
     for (int p = 0; p < 11; ++p)
         ctx.markers.Home[p] = {picture, p < piles};
-    ctx.markers.Waste = {kBlankMarker, ctx.games.Piles(kWaste) > 0};
+    ctx.markers.Waste = {kMarkerBlank, ctx.games.Piles(kWaste) > 0};
     for (auto &res : ctx.markers.Res)
-        res = {kBlankMarker, false};
+        res = {kMarkerBlank, false};
 }
 
 void DealStock(GameContext &ctx)
 {
-    ctx.markers.Stock = {int16_t(ctx.games.StockNum() + 14), true};
+    // The stock marker shows the picture its stock mode names.
+    ctx.markers.Stock = {int16_t(ctx.games.StockNum() + kMarkerBlank), true};
     const int n = ctx.games.TotalCards();
     for (int j = 0; j < n; ++j) {
         if (ctx.cards[size_t(j)].Cell == kFoundation && ctx.cards[size_t(j)].Visible)

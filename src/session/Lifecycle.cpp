@@ -170,9 +170,9 @@ void UpdateCounters(GameContext &ctx)
     ctx.data.CurScore = GetScore(ctx);
     ctx.data.CurTime = ElapsedTime(ctx);
     ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);
-    if (ctx.games.StockNum() == 2) {
+    if (ctx.games.StockNum() == kStockRecycles) {
         const bool nothingToTurn = ctx.table.GetTop(kStock, 0) < 0 && ctx.table.GetTop(kWaste, 0) < 0;
-        const int16_t picture = nothingToTurn ? 15 : 16;
+        const int16_t picture = nothingToTurn ? kMarkerEmptyStock : kMarkerRecycle;
         if (ctx.markers.Stock.Picture != picture) {
             ctx.markers.Stock.Picture = picture;
             ctx.surface().tableChanged();

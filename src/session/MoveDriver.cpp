@@ -20,7 +20,7 @@ int16_t nextPos(const GameContext &ctx, int cell, int pile)
 
 bool autoPlayAllowed(const GameContext &ctx)
 {
-    return ctx.tableLive() && !ctx.autoplaySuppressed && ctx.games.DisAutoPlay() != -1 && ctx.data.Autoplay() != 0;
+    return ctx.tableLive() && !ctx.autoplaySuppressed && ctx.games.DisAutoPlay() != kAutoPlayDisabled && ctx.data.Autoplay() != 0;
 }
 
 // A move without the automatic play that may follow it.

@@ -94,9 +94,9 @@ TEST(PipLayout, HasOnePipPerRankInsideTheCard)
         QSet<QPair<int, int>> distinct;
         for (const QPointF &c : layout) {
             EXPECT_GT(c.x(), 14);
-            EXPECT_LT(c.x(), kCardWidth - 14);
+            EXPECT_LT(c.x(), kCardWidthPx - 14);
             EXPECT_GT(c.y(), 10);
-            EXPECT_LT(c.y(), kCardHeight - 10);
+            EXPECT_LT(c.y(), kCardHeightPx - 10);
             distinct.insert({qRound(c.x()), qRound(c.y())});
         }
         EXPECT_EQ(distinct.size(), pips) << "no two pips on one spot";

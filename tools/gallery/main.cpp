@@ -20,7 +20,7 @@ using namespace cardova;
 using namespace cardova::ui;
 
 namespace {
-const QSize kCard(kCardWidth, kCardHeight);
+const QSize kCard(kCardWidthPx, kCardHeightPx);
 
 bool faces(const Appearance &look, qreal dpr, const QString &path)
 {

@@ -55,7 +55,7 @@ void paintPips(QPainter &p, int suit, int num)
 
 QImage cardCanvas(qreal dpr)
 {
-    QImage image(qRound(kCardWidth * dpr), qRound(kCardHeight * dpr), QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(kCardWidthPx * dpr), qRound(kCardHeightPx * dpr), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     image.setDevicePixelRatio(dpr);
     return image;
@@ -64,7 +64,7 @@ QImage cardCanvas(qreal dpr)
 QPainterPath cardOutline()
 {
     QPainterPath path;
-    path.addRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
+    path.addRoundedRect(QRectF(0.5, 0.5, kCardWidthPx - 1, kCardHeightPx - 1), 5, 5);
     return path;
 }
 
@@ -112,7 +112,7 @@ QImage renderFace(int k, qreal dpr)
     else
         paintPips(p, suit, num);
     paintIndex(p, suit, num);
-    p.translate(kCardWidth, kCardHeight);
+    p.translate(kCardWidthPx, kCardHeightPx);
     p.rotate(180);
     paintIndex(p, suit, num);
     return image;

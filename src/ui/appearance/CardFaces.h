@@ -10,8 +10,8 @@ class QPainter;
 
 namespace cardova::ui {
 
-constexpr int kCardWidth = 71;  // logical pixels (1065 table units)
-constexpr int kCardHeight = 96; // logical pixels (1440 table units)
+constexpr int kCardWidthPx = 71;  // logical pixels (1065 table units)
+constexpr int kCardHeightPx = 96; // logical pixels (1440 table units)
 constexpr int kFaceCount = 52;
 
 // A transparent card-sized image at `dpr`, ready to paint in logical pixels.
@@ -22,7 +22,7 @@ QPainterPath cardOutline();
 // Centres of the pips of an Ace (1) to a Ten (10), in logical pixels; a pip
 // below the middle of the card is drawn upside down.
 QList<QPointF> pipLayout(int pips);
-constexpr qreal kCardMiddleY = kCardHeight / 2.0;
+constexpr qreal kCardMiddleY = kCardHeightPx / 2.0;
 
 // Face k = suit * 13 + num + 1 (1..52); a null image for any other k.
 QImage renderFace(int k, qreal dpr);

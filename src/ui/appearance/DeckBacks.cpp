@@ -10,7 +10,7 @@ namespace cardova::ui {
 namespace {
 const int kDeckIds[] = {501, 502, 503, 511, 512, 521, 522, 523, 531, 532, 533, 541, 542, 543, 544, 545};
 // The design sits inside a white margin, as on printed cards.
-const QRectF kDesignArea(4, 4, kCardWidth - 8, kCardHeight - 8);
+const QRectF kDesignArea(4, 4, kCardWidthPx - 8, kCardHeightPx - 8);
 } // namespace
 
 bool isDeckId(int id)

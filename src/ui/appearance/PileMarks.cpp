@@ -39,7 +39,7 @@ void paintRank(QPainter &p, int num)
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF box = path.boundingRect();
-    path.translate(kCardWidth / 2.0 - box.center().x(), kCardHeight / 2.0 - box.center().y());
+    path.translate(kCardWidthPx / 2.0 - box.center().x(), kCardHeightPx / 2.0 - box.center().y());
     p.setPen(QPen(kEdge, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -50,7 +50,7 @@ void paintRank(QPainter &p, int num)
 
 void paintAnySuit(QPainter &p)
 {
-    const QPointF c(kCardWidth / 2.0, kCardHeight / 2.0);
+    const QPointF c(kCardWidthPx / 2.0, kCardHeightPx / 2.0);
     const QPointF offsets[4] = {{-11, -12}, {11, -12}, {-11, 12}, {11, 12}};
     for (int suit = 0; suit < 4; ++suit) {
         QPainterPath path = QTransform::fromScale(19, 19).map(suitPath(suit));
@@ -61,7 +61,7 @@ void paintAnySuit(QPainter &p)
 
 void paintStockDone(QPainter &p)
 {
-    const QPointF c(kCardWidth / 2.0, kCardHeight / 2.0);
+    const QPointF c(kCardWidthPx / 2.0, kCardHeightPx / 2.0);
     QPainterPath path;
     path.addEllipse(c, 17, 17);
     path.moveTo(c + QPointF(-12, 12));
@@ -71,7 +71,7 @@ void paintStockDone(QPainter &p)
 
 void paintRecycle(QPainter &p)
 {
-    const QPointF c(kCardWidth / 2.0, kCardHeight / 2.0);
+    const QPointF c(kCardWidthPx / 2.0, kCardHeightPx / 2.0);
     const qreal radius = 17;
     // An open circle running clockwise from the top, ending in an arrowhead.
     const QRectF box(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius);
@@ -98,7 +98,7 @@ QImage renderMark(int m, qreal dpr)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QPen(kInk, 1.5));
     p.setBrush(kShade);
-    p.drawRoundedRect(QRectF(1, 1, kCardWidth - 2, kCardHeight - 2), 5, 5);
+    p.drawRoundedRect(QRectF(1, 1, kCardWidthPx - 2, kCardHeightPx - 2), 5, 5);
     if (m <= 12)
         paintRank(p, m);
     else if (m == kMarkAny)
