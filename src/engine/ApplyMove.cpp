@@ -5,16 +5,6 @@
 namespace cardova {
 
 namespace {
-int sourcePile(const Source &s)
-{
-    switch (s.kind) {
-    case SourceKind::Tableau: return PileIndex::tableau(s.pile);
-    case SourceKind::Waste: return PileIndex::kWaste;
-    case SourceKind::Foundation: return PileIndex::foundation(s.pile);
-    }
-    return PileIndex::kWaste;
-}
-
 int targetPile(const Target &t)
 {
     return t.kind == TargetKind::Tableau ? PileIndex::tableau(t.pile) : PileIndex::foundation(t.pile);
@@ -58,7 +48,7 @@ Applied apply(Position &p, const Rules & /*rules*/, const Move &m)
     a.move = m;
     switch (m.kind) {
     case MoveKind::Card:
-        a.from = uint8_t(sourcePile(m.source));
+        a.from = uint8_t(pileOfSource(m.source));
         a.to = uint8_t(targetPile(m.target));
         a.count = uint8_t(m.source.kind == SourceKind::Tableau ? p.size(a.from) - m.source.pos : 1);
         uncoverBelow(p, m.source, a);

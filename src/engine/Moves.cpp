@@ -127,16 +127,6 @@ bool canTakeFrom(const Position &p, const Rules &r, int pile, int pos)
     return true;
 }
 
-int pileOf(const Source &s)
-{
-    switch (s.kind) {
-    case SourceKind::Tableau: return PileIndex::tableau(s.pile);
-    case SourceKind::Waste: return PileIndex::kWaste;
-    case SourceKind::Foundation: return PileIndex::foundation(s.pile);
-    }
-    return PileIndex::kWaste;
-}
-
 bool tableauTakes(const Position &p, const Rules &r, int pile, CardCode card)
 {
     if (p.isEmpty(pile))
@@ -151,7 +141,7 @@ bool canPickUp(const Position &p, const Rules &r, const Source &s)
     case SourceKind::Tableau: return s.pile < r.tableauPiles && canTakeFrom(p, r, s.pile, s.pos);
     case SourceKind::Waste: return s.pile == 0 && s.pos == 0 && !p.isEmpty(PileIndex::kWaste);
     case SourceKind::Foundation:
-        return s.pile < kFoundationPiles && !p.isEmpty(pileOf(s)) && s.pos == p.size(pileOf(s)) - 1;
+        return s.pile < kFoundationPiles && !p.isEmpty(pileOfSource(s)) && s.pos == p.size(pileOfSource(s)) - 1;
     }
     return false;
 }
@@ -166,7 +156,7 @@ bool isLegal(const Position &p, const Rules &r, const Move &m)
     const Source &s = m.source;
     if (!canPickUp(p, r, s))
         return false;
-    const int from = pileOf(s);
+    const int from = pileOfSource(s);
     const bool single = s.kind != SourceKind::Tableau || s.pos == p.size(from) - 1;
     const CardCode card = p.at(from, s.kind == SourceKind::Tableau ? s.pos : p.size(from) - 1);
     const Target &t = m.target;

@@ -40,6 +40,14 @@ struct Move {
     static Move turnWasteBack() { return {MoveKind::TurnWasteBack, {}, {}}; }
 };
 
+// The position pile a source names.
+constexpr int pileOfSource(const Source &s)
+{
+    return s.kind == SourceKind::Tableau  ? PileIndex::tableau(s.pile)
+           : s.kind == SourceKind::Waste ? PileIndex::kWaste
+                                         : PileIndex::foundation(s.pile);
+}
+
 // Every card can be the source of one move to each tableau pile and each
 // foundation, plus the two stock moves.
 constexpr int kMaxMoves = kPositionCards * (kMaxTableauPiles + kFoundationPiles) + 2;
