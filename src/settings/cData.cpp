@@ -38,6 +38,7 @@ static_assert(sizeof(kIntKeys) / sizeof(kIntKeys[0]) == size_t(IntKey::Count));
 
 const QString kData = QStringLiteral("Data/");
 const QString kUsers = QStringLiteral("Users/");
+const QString kWindow = QStringLiteral("Window/");
 const QString kRecent = QStringLiteral("Recent/");
 
 // A whole decimal number in [min, max], or nothing.
@@ -97,7 +98,8 @@ void cData::restartStore(const QString &path)
     // damage itself would only be written back.
     QVariantMap readable;
     for (const QString &key : store_->allKeys())
-        if (key.startsWith(kData) || key.startsWith(kUsers) || key.startsWith(kRecent))
+        if (key.startsWith(kData) || key.startsWith(kUsers) || key.startsWith(kRecent) ||
+            key.startsWith(kWindow))
             readable.insert(key, store_->value(key));
     store_.reset();
     QFile::remove(path);
@@ -108,6 +110,24 @@ void cData::restartStore(const QString &path)
 }
 
 cData::~cData() = default;
+
+QByteArray cData::windowGeometry(const QString &window) const
+{
+    const QString text = textOf(store_->value(kWindow + window + QStringLiteral("Geometry")));
+    return QByteArray::fromBase64(text.toLatin1());
+}
+
+QString cData::windowFrame(const QString &window) const
+{
+    return textOf(store_->value(kWindow + window + QStringLiteral("Frame")));
+}
+
+void cData::setWindowGeometry(const QString &window, const QByteArray &geometry, const QString &frame)
+{
+    storeValue(kWindow + window + QStringLiteral("Geometry"), QString::fromLatin1(geometry.toBase64()));
+    storeValue(kWindow + window + QStringLiteral("Frame"), frame);
+    sync();
+}
 
 void cData::loadAll()
 {

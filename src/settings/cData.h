@@ -118,6 +118,13 @@ public:
     QDateTime SesStartTime;
     QDateTime GameStartTime;
 
+    // Where a window stood and how large it was, in the "Window" group under
+    // the window's name: the bytes the window saved, and its frame as
+    // "x y width height". Empty when nothing was saved.
+    QByteArray windowGeometry(const QString &window) const;
+    QString windowFrame(const QString &window) const;
+    void setWindowGeometry(const QString &window, const QByteArray &geometry, const QString &frame);
+
     // False when the store could not be written (read-only file, full disk).
     bool storeWritable() const;
 

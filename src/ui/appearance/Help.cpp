@@ -1,5 +1,7 @@
 #include "ui/appearance/Help.h"
 
+#include "ui/windows/WindowMemory.h"
+
 #include "settings/cCustom.h"
 #include "settings/cData.h"
 #include "ui/appearance/HelpPages.h"
@@ -8,7 +10,7 @@
 
 namespace cardova::ui {
 
-Help::Help(const cData &data, const cCustom &custom, QWidget *owner)
+Help::Help(cData &data, const cCustom &custom, QWidget *owner)
     : data_(data), custom_(custom), owner_(owner)
 {
     ensureResources();
@@ -20,8 +22,10 @@ HelpViewer *Help::ensureViewer()
 {
     // A window of its own that stays beside the owner; it is made once and
     // reused.
-    if (!viewer_)
+    if (!viewer_) {
         viewer_ = new HelpViewer([this](const QString &gName) { return pageOf(gName); }, owner_.data());
+        rememberGeometry(*viewer_, data_);
+    }
     return viewer_;
 }
 

@@ -19,7 +19,7 @@ class Help {
 public:
     // The help window belongs to `owner` (the main window), so it never
     // keeps the program running once the main window has closed.
-    Help(const cData &data, const cCustom &custom, QWidget *owner = nullptr);
+    Help(cData &data, const cCustom &custom, QWidget *owner = nullptr);
     ~Help();
     Help(const Help &) = delete;
     Help &operator=(const Help &) = delete;
@@ -36,7 +36,7 @@ private:
     HelpViewer *ensureViewer();
     QString pageOf(const QString &gName) const;
 
-    const cData &data_;
+    cData &data_; // also remembers where the help window stood
     const cCustom &custom_;
     QPointer<QWidget> owner_;
     QPointer<HelpViewer> viewer_;

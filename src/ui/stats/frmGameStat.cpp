@@ -7,6 +7,7 @@
 #include "ui/stats/StatTexts.h"
 #include "ui/stats/UnreadableNote.h"
 #include "ui/windows/AppIcon.h"
+#include "ui/windows/WindowMemory.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -99,6 +100,7 @@ frmGameStat::frmGameStat(GameContext &ctx, QWidget *parent, const QLocale &local
     connect(imcPlayer_, &QComboBox::textActivated, this, &frmGameStat::showPlayer);
     tabs_->setFocus();
     resize(760, 520);
+    rememberGeometry(*this, ctx_.data);
 }
 
 void frmGameStat::fillChoosers()

@@ -7,6 +7,7 @@
 #include "ui/stats/StatCharts.h"
 #include "ui/stats/UnreadableNote.h"
 #include "ui/windows/AppIcon.h"
+#include "ui/windows/WindowMemory.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -81,6 +82,7 @@ frmLogStat::frmLogStat(GameContext &ctx, QWidget *parent, const QLocale &locale)
     for (QComboBox *box : {imcDate_, imcGames_, imcPlayer_})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &frmLogStat::fill);
     resize(760, 460);
+    rememberGeometry(*this, ctx_.data);
 }
 
 frmLogStat::~frmLogStat()

@@ -4,6 +4,7 @@
 #include "session/GameContext.h"
 #include "ui/stats/StatCharts.h"
 #include "ui/windows/AppIcon.h"
+#include "ui/windows/WindowMemory.h"
 
 #include <QChartView>
 #include <QGroupBox>
@@ -55,6 +56,7 @@ frmSesStat::frmSesStat(GameContext &ctx, QWidget *parent) : QDialog(parent), ctx
     connect(&Timer1, &QTimer::timeout, this, &frmSesStat::tick);
     Timer1.start();
     resize(720, 480);
+    rememberGeometry(*this, ctx_.data);
 }
 
 QWidget *frmSesStat::buildSummary()

@@ -11,6 +11,7 @@
 #include "ui/appearance/HelpViewer.h"
 #include "ui/windows/AppIcon.h"
 #include "ui/windows/TableView.h"
+#include "ui/windows/WindowMemory.h"
 #include "ui/windows/frmAbout.h"
 #include "ui/windows/frmCustomize.h"
 #include "ui/windows/frmHistory.h"
@@ -62,6 +63,8 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     setWindowTitle(ctx_.data.ProdName());
     items_.at(QStringLiteral("mHelp8"))->setText(QStringLiteral("About ") + ctx_.data.ProdName() + QStringLiteral("..."));
     placeOnScreen();
+    // Where the player left the window last time, when that is known.
+    rememberGeometry(*this, ctx_.data);
 
     tmrMain.setInterval(100);
     tmrTime.setInterval(500);
@@ -359,6 +362,7 @@ void frmMain::cmdHistory()
     if (!ctx_.GameRunning() || !ctx_.trans)
         return;
     frmHistory history(*ctx_.trans, this);
+    rememberGeometry(history, ctx_.data);
     history.exec();
 }
 

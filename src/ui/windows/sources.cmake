@@ -10,5 +10,6 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/frmCustomize.cpp
   windows/frmHistory.cpp
   windows/frmMain.cpp
+  windows/WindowMemory.cpp
   windows/frmSplash.cpp
 )
