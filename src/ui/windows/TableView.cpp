@@ -1,10 +1,13 @@
 #include "ui/windows/TableView.h"
 
 #include "session/Input.h"
+#include "session/MoveDriver.h"
 #include "session/GameContext.h"
 #include "ui/appearance/Appearance.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
@@ -48,9 +51,11 @@ void TableView::dropQueuedInput()
 }
 
 TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
-    : QWidget(parent), ctx_(ctx), art_(appearance)
+    : QWidget(parent), ctx_(ctx), art_(appearance), keys_(ctx)
 {
     setObjectName(QStringLiteral("PicMain"));
+    setAccessibleName(QStringLiteral("Table"));
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
     setMinimumSize(320, 240);
@@ -179,6 +184,7 @@ void TableView::paintEvent(QPaintEvent *event)
         if (r.intersects(dirty))
             p.drawPixmap(r.topLeft(), PicCards[size_t(order[size_t(k)])].picture(c));
     }
+    paintKeyboard(p);
 }
 
 void TableView::repaintNow()
@@ -224,6 +230,10 @@ void TableView::mousePressEvent(QMouseEvent *event)
     // A press while a card still counts as held means its release went
     // elsewhere: let go of that card before picking another.
     CancelDrag(ctx_);
+    if (keys_.visible()) {
+        keys_.hide(); // the mouse is in use: the keyboard cursor goes
+        update();
+    }
     const QPointF pos = event->position();
     pressed_ = cardAt(pos);
     if (pressed_ < 0) {
@@ -267,6 +277,92 @@ void TableView::mouseReleaseEvent(QMouseEvent *event)
     const int16_t card = pressed_;
     pressed_ = -1;
     CardMouseUp(ctx_, card);
+}
+
+void TableView::keyPressEvent(QKeyEvent *event)
+{
+    // Keys wait while the mouse holds a card, and mean nothing with no game.
+    if (ctx_.input.Dragging || !ctx_.GameRunning()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left: keys_.left(); break;
+    case Qt::Key_Right: keys_.right(); break;
+    case Qt::Key_Up: keys_.up(); break;
+    case Qt::Key_Down: keys_.down(); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: keys_.select(); break;
+    case Qt::Key_Escape: keys_.cancel(); break;
+    case Qt::Key_S: keys_.turnStock(); break;
+    case Qt::Key_F: keys_.sendHome(); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    announceCursor();
+    update();
+}
+
+QRectF TableView::cursorRect() const
+{
+    const KeyboardPlay::Cursor c = keys_.cursor();
+    const int16_t id = keys_.cardUnderCursor();
+    if (id >= 0) {
+        const cCard &card = ctx_.cards[size_t(id)];
+        return cardRect(card.Left, card.Top);
+    }
+    const int cell = c.spot == KeyboardPlay::Spot::Stock        ? kStock
+                     : c.spot == KeyboardPlay::Spot::Waste      ? kWaste
+                     : c.spot == KeyboardPlay::Spot::Foundation ? kFoundation
+                                                                : kTableau;
+    return cardRect(ctx_.games.GetCordX(cell, c.pile, 0), ctx_.games.PileBaseY(cell, c.pile));
+}
+
+QRectF TableView::heldRect() const
+{
+    const auto held = keys_.held();
+    if (!held)
+        return {};
+    const int16_t first = sourceCard(ctx_, *held);
+    if (first < 0)
+        return {};
+    const cCard &c = ctx_.cards[size_t(first)];
+    QRectF r = cardRect(c.Left, c.Top);
+    if (held->kind == SourceKind::Tableau) {
+        const int16_t top = ctx_.table.GetTopPicID(kTableau, held->pile);
+        if (top >= 0)
+            r = r.united(cardRect(ctx_.cards[size_t(top)].Left, ctx_.cards[size_t(top)].Top));
+    }
+    return r;
+}
+
+void TableView::paintKeyboard(QPainter &p) const
+{
+    if (!keys_.visible() || !ctx_.GameRunning())
+        return;
+    // A dark band under a light line reads on every background and card.
+    auto outline = [&p](const QRectF &r, const QColor &light) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 170), 5));
+        p.drawRoundedRect(r.adjusted(-3, -3, 3, 3), 6, 6);
+        p.setPen(QPen(light, 2.5));
+        p.drawRoundedRect(r.adjusted(-3, -3, 3, 3), 6, 6);
+    };
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF held = heldRect();
+    if (!held.isNull())
+        outline(held, QColor(80, 200, 255));
+    outline(cursorRect(), QColor(255, 214, 0));
+}
+
+void TableView::announceCursor()
+{
+    const QString text = keys_.describe();
+    if (accessibleDescription() == text)
+        return;
+    setAccessibleDescription(text);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace cardova::ui

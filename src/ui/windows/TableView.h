@@ -2,8 +2,10 @@
 // The table: background, pile placeholders and the 52 card sprites, drawn in
 // stacking order at the screen's pixel ratio. It is the engine's surface
 // (each animation step repaints and waits about one frame) and forwards the
-// mouse to the engine's input routines in table units.
+// mouse to the engine's input routines in table units, and the keys to
+// keyboard play.
 #include "engine/Interfaces.h"
+#include "session/KeyboardPlay.h"
 #include "ui/windows/Sprites.h"
 
 #include <QElapsedTimer>
@@ -56,6 +58,9 @@ public:
     // The topmost visible card under a widget point, or -1.
     int16_t cardAt(const QPointF &widgetPos) const;
 
+    // Play by keyboard: the cursor and the card it holds.
+    KeyboardPlay &keyboard() { return keys_; }
+
     std::array<VelCard, kDeckSize> PicCards;
     std::array<VelEmpty, 11> PicHome;
     std::array<VelEmpty, 5> PicRes;
@@ -73,6 +78,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mark, int cell, int pile);
@@ -80,6 +86,12 @@ private:
     QRectF cardRect(double left, double top) const;
     bool stockMarkerHit(const QPointF &widgetPos) const;
     bool onStock(const QPointF &widgetPos) const;
+    // The rectangle the keyboard cursor outlines, and the held cards'.
+    QRectF cursorRect() const;
+    QRectF heldRect() const;
+    void paintKeyboard(QPainter &p) const;
+    // Tells a screen reader what the cursor stands on.
+    void announceCursor();
 
     GameContext &ctx_;
     Appearance &art_;
@@ -88,6 +100,7 @@ private:
     int frameMs_ = 16;
     QElapsedTimer frameClock_;
     int16_t pressed_ = -1; // the card the mouse went down on
+    KeyboardPlay keys_;
 };
 
 } // namespace cardova::ui

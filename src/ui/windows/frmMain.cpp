@@ -40,6 +40,7 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     setWindowIcon(applicationIcon());
     table_ = new TableView(ctx_, art_, this);
     setCentralWidget(table_);
+    table_->setFocus(); // the keys of keyboard play go to the table
     ctx_.setSurface(table_);
     help_ = new Help(ctx_.data, ctx_.custom, this);
     inform = [this](const QString &text) {

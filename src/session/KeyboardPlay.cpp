@@ -1,0 +1,166 @@
+#include "session/KeyboardPlay.h"
+
+#include "session/GameContext.h"
+#include "session/MoveDriver.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace cardova {
+
+namespace {
+constexpr int kStockSpots = 2; // the stock and the waste
+
+const char *const kRankNames[] = {"Ace", "Two",   "Three", "Four", "Five",  "Six", "Seven",
+                                  "Eight", "Nine", "Ten",  "Jack", "Queen", "King"};
+const char *const kSuitNames[] = {"Hearts", "Spades", "Diamonds", "Clubs"};
+} // namespace
+
+int KeyboardPlay::spots() const
+{
+    return kStockSpots + kFoundationPiles + ctx_.games.Piles(kTableau);
+}
+
+KeyboardPlay::Cursor KeyboardPlay::cursorAt(int index) const
+{
+    if (index == 0)
+        return {Spot::Stock, 0, -1};
+    if (index == 1)
+        return {Spot::Waste, 0, -1};
+    if (index < kStockSpots + kFoundationPiles)
+        return {Spot::Foundation, index - kStockSpots, -1};
+    const int pile = index - kStockSpots - kFoundationPiles;
+    const int top = ctx_.table.GetTop(kTableau, pile);
+    const int pos = pos_ < 0 || pos_ > top ? top : std::max(pos_, firstFaceUp(pile));
+    return {Spot::Tableau, pile, pos};
+}
+
+KeyboardPlay::Cursor KeyboardPlay::cursor() const
+{
+    return cursorAt(std::clamp(index_, 0, std::max(0, spots() - 1)));
+}
+
+void KeyboardPlay::step(int direction)
+{
+    show();
+    const int n = spots();
+    if (n <= 0)
+        return;
+    index_ = ((index_ + direction) % n + n) % n;
+    pos_ = -1;
+}
+
+int KeyboardPlay::firstFaceUp(int pile) const
+{
+    const int top = ctx_.table.GetTop(kTableau, pile);
+    int pos = top;
+    while (pos > 0) {
+        const int16_t below = ctx_.table.GetPicID(kTableau, pile, pos - 1);
+        if (below < 0 || ctx_.cards[size_t(below)].FaceMode != kFaceUp)
+            break;
+        --pos;
+    }
+    return pos;
+}
+
+void KeyboardPlay::along(int direction)
+{
+    show();
+    const Cursor c = cursor();
+    if (c.spot != Spot::Tableau || c.pos < 0)
+        return;
+    const int top = ctx_.table.GetTop(kTableau, c.pile);
+    pos_ = std::clamp(c.pos + direction, firstFaceUp(c.pile), top);
+}
+
+int16_t KeyboardPlay::cardUnderCursor() const
+{
+    const Cursor c = cursor();
+    switch (c.spot) {
+    case Spot::Stock: return ctx_.table.GetTopPicID(kStock, 0);
+    case Spot::Waste: return ctx_.table.GetTopPicID(kWaste, 0);
+    case Spot::Foundation: return ctx_.table.GetTopPicID(kFoundation, c.pile);
+    case Spot::Tableau: return c.pos < 0 ? int16_t(-1) : ctx_.table.GetPicID(kTableau, c.pile, c.pos);
+    }
+    return -1;
+}
+
+std::optional<Source> KeyboardPlay::sourceUnderCursor() const
+{
+    const int16_t card = cardUnderCursor();
+    const Cursor c = cursor();
+    if (card < 0 || c.spot == Spot::Stock)
+        return std::nullopt;
+    return sourceOf(ctx_, card);
+}
+
+bool KeyboardPlay::select()
+{
+    show();
+    if (!ctx_.GameRunning())
+        return false;
+    const Cursor c = cursor();
+    if (!held_) {
+        if (c.spot == Spot::Stock)
+            return turnStock();
+        const auto source = sourceUnderCursor();
+        const Rules rules = currentRules(ctx_);
+        if (source && canPickUp(currentPosition(ctx_, rules), rules, *source))
+            held_ = source;
+        return false;
+    }
+    const Source from = *held_;
+    held_.reset();
+    if (c.spot != Spot::Tableau && c.spot != Spot::Foundation)
+        return false;
+    const TargetKind kind = c.spot == Spot::Tableau ? TargetKind::Tableau : TargetKind::Foundation;
+    const bool moved = playMove(ctx_, Move::card(from, {kind, uint8_t(c.pile)}));
+    pos_ = -1;
+    return moved;
+}
+
+bool KeyboardPlay::turnStock()
+{
+    show();
+    held_.reset();
+    if (!ctx_.GameRunning())
+        return false;
+    return playMove(ctx_, ctx_.table.GetTop(kStock, 0) >= 0 ? Move::turnStock() : Move::turnWasteBack());
+}
+
+bool KeyboardPlay::sendHome()
+{
+    show();
+    held_.reset();
+    const auto source = sourceUnderCursor();
+    if (!source || !ctx_.GameRunning())
+        return false;
+    for (uint8_t g = 0; g < kFoundationPiles; ++g)
+        if (playMove(ctx_, Move::card(*source, {TargetKind::Foundation, g}))) {
+            pos_ = -1;
+            return true;
+        }
+    return false;
+}
+
+QString KeyboardPlay::describe() const
+{
+    const Cursor c = cursor();
+    QString place;
+    switch (c.spot) {
+    case Spot::Stock: place = QStringLiteral("Stock"); break;
+    case Spot::Waste: place = QStringLiteral("Waste"); break;
+    case Spot::Foundation: place = QStringLiteral("Foundation %1").arg(c.pile + 1); break;
+    case Spot::Tableau: place = QStringLiteral("pile %1").arg(c.pile + 1); break;
+    }
+    const int16_t id = cardUnderCursor();
+    if (id < 0)
+        return place + QStringLiteral(", empty");
+    const cCard &card = ctx_.cards[size_t(id)];
+    if (card.FaceMode != kFaceUp)
+        return place + QStringLiteral(", a card face down");
+    return QStringLiteral("%1 of %2, %3")
+        .arg(QLatin1String(kRankNames[card.Num % kRanksPerSuit]), QLatin1String(kSuitNames[card.Suit % 4]), place);
+}
+
+} // namespace cardova
