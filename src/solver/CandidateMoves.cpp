@@ -29,7 +29,8 @@ CardCode cardLeftBelow(const Position &p, const Move &m)
 // order could change what it does).
 bool onlyRenamesPiles(const Position &p, const Move &m, const CandidateContext &c)
 {
-    if (m.source.kind != SourceKind::Tableau || m.target.kind != TargetKind::Tableau || m.source.pos != 0 ||
+    if (m.kind != MoveKind::Card || m.source.kind != SourceKind::Tableau || m.target.kind != TargetKind::Tableau ||
+        m.source.pos != 0 ||
         !p.isEmpty(PileIndex::tableau(m.target.pile)) || !c.tableauOrderIrrelevant)
         return false;
     if (isFaceDown(p.at(PileIndex::tableau(m.source.pile), 0)))

@@ -26,7 +26,7 @@ SolveResult solve(const Position &p, const Rules &rules, bool autoplay, const Bu
 {
     const auto start = std::chrono::steady_clock::now();
     SolveResult result;
-    VisitedTable visited(budget.tableMegabytes);
+    VisitedTable visited(budget.tableBytes);
     DepthFirstSearch search(rules, autoplay, visited);
     auto finish = [&](Verdict verdict) {
         result.verdict = verdict;

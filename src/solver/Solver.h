@@ -22,7 +22,7 @@ struct Budget {
     double maxSeconds = 10.0;
     // Memory of the table of positions already searched; a smaller table
     // only costs time.
-    std::size_t tableMegabytes = 64;
+    std::size_t tableBytes = std::size_t(64) << 20;
 };
 
 struct SolveResult {

@@ -6,9 +6,8 @@
 
 namespace cardova {
 
-VisitedTable::VisitedTable(std::size_t megabytes)
+VisitedTable::VisitedTable(std::size_t bytes)
 {
-    const std::size_t bytes = std::max<std::size_t>(megabytes, 1) << 20;
     std::size_t buckets = 1;
     while (buckets * 2 * kWays * sizeof(uint64_t) <= bytes)
         buckets *= 2;

@@ -12,7 +12,8 @@ namespace cardova {
 // position is only ever skipped for a key that really was entered.
 class VisitedTable {
 public:
-    explicit VisitedTable(std::size_t megabytes);
+    // At least one bucket, however few the bytes.
+    explicit VisitedTable(std::size_t bytes);
 
     // Forgets every key at once (a new search over the same memory).
     void newSearch();
