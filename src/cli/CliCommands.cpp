@@ -17,16 +17,12 @@ namespace cardova {
 namespace {
 constexpr int kNotRecorded = 3; // exit status: the game was won but not recorded
 
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "cardova-cli: %s\n", qPrintable(message));
-    return 2;
-}
-
 const QString kDataDirName = QStringLiteral("data-dir");
 const QString kSettingsName = QStringLiteral("settings");
 const QString kNoAutoplayName = QStringLiteral("no-autoplay");
 const QString kHelpName = QStringLiteral("help");
+const QString kSecondsName = QStringLiteral("seconds");
+const QString kNodesName = QStringLiteral("nodes");
 // Marks a word the parser must leave positional. No argument from the
 // command line can hold a NUL, so the mark never meets a real one.
 constexpr QChar kVerbatim = QChar(u'\0');
@@ -38,6 +34,7 @@ struct CommandSyntax {
     const char *summary;
     bool noAutoplay;
     std::array<std::pair<const char *, const char *>, 3> arguments;
+    bool budget = false; // takes --seconds and --nodes
 };
 
 const char *const kGameHelp = "The game's name as the game list shows it; quote a name with spaces.";
@@ -57,6 +54,12 @@ const CommandSyntax kCommands[] = {
     {"export", "OUT", "Writes the statistics export of every player to OUT.", false,
      {{{"OUT", "The file to write."}, {}, {}}}},
     {"stats", "", "Prints every player's totals and rankings as one JSON object.", false, {}},
+    {"solve", "GAME NUMBER [ACTION...]",
+     "Deals the game and performs the actions as play does, then searches the position\n"
+     "reached for a win and prints the verdict with a winning line as play's actions.",
+     true,
+     {{{"GAME", kGameHelp}, {"NUMBER", kNumberHelp}, {"ACTION...", "As for play."}}},
+     true},
 };
 
 const CommandSyntax *findCommand(const QString &name)
@@ -73,6 +76,8 @@ QString usageLine(const CommandSyntax &syntax)
                    QStringLiteral(" [--data-dir DIR] [--settings FILE]");
     if (syntax.noAutoplay)
         line += QStringLiteral(" [--no-autoplay]");
+    if (syntax.budget)
+        line += QStringLiteral(" [--seconds S] [--nodes N]");
     if (*syntax.operands)
         line += QLatin1Char(' ') + QLatin1String(syntax.operands);
     return line;
@@ -83,7 +88,7 @@ QCommandLineOption helpOption()
     return QCommandLineOption({QStringLiteral("h"), kHelpName}, QStringLiteral("Shows this help."));
 }
 
-QList<QCommandLineOption> commandOptions(bool noAutoplay)
+QList<QCommandLineOption> commandOptions(bool noAutoplay, bool budget)
 {
     QList<QCommandLineOption> options{
         {kDataDirName,
@@ -93,6 +98,11 @@ QList<QCommandLineOption> commandOptions(bool noAutoplay)
          QStringLiteral("FILE")}};
     if (noAutoplay)
         options << QCommandLineOption(kNoAutoplayName, QStringLiteral("Leaves out the automatic play after the deal."));
+    if (budget)
+        options << QCommandLineOption(kSecondsName, QStringLiteral("The longest search in seconds (default: 10)."),
+                                      QStringLiteral("S"))
+                << QCommandLineOption(kNodesName, QStringLiteral("The most positions to search (default: no limit)."),
+                                      QStringLiteral("N"));
     options << helpOption();
     return options;
 }
@@ -140,7 +150,7 @@ QString helpText(const QCommandLineParser &parser, const QString &usage)
 QString toolHelp()
 {
     QCommandLineParser parser;
-    for (const QCommandLineOption &option : commandOptions(true))
+    for (const QCommandLineOption &option : commandOptions(true, true))
         parser.addOption(option);
     parser.setApplicationDescription(
         QStringLiteral("Plays Cardova without a window. \"cardova-cli COMMAND --help\" describes one command."));
@@ -166,13 +176,20 @@ struct WatchedScores : ScoreRecorder {
     bool wonButNotRecorded = false;
 };
 
-void print(const QString &text)
+} // namespace
+
+int cliFail(const QString &message)
+{
+    std::fprintf(stderr, "cardova-cli: %s\n", qPrintable(message));
+    return 2;
+}
+
+void printLine(const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
 }
 
-// Starts GAME NUMBER as a new game starts. Empty text on success.
 QString startFromArgs(GameContext &ctx, const QString &game, const QString &number)
 {
     const auto gameNo = GameNumber::fromText(number);
@@ -180,17 +197,30 @@ QString startFromArgs(GameContext &ctx, const QString &game, const QString &numb
         return QStringLiteral("\"%1\" is not a game number").arg(number);
     return NewGame(ctx, game, *gameNo);
 }
-} // namespace
+
+std::optional<std::vector<PlayAction>> parseActions(const QStringList &words, QString *bad)
+{
+    std::vector<PlayAction> actions;
+    for (const QString &word : words) {
+        const auto action = parsePlayAction(word);
+        if (!action) {
+            *bad = word;
+            return std::nullopt;
+        }
+        actions.push_back(*action);
+    }
+    return actions;
+}
 
 std::optional<int> parseCliOptions(const QString &command, const QStringList &args, CliOptions *out)
 {
     const CommandSyntax *syntax = findCommand(command);
     if (!syntax)
-        return fail(QStringLiteral("unknown command \"%1\"").arg(command));
+        return cliFail(QStringLiteral("unknown command \"%1\"").arg(command));
     QCommandLineParser parser;
-    const QList<QCommandLineOption> options = commandOptions(syntax->noAutoplay);
+    const QList<QCommandLineOption> options = commandOptions(syntax->noAutoplay, syntax->budget);
     if (!parseArguments(parser, options, args))
-        return fail(parser.errorText());
+        return cliFail(parser.errorText());
     if (parser.isSet(kHelpName)) {
         parser.setApplicationDescription(QString::fromUtf8(syntax->summary));
         for (const auto &[name, description] : syntax->arguments)
@@ -202,6 +232,10 @@ std::optional<int> parseCliOptions(const QString &command, const QStringList &ar
     out->dataDir = unmarked(parser.value(kDataDirName));
     out->settingsFile = unmarked(parser.value(kSettingsName));
     out->noAutoplay = syntax->noAutoplay && parser.isSet(kNoAutoplayName);
+    if (syntax->budget) {
+        out->seconds = unmarked(parser.value(kSecondsName));
+        out->nodes = unmarked(parser.value(kNodesName));
+    }
     for (const QString &word : parser.positionalArguments())
         out->positional << unmarked(word);
     return std::nullopt;
@@ -222,7 +256,7 @@ int runCli(const QStringList &args)
     // Everything after the command's name is the command's to read.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!parseArguments(parser, {helpOption()}, args))
-        return fail(parser.errorText());
+        return cliFail(parser.errorText());
     if (parser.isSet(kHelpName)) {
         std::fputs(toolHelp().toUtf8().constData(), stdout);
         return 0;
@@ -236,7 +270,7 @@ int runCli(const QStringList &args)
     }
     const QString command = words.takeFirst();
     static const std::pair<const char *, int (*)(const QStringList &)> kRuns[] = {
-        {"deal", runDeal}, {"play", runPlay}, {"export", runExport}, {"stats", runStats}};
+        {"deal", runDeal}, {"play", runPlay}, {"export", runExport}, {"stats", runStats}, {"solve", runSolve}};
     for (const auto &[name, run] : kRuns)
         if (command == QLatin1String(name))
             return run(words);
@@ -262,12 +296,12 @@ int runDeal(const QStringList &args)
     if (const auto stop = parseCliOptions(QStringLiteral("deal"), args, &options))
         return *stop;
     if (options.positional.size() != 2)
-        return fail(QStringLiteral("deal takes GAME NUMBER"));
+        return cliFail(QStringLiteral("deal takes GAME NUMBER"));
     auto ctx = makeCliContext(options);
     const QString problem = startFromArgs(*ctx, options.positional[0], options.positional[1]);
     if (!problem.isEmpty())
-        return fail(problem);
-    print(tableJson(*ctx));
+        return cliFail(problem);
+    printLine(tableJson(*ctx));
     return 0;
 }
 
@@ -277,24 +311,21 @@ int runPlay(const QStringList &args)
     if (const auto stop = parseCliOptions(QStringLiteral("play"), args, &options))
         return *stop;
     if (options.positional.size() < 2)
-        return fail(QStringLiteral("play takes GAME NUMBER ACTION..."));
-    std::vector<PlayAction> actions;
-    for (int i = 2; i < options.positional.size(); ++i) {
-        const auto action = parsePlayAction(options.positional[i]);
-        if (!action)
-            return fail(QStringLiteral("malformed action \"%1\"").arg(options.positional[i]));
-        actions.push_back(*action);
-    }
+        return cliFail(QStringLiteral("play takes GAME NUMBER ACTION..."));
+    QString bad;
+    const auto actions = parseActions(options.positional.mid(2), &bad);
+    if (!actions)
+        return cliFail(QStringLiteral("malformed action \"%1\"").arg(bad));
     auto ctx = makeCliContext(options);
     const QString problem = startFromArgs(*ctx, options.positional[0], options.positional[1]);
     if (!problem.isEmpty())
-        return fail(problem);
+        return cliFail(problem);
     RecordWin win;
     ctx->setWinHandler(&win);
     WatchedScores recorder(ctx->scores);
     ctx->setScoreRecorder(&recorder);
     QStringList results;
-    for (const PlayAction &action : actions)
+    for (const PlayAction &action : *actions)
         results << (performPlayAction(*ctx, action) ? QStringLiteral("true") : QStringLiteral("false"));
     QString extra = QStringLiteral(", \"results\": [") + results.join(QStringLiteral(", ")) + QLatin1Char(']');
     extra += QStringLiteral(", \"transPos\": %1, \"transTop\": %2")
@@ -302,7 +333,7 @@ int runPlay(const QStringList &args)
                  .arg(ctx->trans ? ctx->trans->TransTop : 0);
     extra += QStringLiteral(", \"won\": ") + (win.opened > 0 ? QStringLiteral("true") : QStringLiteral("false"));
     extra += QStringLiteral(", \"history\": ") + historyJson(*ctx);
-    print(tableJson(*ctx, extra));
+    printLine(tableJson(*ctx, extra));
     // A won game that is missing from the score file must not look like a
     // recorded one to a script.
     if (recorder.wonButNotRecorded) {

@@ -1,8 +1,11 @@
 #pragma once
+#include "cli/PlayActions.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace cardova {
 
@@ -13,6 +16,8 @@ struct CliOptions {
     QString dataDir;
     QString settingsFile;
     bool noAutoplay = false;
+    QString seconds; // solve's budget, as given (empty: the default)
+    QString nodes;
     QStringList positional;
 };
 
@@ -36,7 +41,17 @@ int runCli(const QStringList &args);
 // custom games, session start, first player.
 std::unique_ptr<GameContext> makeCliContext(const CliOptions &options);
 
+// Prints "cardova-cli: MESSAGE" to stderr; gives the status of bad input, 2.
+int cliFail(const QString &message);
+// TEXT and a line end on stdout.
+void printLine(const QString &text);
+// Starts GAME NUMBER as a new game starts. Empty text on success.
+QString startFromArgs(GameContext &ctx, const QString &game, const QString &number);
+// Play's actions from their words, or nullopt with the first malformed word in BAD.
+std::optional<std::vector<PlayAction>> parseActions(const QStringList &words, QString *bad);
+
 int runDeal(const QStringList &args);
 int runPlay(const QStringList &args);
+int runSolve(const QStringList &args);
 
 } // namespace cardova

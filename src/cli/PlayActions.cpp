@@ -90,6 +90,18 @@ std::optional<PlayAction> parsePlayAction(const QString &text)
     return a;
 }
 
+QString actionText(const Move &m)
+{
+    if (m.kind != MoveKind::Card)
+        return QStringLiteral("stock");
+    const Source &s = m.source;
+    const QString from = s.kind == SourceKind::Tableau ? QStringLiteral("t%1:%2").arg(s.pile).arg(s.pos)
+                         : s.kind == SourceKind::Waste ? QStringLiteral("w")
+                                                       : QStringLiteral("f%1").arg(s.pile);
+    const QChar to = m.target.kind == TargetKind::Tableau ? QLatin1Char('t') : QLatin1Char('f');
+    return from + QLatin1Char('>') + to + QString::number(m.target.pile);
+}
+
 bool performPlayAction(GameContext &ctx, const PlayAction &a)
 {
     using K = PlayAction::Kind;

@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/Moves.h"
+
 #include <QString>
 #include <optional>
 
@@ -20,6 +22,10 @@ struct PlayAction {
 };
 
 std::optional<PlayAction> parsePlayAction(const QString &text);
+// The action that makes a player's move: "stock" for turning the stock and
+// for turning the waste back (which the table does only from an empty
+// stock), else "SRC>DST".
+QString actionText(const Move &move);
 // Performs the action through the routines the main window uses; true when
 // the table changed.
 bool performPlayAction(GameContext &ctx, const PlayAction &action);

@@ -1,0 +1,31 @@
+#pragma once
+#include "engine/Moves.h"
+
+#include <vector>
+
+namespace cardova {
+
+// Which moves a search phase tries.
+enum class SearchPhase : uint8_t {
+    // A narrow search for a quick win: a run leaves its pile only when that
+    // turns a card up, empties the pile or frees a card for a foundation,
+    // and no card leaves a foundation. Its failures prove nothing.
+    Quick,
+    // Every move the table offers but the pointless ones; when it finds
+    // nothing the position is lost.
+    Exact,
+};
+
+struct CandidateContext {
+    const Rules &rules;
+    bool autoplay;
+    bool tableauOrderIrrelevant;
+    SearchPhase phase;
+};
+
+// Appends the moves to try from p to out, the likeliest first: moves to a
+// foundation, moves that turn a card up, other card moves, turning the
+// stock, turning the waste back.
+void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Move> &out);
+
+} // namespace cardova

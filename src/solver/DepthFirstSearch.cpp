@@ -1,0 +1,90 @@
+#include "solver/DepthFirstSearch.h"
+
+#include "solver/PositionKey.h"
+#include "solver/Transition.h"
+
+namespace cardova {
+
+namespace {
+// The clock and the stop flag are read once per this many positions: a few
+// milliseconds of search at most.
+constexpr uint64_t kCheckEvery = 1024;
+} // namespace
+
+DepthFirstSearch::DepthFirstSearch(const Rules &rules, bool autoplay, VisitedTable &visited)
+    : rules_(rules), autoplay_(autoplay), sortTableau_(tableauOrderIrrelevant(rules, autoplay)), visited_(visited)
+{
+}
+
+bool DepthFirstSearch::outOfBudget(const PhaseLimits &limits) const
+{
+    if (nodes_ >= limits.maxNodes)
+        return true;
+    if (nodes_ % kCheckEvery != 0)
+        return false;
+    if (limits.stop && limits.stop->load(std::memory_order_relaxed))
+        return true;
+    return std::chrono::steady_clock::now() >= limits.deadline;
+}
+
+void DepthFirstSearch::enter(const Position &p, uint64_t key, const Move &via, const CandidateContext &c)
+{
+    visited_.insert(key);
+    onLine_.insert(key);
+    const std::size_t first = moves_.size();
+    candidateMoves(p, c, moves_);
+    stack_.push_back({p, key, via, first, first, moves_.size()});
+}
+
+void DepthFirstSearch::leave()
+{
+    onLine_.erase(stack_.back().key);
+    moves_.resize(stack_.back().first);
+    stack_.pop_back();
+}
+
+void DepthFirstSearch::takeLine(const Move &last)
+{
+    line_.clear();
+    for (std::size_t i = 1; i < stack_.size(); ++i)
+        line_.push_back(stack_[i].via);
+    line_.push_back(last);
+}
+
+PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const PhaseLimits &limits)
+{
+    stack_.clear();
+    moves_.clear();
+    onLine_.clear();
+    line_.clear();
+    if (isWon(root))
+        return PhaseEnd::Won;
+    const CandidateContext context{rules_, autoplay_, sortTableau_, phase};
+    enter(root, positionKey(root, sortTableau_), Move{}, context);
+    while (!stack_.empty()) {
+        Frame &top = stack_.back();
+        if (top.next == top.end) {
+            leave();
+            continue;
+        }
+        if (outOfBudget(limits))
+            return PhaseEnd::OutOfBudget;
+        const Move move = moves_[top.next++];
+        Position child = top.position;
+        playTurn(child, rules_, move, autoplay_);
+        ++nodes_;
+        if (isWon(child)) {
+            takeLine(move);
+            return PhaseEnd::Won;
+        }
+        const uint64_t key = positionKey(child, sortTableau_);
+        // A position on the current line is a cycle: a winning line never
+        // needs to pass one twice.
+        if (visited_.contains(key) || onLine_.count(key) != 0)
+            continue;
+        enter(child, key, move, context);
+    }
+    return PhaseEnd::Exhausted;
+}
+
+} // namespace cardova

@@ -1,0 +1,64 @@
+#pragma once
+#include "solver/CandidateMoves.h"
+#include "solver/Solver.h"
+#include "solver/VisitedTable.h"
+
+#include <chrono>
+#include <unordered_set>
+#include <vector>
+
+namespace cardova {
+
+// What ended one search phase.
+enum class PhaseEnd : uint8_t { Won, Exhausted, OutOfBudget };
+
+// The limits one phase runs under, with the clock read every few thousand
+// positions.
+struct PhaseLimits {
+    uint64_t maxNodes;
+    std::chrono::steady_clock::time_point deadline;
+    const std::atomic<bool> *stop;
+};
+
+// A depth-first search with its own stack, so a line of thousands of moves
+// needs no deep recursion. Every position entered goes into the visited
+// table and is never entered again while its key stays there; positions on
+// the current line are kept apart as well, so a lost table entry can never
+// lead the search round a cycle.
+class DepthFirstSearch {
+public:
+    DepthFirstSearch(const Rules &rules, bool autoplay, VisitedTable &visited);
+
+    PhaseEnd run(const Position &root, SearchPhase phase, const PhaseLimits &limits);
+
+    // The winning line after PhaseEnd::Won.
+    const std::vector<Move> &line() const { return line_; }
+    uint64_t nodes() const { return nodes_; }
+
+private:
+    struct Frame {
+        Position position;
+        uint64_t key;
+        Move via;           // the player's move that led here
+        std::size_t first;  // this frame's candidates in moves_
+        std::size_t next;   // the next one to try
+        std::size_t end;    // one past this frame's candidates
+    };
+
+    bool outOfBudget(const PhaseLimits &limits) const;
+    void enter(const Position &p, uint64_t key, const Move &via, const CandidateContext &c);
+    void leave();
+    void takeLine(const Move &last);
+
+    const Rules &rules_;
+    bool autoplay_;
+    bool sortTableau_;
+    VisitedTable &visited_;
+    std::vector<Frame> stack_;
+    std::vector<Move> moves_; // the candidates of every frame, stacked
+    std::unordered_set<uint64_t> onLine_;
+    std::vector<Move> line_;
+    uint64_t nodes_ = 0;
+};
+
+} // namespace cardova

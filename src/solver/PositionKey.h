@@ -1,0 +1,21 @@
+#pragma once
+#include "engine/Position.h"
+#include "engine/Rules.h"
+
+#include <cstdint>
+
+namespace cardova {
+
+// True when positions that differ only in the order of their tableau piles
+// are worth the same. The move rules treat every tableau pile alike; only
+// automatic play scans the piles in order, and that order changes nothing
+// when each card has one foundation place (same-suit foundations built one
+// way): automatic play then moves the same cards whatever the scan order.
+bool tableauOrderIrrelevant(const Rules &rules, bool autoplay);
+
+// A 64-bit key of a position for the table of searched positions: the
+// tableau piles as a set when their order is irrelevant, every other pile
+// (the stock and the waste in their order) as it is.
+uint64_t positionKey(const Position &p, bool sortTableau);
+
+} // namespace cardova

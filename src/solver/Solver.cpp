@@ -1,0 +1,58 @@
+#include "solver/Solver.h"
+
+#include "solver/DepthFirstSearch.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cardova {
+
+namespace {
+// The quick phase finds most wins in a small part of the budget; the exact
+// phase, the only one that can prove a loss, gets the rest.
+constexpr uint64_t kQuickShareDivisor = 4;
+
+std::chrono::steady_clock::time_point deadlineAfter(std::chrono::steady_clock::time_point start, double seconds)
+{
+    // Beyond a year is as good as never, and keeps the clock arithmetic sane.
+    constexpr double kNever = 3.0e7;
+    const double s = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kNever) : kNever;
+    return start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(s));
+}
+} // namespace
+
+SolveResult solve(const Position &p, const Rules &rules, bool autoplay, const Budget &budget,
+                  const std::atomic<bool> *stop)
+{
+    const auto start = std::chrono::steady_clock::now();
+    SolveResult result;
+    VisitedTable visited(budget.tableBytes);
+    DepthFirstSearch search(rules, autoplay, visited);
+    auto finish = [&](Verdict verdict) {
+        result.verdict = verdict;
+        if (verdict == Verdict::Winnable)
+            result.line = search.line();
+        result.nodes = search.nodes();
+        result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return result;
+    };
+
+    const PhaseLimits quick{std::max<uint64_t>(budget.maxNodes / kQuickShareDivisor, 1),
+                            deadlineAfter(start, budget.maxSeconds / double(kQuickShareDivisor)), stop};
+    const PhaseEnd first = search.run(p, SearchPhase::Quick, quick);
+    if (first == PhaseEnd::Won)
+        return finish(Verdict::Winnable);
+    if (stop && stop->load())
+        return finish(Verdict::Unknown);
+
+    visited.newSearch();
+    const PhaseLimits exact{budget.maxNodes, deadlineAfter(start, budget.maxSeconds), stop};
+    switch (search.run(p, SearchPhase::Exact, exact)) {
+    case PhaseEnd::Won: return finish(Verdict::Winnable);
+    case PhaseEnd::Exhausted: return finish(Verdict::NotWinnable);
+    case PhaseEnd::OutOfBudget: break;
+    }
+    return finish(Verdict::Unknown);
+}
+
+} // namespace cardova

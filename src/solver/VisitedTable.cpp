@@ -1,0 +1,53 @@
+#include "solver/VisitedTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace cardova {
+
+VisitedTable::VisitedTable(std::size_t bytes)
+{
+    std::size_t buckets = 1;
+    while (buckets * 2 * kWays * sizeof(uint64_t) <= bytes)
+        buckets *= 2;
+    slots_.reset(static_cast<uint64_t *>(std::calloc(buckets * kWays, sizeof(uint64_t))));
+    if (!slots_)
+        throw std::bad_alloc();
+    bucketMask_ = buckets - 1;
+}
+
+void VisitedTable::newSearch()
+{
+    // Keys carry the generation in their low byte: raising it forgets them
+    // all; only when it wraps must the memory be cleared.
+    if (++generation_ > kGenerationMask) {
+        std::memset(slots_.get(), 0, (bucketMask_ + 1) * kWays * sizeof(uint64_t));
+        generation_ = 1;
+    }
+}
+
+bool VisitedTable::contains(uint64_t key) const
+{
+    const uint64_t want = stored(key);
+    const uint64_t *b = bucket(key);
+    for (int i = 0; i < kWays; ++i)
+        if (b[i] == want)
+            return true;
+    return false;
+}
+
+void VisitedTable::insert(uint64_t key)
+{
+    uint64_t *b = const_cast<uint64_t *>(bucket(key));
+    for (int i = 0; i < kWays; ++i)
+        if ((b[i] & kGenerationMask) != generation_) {
+            b[i] = stored(key);
+            return;
+        }
+    // A full bucket: the newest keys stay, the oldest slides out.
+    std::memmove(b + 1, b, (kWays - 1) * sizeof(uint64_t));
+    b[0] = stored(key);
+}
+
+} // namespace cardova

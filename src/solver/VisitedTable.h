@@ -1,0 +1,40 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+namespace cardova {
+
+// The keys of positions the search has entered, in a fixed amount of memory.
+// When a bucket is full a new key pushes an old one out: the search may then
+// enter that position again, which costs time but changes no answer, since a
+// position is only ever skipped for a key that really was entered.
+class VisitedTable {
+public:
+    // At least one bucket, however few the bytes.
+    explicit VisitedTable(std::size_t bytes);
+
+    // Forgets every key at once (a new search over the same memory).
+    void newSearch();
+    bool contains(uint64_t key) const;
+    void insert(uint64_t key);
+
+private:
+    static constexpr int kWays = 4;
+    static constexpr uint64_t kGenerationMask = 0xFF;
+
+    uint64_t stored(uint64_t key) const { return (key & ~kGenerationMask) | generation_; }
+    const uint64_t *bucket(uint64_t key) const { return slots_.get() + ((key >> 20) & bucketMask_) * kWays; }
+
+    struct FreeDeleter {
+        void operator()(uint64_t *p) const { std::free(p); }
+    };
+    // calloc: the system hands out zeroed pages as they are first touched,
+    // so a short search does not pay for clearing the whole table.
+    std::unique_ptr<uint64_t[], FreeDeleter> slots_;
+    uint64_t bucketMask_ = 0;
+    uint64_t generation_ = 1;
+};
+
+} // namespace cardova

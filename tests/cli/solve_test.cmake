@@ -1,0 +1,45 @@
+# Runs "cardova-cli solve" and plays the line it prints: appended to play's
+# actions it must win the game.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/data)
+include(${CMAKE_CURRENT_LIST_DIR}/CliTestSupport.cmake)
+set(common --data-dir ${WORK}/data --settings ${WORK}/settings.ini)
+
+# solve_and_play(NUMBER ACTION...): the actions first, then the solver's line.
+function(solve_and_play number)
+  run(0 solve ${common} --nodes 300000 Klondike ${number} ${ARGN})
+  string(JSON verdict GET "${out}" verdict)
+  string(JSON autoplay GET "${out}" autoplay)
+  string(JSON count LENGTH "${out}" line)
+  if(NOT verdict STREQUAL "winnable" OR NOT autoplay STREQUAL "ON" OR count EQUAL 0)
+    message(FATAL_ERROR "Klondike ${number} ${ARGN}: no winning line\n${out}")
+  endif()
+  set(line "")
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    string(JSON action GET "${out}" line ${i})
+    list(APPEND line "${action}")
+  endforeach()
+  run(0 play ${common} Klondike ${number} ${ARGN} ${line})
+  string(JSON won GET "${out}" won)
+  string(JSON results GET "${out}" results)
+  if(NOT won STREQUAL "ON" OR results MATCHES "false")
+    message(FATAL_ERROR "Klondike ${number} ${ARGN} with the solver's line is not won:\n${out}")
+  endif()
+endfunction()
+
+solve_and_play(1)
+solve_and_play(7 stock stock stock)
+solve_and_play(2)
+
+# The keys come in a fixed order; --no-autoplay is reported.
+run(0 solve ${common} --no-autoplay --nodes 1000 Klondike 5)
+if(NOT out MATCHES "^\\{\"game\": \"Klondike\", \"number\": \"5\", \"autoplay\": false, \"verdict\": \"[a-z ]+\", \"line\": \\[.*\\], \"nodes\": [0-9]+, \"seconds\": [0-9.]+\\}\n$")
+  message(FATAL_ERROR "unexpected solve output:\n${out}")
+endif()
+
+foreach(bad "--seconds;abc" "--seconds;-1" "--nodes;0" "--nodes;many")
+  run(2 solve ${common} ${bad} Klondike 1)
+endforeach()
+run(2 solve ${common} Klondike 1 t9>t1)
+run(2 solve ${common} Klondike)

@@ -1,0 +1,199 @@
+// The solver against a search that knows nothing of keys, phases or
+// reductions, on end-games small enough to search completely.
+#include "solver/Solver.h"
+#include "solver/Transition.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <set>
+#include <tuple>
+#include <vector>
+
+using namespace cardova;
+
+namespace {
+
+struct PositionLess {
+    bool operator()(const Position &a, const Position &b) const
+    {
+        return std::tie(a.cards, a.start) < std::tie(b.cards, b.start);
+    }
+};
+
+// Every position reachable from p through legalMoves, apply and automatic
+// play, each visited once. Turning the waste back waits for an empty stock
+// with automatic play on, as on the table; with it off every turn-back is
+// tried, which the solver leaves out as making no difference.
+// Nullopt when more than maxPositions turn up: cards taken back from the
+// foundations can make even a small end-game large.
+std::optional<bool> bruteForceWins(const Position &root, const Rules &rules, bool autoplay, std::size_t maxPositions)
+{
+    std::set<Position, PositionLess> seen{root};
+    std::vector<Position> open{root};
+    while (!open.empty()) {
+        if (seen.size() > maxPositions)
+            return std::nullopt;
+        const Position p = open.back();
+        open.pop_back();
+        if (isWon(p))
+            return true;
+        MoveList moves;
+        legalMoves(p, rules, moves);
+        for (const Move &m : moves) {
+            if (autoplay && m.kind == MoveKind::TurnWasteBack && !p.isEmpty(PileIndex::kStock))
+                continue;
+            Position next = p;
+            playTurn(next, rules, m, autoplay);
+            if (seen.insert(next).second)
+                open.push_back(next);
+        }
+    }
+    return false;
+}
+
+// Plays the line through the move rules: every move must be legal and the
+// last one must win.
+void expectLineWins(Position p, const Rules &rules, bool autoplay, const std::vector<Move> &line)
+{
+    ASSERT_FALSE(line.empty());
+    for (const Move &m : line) {
+        ASSERT_FALSE(isWon(p));
+        ASSERT_TRUE(isLegal(p, rules, m)) << p.text();
+        playTurn(p, rules, m, autoplay);
+    }
+    EXPECT_TRUE(isWon(p)) << p.text();
+}
+
+// The game's rank at a foundation's height h above the base.
+int rankAbove(const Rules &r, int h)
+{
+    const bool down = r.foundationOrder == OrderCode::DownSameSuit || r.foundationOrder == OrderCode::DownRegardless;
+    return ((down ? r.baseRank - h : r.baseRank + h) % kRanks + kRanks) % kRanks;
+}
+
+// A random end-game: each suit built from the base on its own foundation
+// up to some height, the off cards (between minOff and maxOff) spread over
+// the tableau, stock and waste, some of them face down.
+Position randomEndGame(const Rules &r, std::mt19937 &rng, int minOff, int maxOff)
+{
+    const int off = std::uniform_int_distribution<int>(minOff, maxOff)(rng);
+    std::array<int, kFoundationPiles> height{13, 13, 13, 13};
+    for (int i = 0; i < off;) {
+        const int suit = std::uniform_int_distribution<int>(0, 3)(rng);
+        if (height[size_t(suit)] > 0) {
+            --height[size_t(suit)];
+            ++i;
+        }
+    }
+    Position p = Position::empty(r.tableauPiles);
+    std::vector<CardCode> loose;
+    for (int suit = 0; suit < kFoundationPiles; ++suit)
+        for (int h = 0; h < kRanks; ++h) {
+            const CardCode card = cardCode(suit, rankAbove(r, h));
+            if (h < height[size_t(suit)])
+                p.push(PileIndex::foundation(suit), card);
+            else
+                loose.push_back(card);
+        }
+    std::shuffle(loose.begin(), loose.end(), rng);
+    std::uniform_int_distribution<int> where(0, r.tableauPiles + 1);
+    for (CardCode card : loose) {
+        const int to = where(rng);
+        if (to == r.tableauPiles)
+            p.push(PileIndex::kStock, CardCode(card | kFaceDownFlag));
+        else if (to == r.tableauPiles + 1)
+            p.push(PileIndex::kWaste, card);
+        else
+            p.push(PileIndex::tableau(to), CardCode(card | (rng() % 2 == 0 ? kFaceDownFlag : 0)));
+    }
+    for (int t = 0; t < r.tableauPiles; ++t)
+        if (!p.isEmpty(t))
+            p.at(t, p.size(t) - 1) = CardCode(p.top(t) & ~kFaceDownFlag);
+    return p;
+}
+
+Rules rulesWith(OrderCode foundation, OrderCode tableau, int16_t emptyRank, int piles, int16_t base)
+{
+    Rules r;
+    r.foundationOrder = foundation;
+    r.tableauOrder = tableau;
+    r.multiOrder = tableau;
+    r.emptyRank = emptyRank;
+    r.tableauPiles = uint8_t(piles);
+    r.baseRank = base;
+    return r;
+}
+
+Budget nodeBudget(uint64_t nodes)
+{
+    Budget b;
+    b.maxNodes = nodes;
+    b.maxSeconds = std::numeric_limits<double>::infinity();
+    return b;
+}
+
+} // namespace
+
+// Same-suit and regardless-of-suit foundations (the latter keep the tableau
+// pile order in the key under automatic play), ranked and free spaces.
+// Every verdict must match the plain search, with the full table and with
+// one so small that most entries are pushed out; every winning line must win.
+TEST(EndGameTest, VerdictsMatchAPlainSearch)
+{
+    Rules games[] = {
+        rulesWith(OrderCode::UpSameSuit, OrderCode::DownAlternateColor, 12, 4, 0),
+        rulesWith(OrderCode::UpRegardless, OrderCode::DownRegardless, kAnyRank, 3, 0),
+        rulesWith(OrderCode::DownSameSuit, OrderCode::DownSameSuit, kAnyRank, 4, 12),
+        rulesWith(OrderCode::UpSameSuit, OrderCode::DownAlternateColor, 12, 3, 0),
+    };
+    // One stock dealt once, runs moved card by card: more games are lost.
+    games[3].wasteTurnsBack = false;
+    games[3].multiMove = false;
+    std::mt19937 rng(31337);
+    int won = 0, lost = 0, tinyDecided = 0;
+    for (const Rules &rules : games)
+        for (bool autoplay : {false, true})
+            for (int round = 0; round < 40; ++round) {
+                const Position p = randomEndGame(rules, rng, 5, 9);
+                const auto expected = bruteForceWins(p, rules, autoplay, 50'000);
+                if (!expected)
+                    continue;
+                const SolveResult full = solve(p, rules, autoplay, nodeBudget(5'000'000));
+                ASSERT_NE(full.verdict, Verdict::Unknown) << p.text();
+                ASSERT_EQ(full.verdict == Verdict::Winnable, *expected) << "autoplay " << autoplay << "\n" << p.text();
+                if (*expected)
+                    expectLineWins(p, rules, autoplay, full.line);
+                (*expected ? won : lost) += 1;
+                // A table of a few hundred keys loses most of them: slower,
+                // but any answer it gives must still be right.
+                Budget tiny = nodeBudget(200'000);
+                tiny.tableBytes = 4096;
+                const SolveResult small = solve(p, rules, autoplay, tiny);
+                if (small.verdict == Verdict::Unknown)
+                    continue;
+                ++tinyDecided;
+                ASSERT_EQ(small.verdict == Verdict::Winnable, *expected)
+                    << "small table, autoplay " << autoplay << "\n" << p.text();
+                if (*expected)
+                    expectLineWins(p, rules, autoplay, small.line);
+            }
+    // Both answers must have been put to the test, the small table too.
+    EXPECT_GT(won, 50);
+    EXPECT_GE(lost, 5);
+    EXPECT_GT(tinyDecided, 50);
+}
+
+// A search stopped from outside or out of nodes says it does not know.
+TEST(EndGameTest, StopAndBudgetGiveUnknown)
+{
+    const Rules rules = rulesWith(OrderCode::UpSameSuit, OrderCode::DownAlternateColor, 12, 4, 0);
+    std::mt19937 rng(5);
+    Position p = randomEndGame(rules, rng, 20, 20);
+    const std::atomic<bool> stop{true};
+    EXPECT_EQ(solve(p, rules, false, nodeBudget(10'000'000), &stop).verdict, Verdict::Unknown);
+    const SolveResult few = solve(p, rules, false, nodeBudget(3));
+    EXPECT_EQ(few.verdict, Verdict::Unknown);
+    EXPECT_LE(few.nodes, 3u);
+}
