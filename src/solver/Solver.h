@@ -23,6 +23,16 @@ struct Budget {
     // Memory of the table of positions already searched; a smaller table
     // only costs time.
     std::size_t tableBytes = std::size_t(64) << 20;
+
+    // A budget counted in positions only, with no clock: the same search
+    // gives the same answer on every machine.
+    static Budget ofNodes(uint64_t nodes)
+    {
+        Budget b;
+        b.maxNodes = nodes;
+        b.maxSeconds = std::numeric_limits<double>::infinity();
+        return b;
+    }
 };
 
 struct SolveResult {

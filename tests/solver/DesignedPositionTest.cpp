@@ -44,14 +44,6 @@ Rules klondikeRules(int piles)
     return r;
 }
 
-Budget nodeBudget(uint64_t nodes)
-{
-    Budget b;
-    b.maxNodes = nodes;
-    b.maxSeconds = std::numeric_limits<double>::infinity();
-    return b;
-}
-
 void expectLineWins(Position p, const Rules &rules, bool autoplay, const std::vector<Move> &line)
 {
     for (const Move &m : line) {
@@ -80,7 +72,7 @@ TEST(DesignedPositionTest, AFoundationCardMustComeBack)
     pushCards(p, PileIndex::kStock, "qh th 8h kd jd 9d 6s 7d");
     ASSERT_EQ(p.cardCount(), kPositionCards);
 
-    const SolveResult off = solve(p, rules, false, nodeBudget(1'000'000));
+    const SolveResult off = solve(p, rules, false, Budget::ofNodes(1'000'000));
     ASSERT_EQ(off.verdict, Verdict::Winnable);
     expectLineWins(p, rules, false, off.line);
     const bool takesBack = std::any_of(off.line.begin(), off.line.end(), [](const Move &m) {
@@ -89,7 +81,7 @@ TEST(DesignedPositionTest, AFoundationCardMustComeBack)
     });
     EXPECT_TRUE(takesBack);
 
-    EXPECT_EQ(solve(p, rules, true, nodeBudget(1'000'000)).verdict, Verdict::NotWinnable);
+    EXPECT_EQ(solve(p, rules, true, Budget::ofNodes(1'000'000)).verdict, Verdict::NotWinnable);
 }
 
 // The 5S needs the 6D on the tableau. Turned after the 5D, the 6D goes home
@@ -114,10 +106,10 @@ TEST(DesignedPositionTest, TheStockOrderDecidesUnderAutomaticPlay)
     const Position fiveFirst = position("6d 5d");
     ASSERT_EQ(sixFirst.cardCount(), kPositionCards);
 
-    const SolveResult wins = solve(sixFirst, rules, true, nodeBudget(1'000'000));
+    const SolveResult wins = solve(sixFirst, rules, true, Budget::ofNodes(1'000'000));
     ASSERT_EQ(wins.verdict, Verdict::Winnable);
     expectLineWins(sixFirst, rules, true, wins.line);
-    EXPECT_EQ(solve(fiveFirst, rules, true, nodeBudget(1'000'000)).verdict, Verdict::NotWinnable);
+    EXPECT_EQ(solve(fiveFirst, rules, true, Budget::ofNodes(1'000'000)).verdict, Verdict::NotWinnable);
     // Without automatic play the 6D can wait on the waste either way.
-    EXPECT_EQ(solve(fiveFirst, rules, false, nodeBudget(1'000'000)).verdict, Verdict::Winnable);
+    EXPECT_EQ(solve(fiveFirst, rules, false, Budget::ofNodes(1'000'000)).verdict, Verdict::Winnable);
 }

@@ -126,14 +126,6 @@ Rules rulesWith(OrderCode foundation, OrderCode tableau, int16_t emptyRank, int 
     return r;
 }
 
-Budget nodeBudget(uint64_t nodes)
-{
-    Budget b;
-    b.maxNodes = nodes;
-    b.maxSeconds = std::numeric_limits<double>::infinity();
-    return b;
-}
-
 } // namespace
 
 // Same-suit and regardless-of-suit foundations (the latter keep the tableau
@@ -160,7 +152,7 @@ TEST(EndGameTest, VerdictsMatchAPlainSearch)
                 const auto expected = bruteForceWins(p, rules, autoplay, 50'000);
                 if (!expected)
                     continue;
-                const SolveResult full = solve(p, rules, autoplay, nodeBudget(5'000'000));
+                const SolveResult full = solve(p, rules, autoplay, Budget::ofNodes(5'000'000));
                 ASSERT_NE(full.verdict, Verdict::Unknown) << p.text();
                 ASSERT_EQ(full.verdict == Verdict::Winnable, *expected) << "autoplay " << autoplay << "\n" << p.text();
                 if (*expected)
@@ -168,7 +160,7 @@ TEST(EndGameTest, VerdictsMatchAPlainSearch)
                 (*expected ? won : lost) += 1;
                 // A table of a few hundred keys loses most of them: slower,
                 // but any answer it gives must still be right.
-                Budget tiny = nodeBudget(200'000);
+                Budget tiny = Budget::ofNodes(200'000);
                 tiny.tableBytes = 4096;
                 const SolveResult small = solve(p, rules, autoplay, tiny);
                 if (small.verdict == Verdict::Unknown)
@@ -192,8 +184,8 @@ TEST(EndGameTest, StopAndBudgetGiveUnknown)
     std::mt19937 rng(5);
     Position p = randomEndGame(rules, rng, 20, 20);
     const std::atomic<bool> stop{true};
-    EXPECT_EQ(solve(p, rules, false, nodeBudget(10'000'000), &stop).verdict, Verdict::Unknown);
-    const SolveResult few = solve(p, rules, false, nodeBudget(3));
+    EXPECT_EQ(solve(p, rules, false, Budget::ofNodes(10'000'000), &stop).verdict, Verdict::Unknown);
+    const SolveResult few = solve(p, rules, false, Budget::ofNodes(3));
     EXPECT_EQ(few.verdict, Verdict::Unknown);
     EXPECT_LE(few.nodes, 3u);
 }

@@ -46,9 +46,7 @@ protected:
         const Rules rules = currentRules(*ctx);
         Position expected = currentPosition(*ctx, rules);
         const bool autoplay = autoplayOn();
-        Budget budget;
-        budget.maxNodes = nodes;
-        budget.maxSeconds = std::numeric_limits<double>::infinity();
+        Budget budget = Budget::ofNodes(nodes);
         budget.tableBytes = std::size_t(8) << 20;
         const SolveResult r = solve(expected, rules, autoplay, budget);
         EXPECT_LE(r.nodes, nodes);

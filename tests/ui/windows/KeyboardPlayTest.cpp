@@ -58,10 +58,7 @@ protected:
 
 TEST_F(KeyboardPlayTest, AWholeGameIsWonWithKeysAlone)
 {
-    auto handler = std::make_unique<ui::FinishWinHandler>(window.get(), [] {});
-    ui::FinishWinHandler *finish = handler.get();
-    finish->runDialog = [](ui::frmFinish &dialog) { dialog.findChild<QAction *>(QStringLiteral("Close"))->trigger(); };
-    window->setWinHandler(std::move(handler));
+    ui::FinishWinHandler *finish = closeFinishAtOnce();
     ctx->data.SetAutoplay(1);
     ctx->animate = false;
     window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(kWinningNumber));

@@ -6,6 +6,8 @@
 
 #include "cli/PlayActions.h"
 #include "session/GameContext.h"
+#include "ui/dialogs/FinishWinHandler.h"
+#include "ui/dialogs/frmFinish.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -82,6 +84,16 @@ protected:
             return false;
         dragCard(id, a->dstCell, a->dstPile, ctx->table.GetTop(a->dstCell, a->dstPile) + 1, 3);
         return true;
+    }
+    // The finished-game dialog closes at once when it opens; returns the
+    // handler, which counts its openings.
+    ui::FinishWinHandler *closeFinishAtOnce()
+    {
+        auto handler = std::make_unique<ui::FinishWinHandler>(window.get(), [] {});
+        ui::FinishWinHandler *finish = handler.get();
+        finish->runDialog = [](ui::frmFinish &dialog) { dialog.findChild<QAction *>(QStringLiteral("Close"))->trigger(); };
+        window->setWinHandler(std::move(handler));
+        return finish;
     }
     static QStringList winningActions()
     {

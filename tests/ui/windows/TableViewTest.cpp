@@ -105,10 +105,7 @@ TEST(Sprites, RedrawOnlyOnRealChanges)
 TEST_F(TableViewTest, AFixedDealWonWithTheMouseOpensTheFinishOnce)
 {
     ui::wireDialogs(*window);
-    auto handler = std::make_unique<ui::FinishWinHandler>(window.get(), [] {});
-    ui::FinishWinHandler *finish = handler.get();
-    finish->runDialog = [](ui::frmFinish &dialog) { dialog.findChild<QAction *>(QStringLiteral("Close"))->trigger(); };
-    window->setWinHandler(std::move(handler));
+    ui::FinishWinHandler *finish = closeFinishAtOnce();
     ctx->data.SetAutoplay(1);
     ctx->animate = false;
     window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(kWinningNumber));
