@@ -35,6 +35,7 @@ enum class IntKey {
     RangeIndex,
     DeckIndex,
     Fade,
+    ShowWinnable,
     Count
 };
 
@@ -85,6 +86,8 @@ public:
     int16_t ShowTime() const { return intSetting(IntKey::ShowTime); }
     int16_t ShowScore() const { return intSetting(IntKey::ShowScore); }
     int16_t ShowMoves() const { return intSetting(IntKey::ShowMoves); }
+    // The menu bar tells whether the game can still be won.
+    int16_t ShowWinnable() const { return intSetting(IntKey::ShowWinnable); }
     int16_t BGIndex() const { return intSetting(IntKey::BGIndex); }
     int16_t RangeIndex() const { return intSetting(IntKey::RangeIndex); }
     int16_t DeckIndex() const { return intSetting(IntKey::DeckIndex); }

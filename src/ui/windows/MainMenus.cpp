@@ -2,6 +2,8 @@
 #include "ui/windows/frmMain.h"
 
 #include "session/Commands.h"
+#include "session/GameContext.h"
+#include "ui/windows/SolverAdvice.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/ToolbarIcons.h"
 
@@ -89,6 +91,11 @@ void frmMain::buildMenus()
     addSeparator(game, QStringLiteral("mGame"), 8);
     addItem(game, QStringLiteral("mGame"), 9, QStringLiteral("View Toolbar"), QKeySequence(), [this] { cmdToggleToolbar(); })
         ->setCheckable(true);
+    addSeparator(game, QStringLiteral("mGame"), 10);
+    addItem(game, QStringLiteral("mGame"), 11, QStringLiteral("&Hint"), Qt::Key_H, [this] { advice_->hint(); });
+    QAction *verdict = addItem(game, QStringLiteral("mGame"), 13, QStringLiteral("Show Whether the Game Can Be Won"),
+                               QKeySequence(), [this] { advice_->setShowVerdict(ctx_.data.ShowWinnable() == 0); });
+    verdict->setCheckable(true);
 
     QMenu *replay = bar->addMenu(QStringLiteral("&Replay"));
     replay->setObjectName(QStringLiteral("mReplay"));
@@ -150,6 +157,9 @@ void frmMain::buildMenus()
     mTime_->setObjectName(QStringLiteral("mTime"));
     mMoves_ = bar->addAction(QString());
     mMoves_->setObjectName(QStringLiteral("mMoves"));
+    QAction *solverLabel = bar->addAction(QString());
+    solverLabel->setObjectName(QStringLiteral("mSolver"));
+    advice_ = std::make_unique<SolverAdvice>(ctx_, *table_, *solverLabel, SolverAdvice::windowBudget());
 }
 
 void frmMain::addButton(const QString &key, const QString &tip, const QString &same, int index)
@@ -186,6 +196,7 @@ void frmMain::buildToolbar()
     toolbar_->addSeparator();
     addButton(QStringLiteral("Undo"), QStringLiteral("Undo"), QStringLiteral("mGame1"), 7);
     addButton(QStringLiteral("Redo"), QStringLiteral("Redo"), QStringLiteral("mGame2"), 8);
+    addButton(QStringLiteral("Hint"), QStringLiteral("Hint"), QStringLiteral("mGame11"), 9);
     toolbar_->addSeparator();
     addButton(QStringLiteral("Back"), QStringLiteral("Replay Back"), QStringLiteral("mReplay2"), 10);
     addButton(QStringLiteral("ReplayStop"), QStringLiteral("Replay Stop"), QStringLiteral("mReplay6"), 11);

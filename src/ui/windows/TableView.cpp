@@ -60,6 +60,9 @@ TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
     setMouseTracking(false);
     setMinimumSize(320, 240);
     frameClock_.start();
+    hintTimer_.setSingleShot(true);
+    hintTimer_.setInterval(kHintMs);
+    connect(&hintTimer_, &QTimer::timeout, this, [this] { clearHint(); });
 }
 
 void TableView::CreateSprites()
@@ -184,6 +187,7 @@ void TableView::paintEvent(QPaintEvent *event)
         if (r.intersects(dirty))
             p.drawPixmap(r.topLeft(), PicCards[size_t(order[size_t(k)])].picture(c));
     }
+    paintHint(p);
     paintKeyboard(p);
 }
 
@@ -209,7 +213,10 @@ void TableView::letEventsRun()
 
 void TableView::tableChanged()
 {
+    // Whatever moved, a hint shown before points at the old table.
+    clearHint();
     update();
+    Q_EMIT settled();
 }
 
 bool TableView::event(QEvent *event)

@@ -9,8 +9,10 @@
 #include "ui/windows/Sprites.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 namespace cardova {
 class GameContext;
@@ -70,6 +72,17 @@ public:
 
     int repaints = 0; // animation steps shown
 
+    // Outlines the card a hint moves and the pile it goes to for a while.
+    void showHint(const Move &move);
+    void clearHint();
+    const std::optional<Move> &hint() const { return hint_; }
+    // How long a hint stays on the table.
+    static constexpr int kHintMs = 1200;
+
+Q_SIGNALS:
+    // An action has ended: the table shows the state it settled in.
+    void settled();
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -90,6 +103,10 @@ private:
     QRectF cursorRect() const;
     QRectF heldRect() const;
     void paintKeyboard(QPainter &p) const;
+    // The hint's outlines: the cards it moves and where they go.
+    QRectF hintSourceRect() const;
+    QRectF hintTargetRect() const;
+    void paintHint(QPainter &p) const;
     // Tells a screen reader what the cursor stands on.
     void announceCursor();
 
@@ -101,6 +118,8 @@ private:
     QElapsedTimer frameClock_;
     int16_t pressed_ = -1; // the card the mouse went down on
     KeyboardPlay keys_;
+    std::optional<Move> hint_;
+    QTimer hintTimer_;
 };
 
 } // namespace cardova::ui

@@ -92,6 +92,14 @@ void drawKey(QPainter &p, const QString &key)
         p.drawRect(QRectF(10, 6, 4, 14));
         p.setBrush(QColor(180, 60, 40));
         p.drawRect(QRectF(16, 9, 4, 11));
+    } else if (key == QLatin1String("Hint")) {
+        // A light bulb.
+        p.setPen(QPen(kInk, 1.4));
+        p.setBrush(QColor(255, 214, 70));
+        p.drawEllipse(QRectF(6, 2, 12, 12));
+        p.setBrush(kInk);
+        p.drawRoundedRect(QRectF(9, 14, 6, 6), 1.5, 1.5);
+        p.drawLine(QPointF(10, 22), QPointF(14, 22));
     } else if (key == QLatin1String("Help")) {
         p.setPen(Qt::NoPen);
         p.setBrush(kInk);

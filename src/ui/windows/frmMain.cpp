@@ -10,6 +10,7 @@
 #include "ui/appearance/Help.h"
 #include "ui/appearance/HelpViewer.h"
 #include "ui/windows/AppIcon.h"
+#include "ui/windows/SolverAdvice.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/WindowMemory.h"
 #include "ui/windows/frmAbout.h"
@@ -74,7 +75,10 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     connect(&tmrMain, &QTimer::timeout, this, [this] {
         RefreshCommands();
         RefreshToolbar();
+        advice_->sync(); // catches what changed without moving a card (autoplay switched)
     });
+    // After each action, once the win check and its dialog are through.
+    connect(table_, &TableView::settled, advice_.get(), &SolverAdvice::sync, Qt::QueuedConnection);
     connect(&tmrTime, &QTimer::timeout, this, [this] { RefreshCounters(); });
     connect(&tmrForward, &QTimer::timeout, this, [this] { forwardTick(); });
     connect(&tmrBackward, &QTimer::timeout, this, [this] { backwardTick(); });
@@ -161,6 +165,8 @@ void frmMain::RefreshCommands()
     set("mReplay1", canRedo);
     set("mReplay2", canUndo);
     set("mReplay4", canUndo || canRedo);
+    set("mGame11", running && !replaying());
+    items_.at(QStringLiteral("mGame13"))->setChecked(ctx_.data.ShowWinnable() != 0);
     RefreshRecent();
     updateCaption();
     pauseWhenIdle();
@@ -237,6 +243,7 @@ void frmMain::startReplay(QTimer &timer)
     if (!ctx_.GameRunning())
         return;
     ctx_.phase = GamePhase::Replaying;
+    advice_->sync(); // the search stops for the replay
     timer.start();
 }
 
@@ -248,6 +255,7 @@ void frmMain::StopReplay()
     if (ctx_.phase == GamePhase::Replaying)
         ctx_.phase = GamePhase::Playing;
     RefreshToolbar();
+    advice_->sync();
 }
 
 void frmMain::gameChanged()
@@ -256,6 +264,7 @@ void frmMain::gameChanged()
     // (the finished-game dialog): a replay of the old game ends, and the
     // commands, counters and timers follow the new state at once.
     StopReplay();
+    advice_->gameChanged();
     RefreshCommands();
     RefreshToolbar();
     RefreshCounters();

@@ -23,6 +23,7 @@ namespace cardova::ui {
 
 class Appearance;
 class Help;
+class SolverAdvice;
 class TableView;
 
 class frmMain : public QMainWindow {
@@ -32,6 +33,8 @@ public:
     ~frmMain() override;
 
     TableView *table() const { return table_; }
+    // The background solver: the verdict in the menu bar and the hints.
+    SolverAdvice &solver() { return *advice_; }
     GameContext &context() { return ctx_; }
     Appearance &appearance() { return art_; }
     // Menu item by its array name and index ("mFile", 4), or toolbar button
@@ -119,6 +122,7 @@ private:
     bool exiting_ = false;
     bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;
+    std::unique_ptr<SolverAdvice> advice_;
 };
 
 } // namespace cardova::ui

@@ -3,7 +3,9 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/AppIcon.cpp
   windows/AppWiring.cpp
   windows/MainMenus.cpp
+  windows/SolverAdvice.cpp
   windows/Sprites.cpp
+  windows/TableHint.cpp
   windows/TableView.cpp
   windows/ToolbarIcons.cpp
   windows/frmAbout.cpp
