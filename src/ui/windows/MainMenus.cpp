@@ -93,6 +93,7 @@ void frmMain::buildMenus()
         ->setCheckable(true);
     addSeparator(game, QStringLiteral("mGame"), 10);
     addItem(game, QStringLiteral("mGame"), 11, QStringLiteral("&Hint"), Qt::Key_H, [this] { advice_->hint(); });
+    addItem(game, QStringLiteral("mGame"), 12, QStringLiteral("&Solve"), QKeySequence(), [this] { advice_->solve(); });
     QAction *verdict = addItem(game, QStringLiteral("mGame"), 13, QStringLiteral("Show Whether the Game Can Be Won"),
                                QKeySequence(), [this] { advice_->setShowVerdict(ctx_.data.ShowWinnable() == 0); });
     verdict->setCheckable(true);

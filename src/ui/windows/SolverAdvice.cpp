@@ -26,8 +26,9 @@ Budget SolverAdvice::windowBudget()
 
 SolverAdvice::SolverAdvice(GameContext &ctx, TableView &table, QAction &label, const Budget &budget,
                            QObject *parent)
-    : QObject(parent), ctx_(ctx), table_(table), label_(label), service_(budget)
+    : QObject(parent), ctx_(ctx), table_(table), label_(label), service_(budget), run_(ctx)
 {
+    run_.solved = [this] { say(QStringLiteral("Solved by the computer: counted as not won")); };
     messageTimer_.setSingleShot(true);
     messageTimer_.setInterval(kMessageMs);
     connect(&messageTimer_, &QTimer::timeout, this, [this] {
@@ -41,6 +42,7 @@ SolverAdvice::SolverAdvice(GameContext &ctx, TableView &table, QAction &label, c
 void SolverAdvice::gameChanged()
 {
     ++serial_;
+    run_.stop();
     message_.clear();
     sync();
 }
@@ -49,6 +51,9 @@ void SolverAdvice::sync()
 {
     // Only the player's own turn is worth a search: a deal or a replay
     // passes through states nobody asked about.
+    // While the computer plays its line, every state on it is known won.
+    if (run_.running())
+        return;
     if (ctx_.phase != GamePhase::Playing || !ctx_.trans || ActionScope::busy(ctx_) || ctx_.input.Dragging) {
         if (ctx_.phase != GamePhase::Playing && asked_) {
             service_.cancel();
@@ -135,6 +140,14 @@ void SolverAdvice::hint()
         return;
     }
     table_.showHint(next);
+}
+
+void SolverAdvice::solve()
+{
+    if (run_.running())
+        return;
+    if (const auto answer = winFromHere())
+        run_.start(answer->line);
 }
 
 void SolverAdvice::setShowVerdict(bool on)

@@ -3,6 +3,7 @@
 // current state, tells in the menu bar whether the game can still be won,
 // and turns the answer into a hint on the table.
 #include "session/SolverService.h"
+#include "ui/windows/SolveRun.h"
 
 #include <QObject>
 #include <QString>
@@ -35,6 +36,9 @@ public:
     void gameChanged();
     // Shows the next move of a win on the table, or says why there is none.
     void hint();
+    // Plays the solver's win from here on the table.
+    void solve();
+    SolveRun &solveRun() { return run_; }
     // Shows or hides the verdict in the menu bar (and stores the choice).
     void setShowVerdict(bool on);
 
@@ -54,6 +58,7 @@ private:
     TableView &table_;
     QAction &label_;
     SolverService service_;
+    SolveRun run_;
     uint64_t serial_ = 1;
     bool asked_ = false;
     uint64_t askedSerial_ = 0;

@@ -166,6 +166,7 @@ void frmMain::RefreshCommands()
     set("mReplay2", canUndo);
     set("mReplay4", canUndo || canRedo);
     set("mGame11", running && !replaying());
+    set("mGame12", running && !replaying());
     items_.at(QStringLiteral("mGame13"))->setChecked(ctx_.data.ShowWinnable() != 0);
     RefreshRecent();
     updateCaption();

@@ -8,7 +8,8 @@
 #include "settings/GameNumber.h"
 #include "ui/windows/SolverAdvice.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QDir>
 
 namespace cardova::test {
@@ -130,6 +131,41 @@ TEST_F(SolverAdviceTest, NothingIsSolvedDuringAReplay)
     settle();
     EXPECT_EQ(advice().service().searchesStarted(), before + 1);
     EXPECT_EQ(status(), QStringLiteral("Winnable"));
+}
+
+TEST_F(SolverAdviceTest, SolvePlaysTheWinAndCountsTheGameAsNotWon)
+{
+    ctx->setScoreRecorder(&memoryScores());
+    settle();
+    const auto answer = advice().service().answer();
+    ASSERT_TRUE(answer);
+    ASSERT_EQ(answer->verdict, Verdict::Winnable);
+    item("mGame", 12)->trigger();
+    ASSERT_TRUE(advice().solveRun().running());
+    for (size_t i = 0; i <= answer->line.size() && advice().solveRun().running(); ++i)
+        advice().solveRun().step();
+    EXPECT_FALSE(advice().solveRun().running());
+    EXPECT_EQ(ctx->phase, GamePhase::NoGame);
+    ASSERT_EQ(memoryScores().entries.size(), 1u);
+    EXPECT_EQ(memoryScores().entries.back().won, 0);
+    // The finished-game handler neither opened nor stayed replaced.
+    EXPECT_EQ(win.opened, 0);
+    EXPECT_EQ(&ctx->winHandler(), &win);
+}
+
+TEST_F(SolverAdviceTest, AKeyOfThePlayerStopsTheSolve)
+{
+    settle();
+    item("mGame", 12)->trigger();
+    advice().solveRun().step();
+    const int pos = ctx->trans->TransPos;
+    EXPECT_GT(pos, 0);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QApplication::sendEvent(window->table(), &press);
+    EXPECT_FALSE(advice().solveRun().running());
+    EXPECT_EQ(&ctx->winHandler(), &win);
+    advice().solveRun().step();
+    EXPECT_EQ(ctx->trans->TransPos, pos);
 }
 
 } // namespace
