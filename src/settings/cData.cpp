@@ -33,6 +33,7 @@ constexpr IntKeyInfo kIntKeys[] = {
     {"ShowScore", 1, -32768, 32767},    {"ShowMoves", 1, -32768, 32767},
     {"BGIndex", 1007, -32768, 32767},   {"RangeIndex", 15, 0, 15},
     {"DeckIndex", 531, -32768, 32767},  {"Fade", 1, -32768, 32767},
+    {"ContinueGame", 0, 0, 1},
 };
 static_assert(sizeof(kIntKeys) / sizeof(kIntKeys[0]) == size_t(IntKey::Count));
 

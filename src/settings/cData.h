@@ -35,6 +35,7 @@ enum class IntKey {
     RangeIndex,
     DeckIndex,
     Fade,
+    ContinueGame, // 1: a game on the table when the window closes is kept for the next start
     Count
 };
 
@@ -89,6 +90,7 @@ public:
     int16_t RangeIndex() const { return intSetting(IntKey::RangeIndex); }
     int16_t DeckIndex() const { return intSetting(IntKey::DeckIndex); }
     int16_t Fade() const { return intSetting(IntKey::Fade); }
+    int16_t ContinueGame() const { return intSetting(IntKey::ContinueGame); }
     int32_t CustomColor() const { return customColor_; }
     void SetCustomColor(int32_t color);
     QString LastGName() const;
