@@ -16,6 +16,7 @@ class QToolBar;
 namespace cardova {
 class GameContext;
 class GameNumber;
+class SaveKeeper;
 class WinHandler;
 }
 
@@ -53,6 +54,11 @@ public:
 
     // Shows stored appearance settings on the table (after "Customize").
     void applySettings();
+
+    // At start, with "Continue the game at the next start" on: lays out the
+    // game kept when the window last closed. True when a game was continued;
+    // a kept file that cannot be continued is set aside and the player told.
+    bool continueSavedGame();
 
     // Starts a game and reports a game that cannot be loaded.
     void startGame(const QString &name, const GameNumber &number);
@@ -103,6 +109,7 @@ private:
     void placeOnScreen();
     void pauseWhenIdle();
     void gameChanged();
+    bool keepForNextStart();
 
     GameContext &ctx_;
     Appearance &art_;
@@ -119,6 +126,7 @@ private:
     bool exiting_ = false;
     bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;
+    std::unique_ptr<SaveKeeper> keeper_;
 };
 
 } // namespace cardova::ui
