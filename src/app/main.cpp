@@ -1,5 +1,6 @@
 // Cardova: the program entry. The settings come first, then the splash; the
-// main window and the game selection follow it.
+// main window and the game selection follow it (or the game kept when the
+// program last closed, which needs no selection).
 #include "session/GameContext.h"
 #include "ui/appearance/Appearance.h"
 #include "ui/appearance/QtSoundPlayer.h"
@@ -34,7 +35,8 @@ int main(int argc, char **argv)
         mainWindow = std::make_unique<ui::frmMain>(ctx, art);
         ui::wireDialogs(*mainWindow);
         mainWindow->show();
-        ui::showStartSelection(*mainWindow);
+        if (!mainWindow->continueSavedGame())
+            ui::showStartSelection(*mainWindow);
     });
     splash.show();
     const int status = app.exec();

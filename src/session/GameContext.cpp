@@ -27,6 +27,7 @@ ActionScope::~ActionScope()
         c_.winCheckDue = false;
         CheckWin(c_);
     }
+    c_.tableSettled();
 }
 
 GameContext::GameContext(std::unique_ptr<cData> d)

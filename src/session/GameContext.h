@@ -88,6 +88,9 @@ public:
     // the finished-game dialog): the windows refresh
     // their commands and counters and wake their timers.
     std::function<void()> gameChanged = [] {};
+    // Told when the table has come to rest: after the outermost action and
+    // after a game was recorded. A kept game follows the table from here.
+    std::function<void()> tableSettled = [] {};
 
     // Plays an event's wave when its switch holds exactly -1.
     void PlaySound(SoundEvent event);

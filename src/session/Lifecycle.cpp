@@ -88,6 +88,7 @@ void EndGame(GameContext &ctx, int16_t mWon)
     ctx.scoreRecorder().AddSesGame(mWon);
     ClearTable(ctx);
     ctx.gameChanged();
+    ctx.tableSettled();
 }
 
 void CheckWin(GameContext &ctx)

@@ -4,6 +4,8 @@
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
 
+#include <algorithm>
+
 namespace cardova {
 
 cTrans::cTrans(GameContext &ctx) : ctx_(ctx), records_(size_t(TransCap) + 1) {}
@@ -32,6 +34,18 @@ void cTrans::SaveTrans(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos
     r.mCards = mCards;
     r.tMod = tMod;
     r.Multi = MultiFlag;
+}
+
+void cTrans::loadRecords(const std::vector<TransRecord> &records, int16_t pos)
+{
+    const int count = int(std::min(records.size(), size_t(kMaxMoves)));
+    // The capacity grows in hundreds, as SaveTrans grows it.
+    TransCap = int16_t(std::min(std::max(100, (count + 99) / 100 * 100), kMaxMoves));
+    records_.assign(size_t(TransCap) + 1, TransRecord{});
+    std::copy_n(records.begin(), count, records_.begin() + 1);
+    TransTop = int16_t(count);
+    TransPos = int16_t(std::clamp(int(pos), 0, count));
+    MultiFlag = 0;
 }
 
 void cTrans::EndMulti()

@@ -59,6 +59,11 @@ public:
     static QString ConvertCell(int cell);
     std::vector<HistoryRow> CreateLV() const;
     const TransRecord &record(int i) const { return records_[size_t(i)]; }
+    // Takes over a log read back from a saved game: `records` become records
+    // 1..n (at most kMaxMoves are kept) and `pos` of them count as made, so
+    // Undo and Redo carry the table along them. The table must already show
+    // the first `pos` records made.
+    void loadRecords(const std::vector<TransRecord> &records, int16_t pos);
 
     int16_t TransPos = 0;
     int16_t TransTop = 0;

@@ -34,6 +34,7 @@ constexpr IntKeyInfo kIntKeys[] = {
     {"BGIndex", 1007, -32768, 32767},   {"RangeIndex", 15, 0, 15},
     {"DeckIndex", 531, -32768, 32767},  {"Fade", 1, -32768, 32767},
     {"ShowWinnable", 1, -32768, 32767},
+    {"ContinueGame", 0, 0, 1},
 };
 static_assert(sizeof(kIntKeys) / sizeof(kIntKeys[0]) == size_t(IntKey::Count));
 

@@ -36,6 +36,7 @@ enum class IntKey {
     DeckIndex,
     Fade,
     ShowWinnable,
+    ContinueGame, // 1: a game on the table when the window closes is kept for the next start
     Count
 };
 
@@ -92,6 +93,7 @@ public:
     int16_t RangeIndex() const { return intSetting(IntKey::RangeIndex); }
     int16_t DeckIndex() const { return intSetting(IntKey::DeckIndex); }
     int16_t Fade() const { return intSetting(IntKey::Fade); }
+    int16_t ContinueGame() const { return intSetting(IntKey::ContinueGame); }
     int32_t CustomColor() const { return customColor_; }
     void SetCustomColor(int32_t color);
     QString LastGName() const;

@@ -29,6 +29,7 @@ TEST_F(SettingsTest, FreshStoreReadsDefaults)
     for (IntKey k : {IntKey::ShowTime, IntKey::ShowScore, IntKey::ShowMoves, IntKey::Autoplay,
                      IntKey::ShowToolbar, IntKey::Fade})
         EXPECT_EQ(data.intSetting(k), 1);
+    EXPECT_EQ(data.ContinueGame(), 0); // a closed game counts as lost unless asked otherwise
     EXPECT_EQ(data.LastGName(), "Klondike");
     EXPECT_EQ(data.CurPlayer(), "");
     EXPECT_EQ(data.AppDir(), dataDir());
@@ -43,6 +44,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
         raw.setValue(QStringLiteral("Data/RangeIndex"), QStringLiteral("70000"));
         raw.setValue(QStringLiteral("Data/CustomColor"), QStringLiteral("1e3"));
         raw.setValue(QStringLiteral("Data/DeckIndex"), QStringLiteral(" 541 "));
+        raw.setValue(QStringLiteral("Data/ContinueGame"), QStringLiteral("2"));
     }
     cData data(settingsPath(), dataDir());
     EXPECT_EQ(data.BGIndex(), 1007);
@@ -50,6 +52,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
     EXPECT_EQ(data.RangeIndex(), 15);
     EXPECT_EQ(data.CustomColor(), 128);
     EXPECT_EQ(data.DeckIndex(), 541);
+    EXPECT_EQ(data.ContinueGame(), 0);
 }
 
 TEST_F(SettingsTest, WritesPersistAtOnce)

@@ -137,6 +137,13 @@ QWidget *frmCustomize::buildGeneral()
                 [this, key = key](bool on) { ctx_.data.setIntSetting(key, on ? 1 : 0); });
     }
 
+    // Applies at once, like the other General settings: the next close of
+    // the main window keeps the game on the table.
+    chkContinue_ = new QCheckBox(QStringLiteral("Continue the game at the next start"), page);
+    chkContinue_->setObjectName(QStringLiteral("chkContinue"));
+    connect(chkContinue_, &QCheckBox::clicked, this,
+            [this](bool on) { ctx_.data.setIntSetting(IntKey::ContinueGame, on ? 1 : 0); });
+
     auto *stats = new QGroupBox(QStringLiteral("Game Statistics"), page);
     auto *exportButton = new QPushButton(QStringLiteral("Export Statistics"), stats);
     exportButton->setObjectName(QStringLiteral("cmdExportStat"));
@@ -154,6 +161,7 @@ QWidget *frmCustomize::buildGeneral()
     layout->addWidget(recent);
     layout->addWidget(range);
     layout->addLayout(showRow);
+    layout->addWidget(chkContinue_);
     layout->addWidget(stats);
     layout->addStretch();
     return page;
@@ -250,6 +258,7 @@ void frmCustomize::LoadDisplayTab()
     chkTime_->setChecked(ctx_.data.ShowTime() != 0);
     chkScore_->setChecked(ctx_.data.ShowScore() != 0);
     chkMoves_->setChecked(ctx_.data.ShowMoves() != 0);
+    chkContinue_->setChecked(ctx_.data.ContinueGame() != 0);
 }
 
 void frmCustomize::LoadBackgrounds()

@@ -66,6 +66,7 @@ private:
     QPushButton *cmdClearRecent_;
     QComboBox *imcRange_;
     QCheckBox *chkTime_, *chkScore_, *chkMoves_;
+    QCheckBox *chkContinue_;
     QTreeWidget *tvBGround_;
     QLabel *Picture1_;
     QPushButton *cmdCustom_;

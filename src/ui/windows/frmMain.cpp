@@ -4,7 +4,9 @@
 #include "common/PrintableText.h"
 #include "session/Commands.h"
 #include "session/GameContext.h"
+#include "session/GameSave.h"
 #include "session/Lifecycle.h"
+#include "session/SaveKeeper.h"
 #include "session/cTrans.h"
 #include "ui/appearance/Appearance.h"
 #include "ui/appearance/Help.h"
@@ -49,6 +51,8 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     };
     ctx_.reportProblem = [this](const QString &text) { inform(text); };
     ctx_.gameChanged = [this] { gameChanged(); };
+    keeper_ = std::make_unique<SaveKeeper>(ctx_);
+    ctx_.tableSettled = [this] { keeper_->settle(); };
     // Settings problems can turn up inside any command that stores a
     // setting; the player reads about them once that command is over.
     ctx_.data.setProblemReport([this](const QString &text) {
@@ -109,6 +113,7 @@ frmMain::~frmMain()
     ctx_.setWinHandler(nullptr);
     ctx_.reportProblem = [](const QString &) {};
     ctx_.gameChanged = [] {};
+    ctx_.tableSettled = [] {};
     ctx_.data.setProblemReport(nullptr);
     delete help_;
 }
@@ -397,9 +402,34 @@ void frmMain::cmdReplayAll()
     startReplay(tmrForward);
 }
 
+bool frmMain::continueSavedGame()
+{
+    if (ctx_.data.ContinueGame() == 0)
+        return false;
+    const ContinueResult result = cardova::continueSavedGame(ctx_);
+    if (result.fileBlocked)
+        keeper_->stop(); // the unreadable file must not be written over
+    if (!result.message.isEmpty())
+        inform(result.message);
+    return result.kind == ContinueResult::Kind::Continued;
+}
+
+bool frmMain::keepForNextStart()
+{
+    FinalCounters(ctx_); // the clock and score as the player leaves them
+    const QString problem = keeper_->saveNow();
+    if (problem.isEmpty())
+        return true;
+    inform(QStringLiteral("The game could not be kept for the next start (%1), so it is counted as lost.")
+               .arg(problem));
+    return false;
+}
+
 void frmMain::cmdExit()
 {
-    // Ends at once: a game on the table is not recorded.
+    // Ends at once: a game on the table is neither recorded nor kept for
+    // the next start.
+    keeper_->discard();
     exiting_ = true;
     QCoreApplication::exit(0);
 }
@@ -410,12 +440,15 @@ void frmMain::closeEvent(QCloseEvent *event)
     tmrMain.stop();
     tmrTime.stop();
     StopReplay();
-    // A game on the table is recorded: a won one whose dialog has not opened
-    // yet as won.
-    if (!exiting_ && ctx_.GameRunning())
-        EndGame(ctx_, 0);
-    else if (!exiting_ && ctx_.phase == GamePhase::Finished)
+    // A game on the table is recorded, unless the player keeps it for the
+    // next start: a won one whose dialog has not opened yet as won.
+    if (!exiting_ && ctx_.GameRunning()) {
+        if (ctx_.data.ContinueGame() == 0 || !keepForNextStart())
+            EndGame(ctx_, 0);
+    } else if (!exiting_ && ctx_.phase == GamePhase::Finished) {
         EndGame(ctx_, 1);
+    }
+    keeper_->stop(); // whatever happens to the table now is no move of the player's
     event->accept();
 }
 

@@ -16,6 +16,7 @@ class QToolBar;
 namespace cardova {
 class GameContext;
 class GameNumber;
+class SaveKeeper;
 class WinHandler;
 }
 
@@ -56,6 +57,11 @@ public:
 
     // Shows stored appearance settings on the table (after "Customize").
     void applySettings();
+
+    // At start, with "Continue the game at the next start" on: lays out the
+    // game kept when the window last closed. True when a game was continued;
+    // a kept file that cannot be continued is set aside and the player told.
+    bool continueSavedGame();
 
     // Starts a game and reports a game that cannot be loaded.
     void startGame(const QString &name, const GameNumber &number);
@@ -106,6 +112,7 @@ private:
     void placeOnScreen();
     void pauseWhenIdle();
     void gameChanged();
+    bool keepForNextStart();
 
     GameContext &ctx_;
     Appearance &art_;
@@ -123,6 +130,7 @@ private:
     bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;
     std::unique_ptr<SolverAdvice> advice_;
+    std::unique_ptr<SaveKeeper> keeper_;
 };
 
 } // namespace cardova::ui

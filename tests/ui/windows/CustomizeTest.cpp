@@ -114,7 +114,12 @@ TEST_F(CustomizeTest, PictureBackgroundsHaveNoFadeAndCancelStoresOnlyWhatActsAtO
     auto *range = find<QComboBox>(*d, "imcRange");
     Q_EMIT range->activated(4);
     find<QCheckBox>(*d, "chkTime")->click();
+    auto *keep = find<QCheckBox>(*d, "chkContinue");
+    EXPECT_FALSE(keep->isChecked());
+    keep->click();
     find<QPushButton>(*d, "cmdCancel")->click();
+    EXPECT_EQ(ctx->data.ContinueGame(), 1);
+    EXPECT_TRUE(open()->findChild<QCheckBox *>(QStringLiteral("chkContinue"))->isChecked());
     EXPECT_EQ(ctx->data.RangeIndex(), 5);
     EXPECT_EQ(ctx->data.ShowTime(), 0);
     EXPECT_EQ(ctx->data.BGIndex(), 1007);

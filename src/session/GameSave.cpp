@@ -1,0 +1,219 @@
+#include "session/GameSave.h"
+
+#include "engine/PositionOfTable.h"
+#include "engine/RulesOfGame.h"
+#include "engine/cArray.h"
+#include "session/GameContext.h"
+#include "session/Lifecycle.h"
+#include "session/cTrans.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace cardova {
+
+namespace {
+const QString kFileName = QStringLiteral("saved-game.cdvsave");
+
+bool fail(QString *why, const QString &reason)
+{
+    if (why)
+        *why = reason;
+    return false;
+}
+
+// A record can be made again only from the table it was logged on: its card
+// where it was taken, with exactly its riders, going onto the next free slot
+// of another pile. A log that does not fit the deal is caught here, before
+// it could put a card where none belongs.
+uint64_t tableHash(const GameContext &ctx)
+{
+    const Rules rules = rulesOfGame(ctx.games, ctx.table.BaseNum);
+    return positionOfTable(ctx.table, ctx.cards, rules).hash();
+}
+
+bool fitsTable(const GameContext &ctx, const TransRecord &r)
+{
+    const cCard &card = ctx.cards[size_t(r.PicID)];
+    if (card.Cell != r.SCell || card.Pile != r.SPile || card.Pos != r.SPos)
+        return false;
+    if (ctx.table.GetPicID(r.SCell, r.SPile, r.SPos) != r.PicID ||
+        ctx.table.GetTop(r.SCell, r.SPile) != r.SPos + r.mCards)
+        return false;
+    if ((r.DCell == r.SCell && r.DPile == r.SPile) || !cArray::validTarget(r.DCell, r.DPile, r.DPos, r.mCards))
+        return false;
+    return ctx.table.GetTop(r.DCell, r.DPile) + 1 == r.DPos;
+}
+
+// Makes the logged moves again on the fresh deal through the log itself.
+// First every record alone, each checked against the table; then, with the
+// records' groups in place, undo goes back to where the player stood, which
+// must be the end of a group as Undo and Redo always leave it.
+bool replayLog(GameContext &ctx, const SavedGame &game, QString *why)
+{
+    cTrans &log = *ctx.trans;
+    if (log.TransTop != 0)
+        return fail(why, QStringLiteral("its deal did not start as it was saved"));
+    std::vector<TransRecord> single = game.records;
+    for (TransRecord &r : single)
+        r.Multi = 0;
+    log.loadRecords(single, 0);
+    int16_t speed = 0;
+    for (const TransRecord &r : game.records)
+        if (!fitsTable(ctx, r) || !log.Redo(speed))
+            return fail(why, QStringLiteral("its moves do not fit its deal"));
+    log.loadRecords(game.records, int16_t(game.records.size()));
+    while (log.TransPos > game.transPos && log.Undo(speed)) {
+    }
+    if (log.TransPos != game.transPos || tableHash(ctx) != game.tableHash)
+        return fail(why, QStringLiteral("its moves do not fit its deal"));
+    return true;
+}
+
+QString asideName(const QString &path)
+{
+    QString name = path + QStringLiteral(".damaged");
+    for (int i = 2; QFileInfo::exists(name) && i < 10000; ++i)
+        name = path + QStringLiteral(".damaged-%1").arg(i);
+    return name;
+}
+} // namespace
+
+QString savedGamePath(const cData &data)
+{
+    return data.AppDir() + kFileName;
+}
+
+bool savedGameExists(const cData &data)
+{
+    return QFileInfo::exists(savedGamePath(data));
+}
+
+SavedGame captureGame(const GameContext &ctx)
+{
+    SavedGame g;
+    g.gameName = ctx.data.CurGName();
+    g.gameNumber = ctx.data.CurGNo().toText();
+    g.elapsed = ElapsedTime(ctx);
+    g.score = ctx.data.CurScore;
+    g.autoplay = ctx.data.Autoplay();
+    g.autoplaySuppressed = ctx.autoplaySuppressed;
+    if (ctx.trans) {
+        g.tableHash = tableHash(ctx);
+        g.transPos = ctx.trans->TransPos;
+        g.records.reserve(size_t(ctx.trans->TransTop));
+        for (int i = 1; i <= ctx.trans->TransTop; ++i)
+            g.records.push_back(ctx.trans->record(i));
+    }
+    return g;
+}
+
+QString writeSavedGame(const GameContext &ctx)
+{
+    if (!ctx.GameRunning() || !ctx.trans)
+        return QStringLiteral("no game is being played");
+    const QByteArray text = savedGameText(captureGame(ctx));
+    if (text.isEmpty())
+        return QStringLiteral("the name of the game cannot be written down");
+    QDir().mkpath(ctx.data.AppDir());
+    QSaveFile file(savedGamePath(ctx.data));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return file.errorString();
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void discardSavedGame(const cData &data)
+{
+    const QString path = savedGamePath(data);
+    if (QFileInfo(path).isFile())
+        QFile::remove(path);
+}
+
+bool restoreGame(GameContext &ctx, const SavedGame &game, QString *why)
+{
+    if (ctx.phase != GamePhase::NoGame)
+        return fail(why, QStringLiteral("another game is on the table"));
+    const auto number = GameNumber::fromText(game.gameNumber);
+    if (!number)
+        return fail(why, QStringLiteral("its game number cannot be read"));
+    const bool wasSuppressed = ctx.autoplaySuppressed;
+    const bool wasAnimated = ctx.animate;
+    bool restored = false;
+    {
+        // One action around it all: the win is not looked for on the way.
+        ActionScope action(ctx);
+        // The log holds the automatic moves already; none may be added.
+        ctx.autoplaySuppressed = true;
+        ctx.animate = false;
+        const QString problem = NewGame(ctx, game.gameName, *number);
+        if (!problem.isEmpty())
+            fail(why, QStringLiteral("its game \"%1\" cannot be loaded").arg(game.gameName));
+        else
+            restored = replayLog(ctx, game, why);
+        ctx.winCheckDue = false;
+        ctx.animate = wasAnimated;
+        if (restored) {
+            ctx.autoplaySuppressed = game.autoplaySuppressed;
+            if (ctx.data.Autoplay() != game.autoplay)
+                ctx.data.SetAutoplay(game.autoplay);
+            ctx.data.CurTime = game.elapsed;
+            ctx.data.CurMoves = ctx.trans->GetTransID();
+            ctx.data.CurScore = game.score;
+            ctx.data.GameStartTime = ctx.now().addSecs(-qint64(game.elapsed));
+        } else {
+            ctx.autoplaySuppressed = wasSuppressed;
+            ClearTable(ctx);
+        }
+    }
+    ctx.gameChanged();
+    return restored;
+}
+
+ContinueResult continueSavedGame(GameContext &ctx)
+{
+    ContinueResult result;
+    const QString path = savedGamePath(ctx.data);
+    if (ctx.phase != GamePhase::NoGame || !QFileInfo(path).isFile())
+        return result;
+    QString why;
+    std::optional<SavedGame> game;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        game = parseSavedGame(file.readAll(), &why);
+    else
+        why = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+    file.close();
+    {
+        // The file goes before the action ends: whoever keeps the game
+        // saved writes it anew then.
+        ActionScope action(ctx);
+        if (game && restoreGame(ctx, *game, &why)) {
+            discardSavedGame(ctx.data);
+            result.kind = ContinueResult::Kind::Continued;
+            return result;
+        }
+    }
+    result.kind = ContinueResult::Kind::SetAside;
+    const QString aside = asideName(path);
+    if (QFile::rename(path, aside)) {
+        result.message = QStringLiteral("The saved game could not be continued because %1, so it was kept as %2 "
+                                        "and a new game can be started.")
+                             .arg(why, QDir::toNativeSeparators(aside));
+    } else {
+        result.fileBlocked = true;
+        result.message = QStringLiteral("The saved game %1 could not be continued because %2 and could not be "
+                                        "moved aside, so it is left untouched and no game is kept this time.")
+                             .arg(QDir::toNativeSeparators(path), why);
+    }
+    return result;
+}
+
+} // namespace cardova

@@ -1,0 +1,48 @@
+#pragma once
+// Putting the game on the table away when the program closes, and taking it
+// up again at the next start, exactly where it was left.
+#include "session/SavedGameFormat.h"
+
+#include <QString>
+
+namespace cardova {
+
+class GameContext;
+class cData;
+
+// Where the game is kept: one file in the data folder.
+QString savedGamePath(const cData &data);
+bool savedGameExists(const cData &data);
+
+// The running game as it stands: name, number, the whole log, the clock,
+// the score and automatic play.
+SavedGame captureGame(const GameContext &ctx);
+// Writes the running game whole (through a save file, so a write cut short
+// leaves the previous one). Returns an empty text, or what went wrong.
+QString writeSavedGame(const GameContext &ctx);
+// Removes the kept game (after it was continued, recorded, or given up).
+void discardSavedGame(const cData &data);
+
+// Lays a saved game on the table: deals the same game and number, makes the
+// logged moves again through the log and sets the counters and the clock.
+// Nothing is recorded. On failure the table is left empty and the reason
+// is given.
+bool restoreGame(GameContext &ctx, const SavedGame &game, QString *why);
+
+struct ContinueResult {
+    enum class Kind {
+        NoFile,    // nothing kept (or a game already lies on the table)
+        Continued, // the game is on the table and its file removed
+        SetAside,  // the file could not be continued; `message` tells why
+    };
+    Kind kind = Kind::NoFile;
+    QString message;
+    // The unreadable file could not be moved aside: it stands where a kept
+    // game would be written, so nothing must be written over it this run.
+    bool fileBlocked = false;
+};
+// Continues the kept game, if there is one. A file that cannot be read or
+// no longer fits its game is renamed aside, never over an older one.
+ContinueResult continueSavedGame(GameContext &ctx);
+
+} // namespace cardova

@@ -1,0 +1,295 @@
+#include "TestSupport.h"
+
+#include "WinningDeal.h"
+#include "cli/PlayActions.h"
+#include "engine/PositionOfTable.h"
+#include "engine/RulesOfGame.h"
+#include "session/Commands.h"
+#include "session/GameSave.h"
+#include "session/Lifecycle.h"
+#include "session/SaveKeeper.h"
+#include "session/cTrans.h"
+
+#include <QFile>
+
+using namespace cardova;
+using namespace cardova::test;
+
+namespace {
+const QDateTime kStart(QDate(2026, 3, 1), QTime(9, 0));
+
+// What a player sees of a game and can do with it.
+struct GameView {
+    std::string position;
+    std::vector<std::array<int, 4>> cards; // cell, pile, pos, face of every card
+    int pos = 0;
+    int top = 0;
+    std::vector<std::array<int, 10>> records;
+    bool canUndo = false;
+    bool canRedo = false;
+    bool operator==(const GameView &) const = default;
+};
+
+GameView viewOf(const GameContext &ctx)
+{
+    GameView v;
+    const Rules rules = rulesOfGame(ctx.games, ctx.table.BaseNum);
+    v.position = positionOfTable(ctx.table, ctx.cards, rules).text();
+    for (const cCard &c : ctx.cards)
+        v.cards.push_back({c.Cell, c.Pile, c.Pos, int(c.FaceMode)});
+    v.pos = ctx.trans->TransPos;
+    v.top = ctx.trans->TransTop;
+    for (int i = 1; i <= v.top; ++i) {
+        const TransRecord &r = ctx.trans->record(i);
+        v.records.push_back({r.PicID, r.SCell, r.SPile, r.SPos, r.DCell, r.DPile, r.DPos, r.mCards, r.tMod, r.Multi});
+    }
+    v.canUndo = ctx.trans->UndoPossible();
+    v.canRedo = ctx.trans->RedoPossible();
+    return v;
+}
+
+class GameSaveTest : public ContextFixture {
+protected:
+    void SetUp() override
+    {
+        ContextFixture::SetUp();
+        prepare(*ctx);
+        ctx->data.setIntSetting(IntKey::ContinueGame, 1);
+    }
+    void prepare(GameContext &c)
+    {
+        c.animate = false;
+        c.now = [this] { return clock; };
+    }
+    // The next run of the program over the same files.
+    std::unique_ptr<GameContext> nextRun()
+    {
+        auto c = reopen();
+        prepare(*c);
+        return c;
+    }
+    bool play(GameContext &c, const QString &action)
+    {
+        const auto parsed = parsePlayAction(action);
+        return parsed && performPlayAction(c, *parsed);
+    }
+    QStringList winningActions() const
+    {
+        return QString::fromLatin1(kWinningActions).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+    // The winning deal up to (not including) action `count`.
+    void playWinningGame(GameContext &c, int count)
+    {
+        const QStringList actions = winningActions();
+        for (int i = 0; i < count; ++i)
+            ASSERT_TRUE(play(c, actions[i])) << actions[i].toStdString();
+    }
+    QByteArray savedText() const
+    {
+        QFile f(savedGamePath(ctx->data));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QDateTime clock = kStart;
+};
+} // namespace
+
+TEST_F(GameSaveTest, AGameSavedAtShutDownIsTheSameGameAtTheNextStart)
+{
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 60); // with a waste turned back (one undo group) and automatic moves
+    ASSERT_TRUE(CmdUndo(*ctx));
+    ASSERT_TRUE(CmdUndo(*ctx)); // moves left to redo
+    clock = kStart.addSecs(95);
+    UpdateCounters(*ctx);
+    const GameView before = viewOf(*ctx);
+    ASSERT_TRUE(std::any_of(before.records.begin(), before.records.end(), [](const auto &r) { return r[9] == 1; }));
+    ASSERT_TRUE(before.canRedo);
+    const int16_t score = ctx->data.CurScore;
+    ASSERT_EQ(writeSavedGame(*ctx), QString());
+
+    clock = kStart.addDays(2); // the program starts again two days later
+    auto next = nextRun();
+    const ContinueResult result = continueSavedGame(*next);
+    ASSERT_EQ(result.kind, ContinueResult::Kind::Continued) << result.message.toStdString();
+    EXPECT_FALSE(savedGameExists(next->data)); // continued once only
+    EXPECT_EQ(viewOf(*next), before);
+    EXPECT_EQ(next->phase, GamePhase::Playing);
+    EXPECT_EQ(next->data.CurGName(), QStringLiteral("Klondike"));
+    EXPECT_EQ(next->data.CurGNo().toText(), QStringLiteral("1"));
+    EXPECT_EQ(ElapsedTime(*next), 95); // the clock goes on from where it stood
+    EXPECT_EQ(next->data.CurMoves, before.pos);
+    EXPECT_EQ(next->data.CurScore, score);
+    EXPECT_FALSE(next->autoplaySuppressed);
+
+    // Undo and redo take both games the same way.
+    for (auto step : {CmdUndo, CmdUndo, CmdRedo}) {
+        EXPECT_TRUE(step(*ctx));
+        EXPECT_TRUE(step(*next));
+        EXPECT_EQ(viewOf(*next), viewOf(*ctx));
+    }
+    EXPECT_EQ(next->data.CurGName(), ctx->data.CurGName());
+}
+
+TEST_F(GameSaveTest, AutomaticPlayIsOffDuringTheRestoreAndAsSavedAfterIt)
+{
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 60);
+    // Undoing an automatic move leaves a card that automatic play would
+    // take again at once; the kept game must not lose that undo.
+    while (ctx->trans->record(ctx->trans->TransPos).DCell != kFoundation)
+        ASSERT_TRUE(CmdUndo(*ctx));
+    ASSERT_TRUE(CmdUndo(*ctx));
+    ctx->autoplaySuppressed = true; // this run plays without it
+    const GameView before = viewOf(*ctx);
+    ASSERT_EQ(writeSavedGame(*ctx), QString());
+
+    auto next = nextRun();
+    ASSERT_EQ(continueSavedGame(*next).kind, ContinueResult::Kind::Continued);
+    EXPECT_EQ(viewOf(*next), before);
+    EXPECT_TRUE(next->autoplaySuppressed);
+    EXPECT_EQ(next->data.Autoplay(), 1);
+}
+
+TEST_F(GameSaveTest, EveryShorterTextAndOtherVersionsAreRefused)
+{
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 30);
+    const QByteArray text = savedGameText(captureGame(*ctx));
+    QString why;
+    ASSERT_TRUE(parseSavedGame(text, &why)) << why.toStdString();
+    for (qsizetype n = 0; n < text.size(); ++n)
+        EXPECT_FALSE(parseSavedGame(text.left(n), &why)) << "cut after " << n << " bytes";
+    EXPECT_FALSE(parseSavedGame(text + "move 1 2 3 4 5 6 7 8 9 0\n", &why)); // more moves than the log holds
+    QByteArray other = text;
+    other.replace("CardovaSavedGame 1\n", "CardovaSavedGame 2\n");
+    EXPECT_FALSE(parseSavedGame(other, &why));
+    EXPECT_TRUE(why.contains(QStringLiteral("another version"))) << why.toStdString();
+    QByteArray outOfRange = text;
+    outOfRange.replace("\nmove ", "\nmove 52"); // a card id beyond the deck
+    EXPECT_FALSE(parseSavedGame(outOfRange, &why));
+    SavedGame badName = captureGame(*ctx);
+    badName.gameName = QStringLiteral("Two\nLines");
+    EXPECT_TRUE(savedGameText(badName).isEmpty()); // refused, rather than written unreadable
+}
+
+TEST_F(GameSaveTest, ADamagedFileIsSetAsideBesideAnOlderOneAndNothingStarts)
+{
+    MemoryScores scores(ctx->data);
+    ctx->setScoreRecorder(&scores);
+    writeFile(QStringLiteral("saved-game.cdvsave.damaged"), "an older damaged game");
+    writeFile(QStringLiteral("saved-game.cdvsave"), "CardovaSavedGame 1\ngame Klondike\nnumb");
+    const ContinueResult result = continueSavedGame(*ctx);
+    EXPECT_EQ(result.kind, ContinueResult::Kind::SetAside);
+    EXPECT_FALSE(result.fileBlocked);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("cut short"))) << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains(QStringLiteral("saved-game.cdvsave.damaged-2")));
+    EXPECT_TRUE(result.message.endsWith(QLatin1Char('.')));
+    EXPECT_FALSE(result.message.contains(QStringLiteral(". "))); // one sentence
+    EXPECT_FALSE(savedGameExists(ctx->data));
+    QFile older(dataDir() + QStringLiteral("saved-game.cdvsave.damaged"));
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), QByteArray("an older damaged game"));
+    QFile aside(dataDir() + QStringLiteral("saved-game.cdvsave.damaged-2"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray("CardovaSavedGame 1\ngame Klondike\nnumb"));
+    EXPECT_EQ(ctx->phase, GamePhase::NoGame);
+    EXPECT_TRUE(scores.entries.empty());
+    // The program goes on as usual.
+    start(QStringLiteral("Klondike"), 3);
+    EXPECT_TRUE(ctx->GameRunning());
+}
+
+TEST_F(GameSaveTest, AWholeFileThatNoLongerFitsItsGameIsSetAside)
+{
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 30);
+    const QByteArray text = savedGameText(captureGame(*ctx));
+    const struct {
+        QByteArray from, to, reason;
+    } cases[] = {
+        {"number 1\n", "number 2\n", "do not fit"},            // another deal: the moves fall apart
+        {"game Klondike\n", "game Gone\n", "cannot be loaded"}, // a game since deleted
+        {"number 1\n", "number one\n", "number"},
+    };
+    for (const auto &c : cases) {
+        QByteArray changed = text;
+        changed.replace(c.from, c.to);
+        auto next = nextRun();
+        writeFile(QStringLiteral("saved-game.cdvsave"), changed);
+        const ContinueResult result = continueSavedGame(*next);
+        EXPECT_EQ(result.kind, ContinueResult::Kind::SetAside) << c.to.constData();
+        EXPECT_TRUE(result.message.contains(QString::fromLatin1(c.reason))) << result.message.toStdString();
+        EXPECT_EQ(next->phase, GamePhase::NoGame);
+        EXPECT_FALSE(next->autoplaySuppressed);
+    }
+}
+
+TEST_F(GameSaveTest, KeptAfterEveryMoveAndCountedOnceWhenTheContinuedGameIsWon)
+{
+    SaveKeeper keeper(*ctx);
+    ctx->tableSettled = [&keeper] { keeper.settle(); };
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    EXPECT_EQ(keeper.writes(), 1);
+    playWinningGame(*ctx, 20);
+    QString why;
+    const auto kept = parseSavedGame(savedText(), &why);
+    ASSERT_TRUE(kept) << why.toStdString();
+    EXPECT_EQ(kept->transPos, ctx->trans->TransPos); // the last move is in
+    const int writes = keeper.writes();
+    EXPECT_LE(writes, 21);
+    keeper.settle(); // a rest that changed nothing writes nothing
+    EXPECT_EQ(keeper.writes(), writes);
+    const GameView lastMove = viewOf(*ctx);
+    ctx->tableSettled = [] {};
+    ctx.reset(); // the program is cut off without closing
+
+    auto next = nextRun();
+    MemoryScores scores(next->data);
+    next->setScoreRecorder(&scores);
+    SaveKeeper nextKeeper(*next);
+    next->tableSettled = [&nextKeeper] { nextKeeper.settle(); };
+    ASSERT_EQ(continueSavedGame(*next).kind, ContinueResult::Kind::Continued);
+    EXPECT_EQ(viewOf(*next), lastMove);
+    EXPECT_TRUE(savedGameExists(next->data)); // kept again at once
+    const QStringList actions = winningActions();
+    for (int i = 20; i < actions.size(); ++i)
+        ASSERT_TRUE(play(*next, actions[i])) << actions[i].toStdString();
+    ASSERT_EQ(scores.entries.size(), 1u);
+    EXPECT_EQ(scores.entries[0].won, 1);
+    EXPECT_FALSE(savedGameExists(next->data));
+    next->tableSettled = [] {};
+
+    auto third = nextRun();
+    EXPECT_EQ(continueSavedGame(*third).kind, ContinueResult::Kind::NoFile);
+}
+
+TEST_F(GameSaveTest, WithTheSettingOffNothingIsKeptAndAnOldFileIsLeftAlone)
+{
+    ctx->data.setIntSetting(IntKey::ContinueGame, 0);
+    writeFile(QStringLiteral("saved-game.cdvsave"), "left from an earlier run");
+    MemoryScores scores(ctx->data);
+    ctx->setScoreRecorder(&scores);
+    SaveKeeper keeper(*ctx);
+    ctx->tableSettled = [&keeper] { keeper.settle(); };
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 5);
+    EndGame(*ctx, 0);
+    ctx->tableSettled = [] {};
+    EXPECT_EQ(keeper.writes(), 0);
+    EXPECT_EQ(scores.entries.size(), 1u);
+    EXPECT_EQ(savedText(), QByteArray("left from an earlier run"));
+}
+
+TEST_F(GameSaveTest, TurningTheSettingOffMidGameRemovesTheKeptGameWhenItIsRecorded)
+{
+    SaveKeeper keeper(*ctx);
+    ctx->tableSettled = [&keeper] { keeper.settle(); };
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 5);
+    ASSERT_TRUE(savedGameExists(ctx->data));
+    ctx->data.setIntSetting(IntKey::ContinueGame, 0);
+    EndGame(*ctx, 0);
+    ctx->tableSettled = [] {};
+    EXPECT_FALSE(savedGameExists(ctx->data)); // recorded, so it must not come back
+}
