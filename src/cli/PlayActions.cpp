@@ -34,7 +34,7 @@ std::array<CardState, kDeckSize> snapshot(const GameContext &ctx)
 // "stock" turns the stock, or turns the waste back when the stock is empty.
 void pressStock(GameContext &ctx)
 {
-    playMove(ctx, ctx.table.GetTop(kStock, 0) >= 0 ? Move::turnStock() : Move::turnWasteBack());
+    playMove(ctx, stockClick(ctx));
 }
 
 Move moveOf(const GameContext &ctx, const PlayAction &a)

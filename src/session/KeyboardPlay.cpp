@@ -125,7 +125,7 @@ bool KeyboardPlay::turnStock()
     held_.reset();
     if (!ctx_.GameRunning())
         return false;
-    return playMove(ctx_, ctx_.table.GetTop(kStock, 0) >= 0 ? Move::turnStock() : Move::turnWasteBack());
+    return playMove(ctx_, stockClick(ctx_));
 }
 
 bool KeyboardPlay::sendHome()

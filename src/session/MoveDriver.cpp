@@ -127,6 +127,11 @@ Source sourceOf(const GameContext &ctx, int16_t picId)
     }
 }
 
+Move stockClick(const GameContext &ctx)
+{
+    return ctx.table.GetTop(kStock, 0) >= 0 ? Move::turnStock() : Move::turnWasteBack();
+}
+
 bool playMove(GameContext &ctx, const Move &m)
 {
     if (!ctx.GameRunning() || !ctx.trans)

@@ -21,6 +21,10 @@ Position currentPosition(const GameContext &ctx, const Rules &rules);
 // it, no game runs, or the log has no room left for it.
 bool playMove(GameContext &ctx, const Move &move);
 
+// What a click on the stock asks for: turning its top card, or, once it is
+// empty, turning the waste back.
+Move stockClick(const GameContext &ctx);
+
 // One step of every move: turns up the tableau card the move uncovers,
 // records the move (modes other than log and deal), moves the card and the
 // mCards cards on it with speed animation steps, and in modes play, stock and
