@@ -7,6 +7,8 @@
 //     --designed        the twenty records of kDesignedRecords, in turn
 //     --decks N         decks per game (default 100)
 //     --seconds S       budget per deck (default 10)
+//     --nodes N         budget per deck in positions instead: the same
+//                       verdicts on any machine, however busy
 //     --no-autoplay     search with automatic play off
 //     --numbers FILE    write the game numbers of the decks used, one a line
 //     --quiet           no line per deck
@@ -68,6 +70,7 @@ struct Options {
     std::vector<QString> records; // beside games, for designed ones
     int decks = 100;
     double seconds = 10.0;
+    uint64_t nodes = 0; // a budget in positions, when set
     bool autoplay = true;
     QString numbersFile;
     bool quiet = false;
@@ -112,8 +115,12 @@ struct Tally {
 
     void print(const QString &game, const Options &o) const
     {
-        std::printf("\n%s: %d distinct decks, automatic play %s, at most %.1f s each\n", qPrintable(game), decks,
-                    o.autoplay ? "on" : "off", o.seconds);
+        std::printf("\n%s: %d distinct decks, automatic play %s, at most ", qPrintable(game), decks,
+                    o.autoplay ? "on" : "off");
+        if (o.nodes > 0)
+            std::printf("%llu positions each\n", static_cast<unsigned long long>(o.nodes));
+        else
+            std::printf("%.1f s each\n", o.seconds);
         const double n = decks > 0 ? decks : 1;
         for (size_t m = 0; m < kSeconds.size(); ++m)
             std::printf("  decided within %4.1f s: %5.1f%%   within %8llu positions: %5.1f%%\n", kSeconds[m],
@@ -129,8 +136,9 @@ struct Tally {
 // Solves the first o.decks distinct decks of one game; returns their numbers.
 std::vector<int> benchGame(Headless &h, const QString &game, const Options &o)
 {
-    Budget budget;
-    budget.maxSeconds = o.seconds;
+    Budget budget = o.nodes > 0 ? Budget::ofNodes(o.nodes) : Budget();
+    if (o.nodes == 0)
+        budget.maxSeconds = o.seconds;
     Tally tally;
     std::vector<int> numbers;
     std::set<std::vector<int16_t>> seen;
@@ -176,6 +184,8 @@ bool parse(int argc, char **argv, Options &o)
             o.decks = QString::fromLocal8Bit(argv[++i]).toInt();
         else if (arg == QLatin1String("--seconds") && hasValue)
             o.seconds = QString::fromLocal8Bit(argv[++i]).toDouble();
+        else if (arg == QLatin1String("--nodes") && hasValue)
+            o.nodes = QString::fromLocal8Bit(argv[++i]).toULongLong();
         else if (arg == QLatin1String("--no-autoplay"))
             o.autoplay = false;
         else if (arg == QLatin1String("--numbers") && hasValue)
@@ -208,7 +218,7 @@ int main(int argc, char **argv)
     Options o;
     if (!parse(argc, argv, o)) {
         std::fprintf(stderr, "usage: bench_solver [--game NAME | --record R | --designed] [--decks N] "
-                             "[--seconds S] [--no-autoplay] [--numbers FILE] [--quiet]\n");
+                             "[--seconds S | --nodes N] [--no-autoplay] [--numbers FILE] [--quiet]\n");
         return 2;
     }
     Headless h;
