@@ -4,10 +4,10 @@
 
 namespace cardova {
 
-BlockedPiles::BlockedPiles(const Rules &rules)
+BlockedPiles::BlockedPiles(const Rules &rules, bool autoplay)
     : rules_(rules),
       applies_(rules.foundationOrder == OrderCode::UpSameSuit || rules.foundationOrder == OrderCode::DownSameSuit),
-      anyCardFillsSpace_(rules.emptyRank == kAnyRank)
+      anyCardFillsSpace_(rules.emptyRank == kAnyRank), homeIsFinal_(autoplay)
 {
     for (int lower = 0; lower < kPositionCards; ++lower)
         for (int upper = 0; upper < kPositionCards; ++upper)
@@ -24,11 +24,24 @@ int BlockedPiles::stepsFromBase(CardCode card) const
     return rules_.foundationWrap ? steps + kRanks : -1;
 }
 
-bool BlockedPiles::isBlocked(const Position &p, int pile) const
+uint64_t BlockedPiles::cardsHome(const Position &p) const
+{
+    uint64_t home = 0;
+    if (!homeIsFinal_)
+        return home;
+    for (int g = 0; g < kFoundationPiles; ++g) {
+        const int pile = PileIndex::foundation(g);
+        for (int i = 0; i < p.size(pile); ++i)
+            home |= uint64_t(1) << (p.at(pile, i) & ~kFaceDownFlag);
+    }
+    return home;
+}
+
+bool BlockedPiles::isBlocked(const Position &p, int pile, uint64_t outOfReach) const
 {
     constexpr int kNone = kRanks;
     std::array<int, kPositionCards / kRanks> lowestBelow{kNone, kNone, kNone, kNone};
-    uint64_t below = 0;
+    uint64_t below = outOfReach;
     const int n = p.size(pile);
     for (int i = 0; i < n; ++i) {
         const CardCode card = CardCode(p.at(pile, i) & ~kFaceDownFlag);
@@ -51,10 +64,27 @@ bool BlockedPiles::anyBlocked(const Position &p) const
 {
     if (!applies_)
         return false;
+    const uint64_t home = cardsHome(p);
     for (int t = 0; t < p.tableauPiles; ++t)
-        if (isBlocked(p, PileIndex::tableau(t)))
+        if (isBlocked(p, PileIndex::tableau(t), home))
             return true;
     return false;
+}
+
+bool BlockedPiles::blockedAfter(const Position &before, const Position &after, const Move &m) const
+{
+    if (!applies_)
+        return false;
+    auto homeCount = [](const Position &p) {
+        int n = 0;
+        for (int g = 0; g < kFoundationPiles; ++g)
+            n += p.size(PileIndex::foundation(g));
+        return n;
+    };
+    if (homeIsFinal_ && homeCount(after) != homeCount(before))
+        return anyBlocked(after);
+    return m.kind == MoveKind::Card && m.target.kind == TargetKind::Tableau &&
+           isBlocked(after, PileIndex::tableau(m.target.pile), cardsHome(after));
 }
 
 } // namespace cardova

@@ -11,24 +11,29 @@ namespace cardova {
 // nor for another pile (every card it may lie on lies under it too, and no
 // space takes it). The card under it can then never come out, and the game
 // is lost whatever is played. Only foundations built by suit give a card
-// one place to go home, so only those are judged.
+// one place to go home, so only those are judged. Under automatic play a
+// card taken off a foundation goes straight back, so the cards at home are
+// out of reach as well.
 class BlockedPiles {
 public:
-    explicit BlockedPiles(const Rules &rules);
+    BlockedPiles(const Rules &rules, bool autoplay);
 
-    // Whether the rules let a pile be judged at all.
-    bool applies() const { return applies_; }
-    bool isBlocked(const Position &p, int pile) const;
     bool anyBlocked(const Position &p) const;
+    // After a move: the piles it put cards on, or under automatic play,
+    // when cards went home, every pile.
+    bool blockedAfter(const Position &before, const Position &after, const Move &m) const;
 
 private:
     // Steps from the foundation's base, or -1 for a card that never goes
     // home (below the base with no wrap).
     int stepsFromBase(CardCode card) const;
+    bool isBlocked(const Position &p, int pile, uint64_t outOfReach) const;
+    uint64_t cardsHome(const Position &p) const;
 
     Rules rules_;
     bool applies_ = false;
     bool anyCardFillsSpace_ = false;
+    bool homeIsFinal_ = false;
     std::array<uint64_t, kPositionCards> mayLieOn_{}; // cards each card may be put on
 };
 

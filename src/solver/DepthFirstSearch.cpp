@@ -12,7 +12,7 @@ constexpr uint64_t kCheckEvery = 1024;
 } // namespace
 
 DepthFirstSearch::DepthFirstSearch(const Rules &rules, bool autoplay, VisitedTable &visited)
-    : rules_(rules), autoplay_(autoplay), sortTableau_(tableauOrderIrrelevant(rules, autoplay)), visited_(visited), blocked_(rules)
+    : rules_(rules), autoplay_(autoplay), sortTableau_(tableauOrderIrrelevant(rules, autoplay)), visited_(visited), blocked_(rules, autoplay)
 {
 }
 
@@ -79,9 +79,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
             takeLine(move);
             return PhaseEnd::Won;
         }
-        // Only a pile that gained cards can have become blocked.
-        if (blocked_.applies() && move.kind == MoveKind::Card && move.target.kind == TargetKind::Tableau &&
-            blocked_.isBlocked(child, PileIndex::tableau(move.target.pile)))
+        if (blocked_.blockedAfter(top.position, child, move))
             continue;
         const uint64_t key = positionKey(child, sortTableau_);
         // A position on the current line is a cycle: a winning line never
