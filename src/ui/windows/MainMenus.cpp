@@ -4,6 +4,7 @@
 #include "session/Commands.h"
 #include "session/GameContext.h"
 #include "ui/windows/SolverAdvice.h"
+#include "ui/windows/WinnableDeals.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/ToolbarIcons.h"
 
@@ -97,6 +98,9 @@ void frmMain::buildMenus()
     QAction *verdict = addItem(game, QStringLiteral("mGame"), 13, QStringLiteral("Show Whether the Game Can Be Won"),
                                QKeySequence(), [this] { advice_->setShowVerdict(ctx_.data.ShowWinnable() == 0); });
     verdict->setCheckable(true);
+    addItem(game, QStringLiteral("mGame"), 14, QStringLiteral("&Winnable Deals Only"), QKeySequence(),
+            [this] { winnable_->toggle(); })
+        ->setCheckable(true);
 
     QMenu *replay = bar->addMenu(QStringLiteral("&Replay"));
     replay->setObjectName(QStringLiteral("mReplay"));
