@@ -92,7 +92,7 @@ void DealGoal(GameContext &ctx)
 void ShowMarkers(GameContext &ctx)
 {
     const int16_t emptyNum = ctx.games.EmptyNum();
-    const int16_t picture = emptyNum == kAnyRank ? kMarkerBlank : emptyNum;
+    const int16_t picture = emptyNum == kAnyRank ? int16_t(kMarkerBlank) : emptyNum;
     const int piles = ctx.games.Piles(kTableau);
     for (int p = 0; p < 11; ++p)
         ctx.markers.Home[p] = {picture, p < piles};

@@ -92,7 +92,12 @@ QString customRulesHtml(const QString &gName, const GameRecord &r)
                        "and may be turned back as often as you like.</p>"
                        "<h2>Foundation</h2><table>%2</table>"
                        "<p>%3</p>"
-                       "<h2>Tableau</h2><table>%4</table><p>%5</p>")
+                       "<h2>Tableau</h2><table>%4</table><p>%5</p>"
+                       "<h2>Can it be won?</h2><p>The solver tells you in the menu bar whether the game on the "
+                       "table can still be won: it plays by these rules, knows the face-down cards, and with "
+                       "automatic play on it counts the cards that go home by themselves, so a deal that could "
+                       "be won by hand may be lost. <a href=\"qrc:/help/winnable.html\">More about the "
+                       "answer</a>.</p>")
             .arg(r.hPiles)
             .arg(foundation, foundationSentence(r), tableau, spaceSentence(r.hSpace));
     return page(gName, body);
