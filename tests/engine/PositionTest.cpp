@@ -6,6 +6,7 @@
 #include "engine/PositionOfTable.h"
 #include "engine/RulesOfGame.h"
 #include "rules/StandardGames.h"
+#include "solver/Transition.h"
 
 #include <algorithm>
 #include <random>
@@ -65,7 +66,8 @@ QString starredText(const Position &p, int pile)
 }
 
 // Designed games covering what the built-in ones leave out: runs off, wrap,
-// "Any Card" spaces and orders, other bases and started foundations.
+// "Any Card" spaces and orders, every other building order, other bases
+// and started foundations.
 struct Designed {
     const char *name;
     const char *record; // gOrder,gBase,gCards,hOrder,hSpace,hPiles,hAk,hMulti
@@ -76,6 +78,10 @@ const Designed kDesigned[] = {
     {"Any Space", "3,13,4,6,13,4,0,1"},
     {"King Spaces", "2,12,0,9,12,8,1,1"},
     {"Queen Base", "5,11,1,7,0,5,1,1"},
+    {"Colour Home", "4,12,3,0,5,6,0,1"},
+    {"Colour Up", "1,0,0,1,12,7,0,1"},
+    {"Up Any", "2,0,0,2,13,7,1,1"},
+    {"Down Any", "0,0,0,5,13,7,0,1"},
 };
 
 class PositionTest : public ContextFixture {
@@ -190,13 +196,10 @@ protected:
 
     // What the table should hold after a move: the move, then automatic
     // play to its end (turning the waste back starts none).
+    // The solver's idea of a turn: the move, then automatic play.
     Position expectedAfter(Position p, const Move &m)
     {
-        const Rules r = rules();
-        apply(p, r, m);
-        if (autoPlayOn() && m.kind != MoveKind::TurnWasteBack)
-            while (auto next = autoPlayStep(p, r))
-                apply(p, r, *next);
+        playTurn(p, rules(), m, autoPlayOn());
         return p;
     }
 
