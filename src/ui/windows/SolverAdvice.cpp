@@ -28,7 +28,13 @@ SolverAdvice::SolverAdvice(GameContext &ctx, TableView &table, QAction &label, c
                            QObject *parent)
     : QObject(parent), ctx_(ctx), table_(table), label_(label), service_(budget), run_(ctx)
 {
-    run_.solved = [this] { say(QStringLiteral("Solved by the computer: counted as not won")); };
+    // The table is empty after a solved game: the word stays until the next
+    // game, so a player who looked away still learns what happened.
+    run_.solved = [this] {
+        messageTimer_.stop();
+        message_ = QStringLiteral("Solved by the computer: counted as not won");
+        refreshLabel();
+    };
     messageTimer_.setSingleShot(true);
     messageTimer_.setInterval(kMessageMs);
     connect(&messageTimer_, &QTimer::timeout, this, [this] {
