@@ -30,6 +30,7 @@ TEST_F(SettingsTest, FreshStoreReadsDefaults)
                      IntKey::ShowToolbar, IntKey::Fade})
         EXPECT_EQ(data.intSetting(k), 1);
     EXPECT_EQ(data.ContinueGame(), 0); // a closed game counts as lost unless asked otherwise
+    EXPECT_EQ(data.FitTable(), 1);
     EXPECT_EQ(data.LastGName(), "Klondike");
     EXPECT_EQ(data.CurPlayer(), "");
     EXPECT_EQ(data.AppDir(), dataDir());
@@ -45,6 +46,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
         raw.setValue(QStringLiteral("Data/CustomColor"), QStringLiteral("1e3"));
         raw.setValue(QStringLiteral("Data/DeckIndex"), QStringLiteral(" 541 "));
         raw.setValue(QStringLiteral("Data/ContinueGame"), QStringLiteral("2"));
+        raw.setValue(QStringLiteral("Data/FitTable"), QStringLiteral("-1"));
     }
     cData data(settingsPath(), dataDir());
     EXPECT_EQ(data.BGIndex(), 1007);
@@ -53,6 +55,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
     EXPECT_EQ(data.CustomColor(), 128);
     EXPECT_EQ(data.DeckIndex(), 541);
     EXPECT_EQ(data.ContinueGame(), 0);
+    EXPECT_EQ(data.FitTable(), 1);
 }
 
 TEST_F(SettingsTest, WritesPersistAtOnce)
