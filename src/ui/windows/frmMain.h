@@ -107,6 +107,7 @@ private:
     void cmdHistory();
     void cmdCustomize();
     void cmdToggleToolbar();
+    void cmdToggleFullScreen();
     void cmdReplayAll();
     void updateCaption();
     void placeOnScreen();
