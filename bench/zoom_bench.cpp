@@ -93,6 +93,20 @@ void BM_DrawAfterResize(benchmark::State &state)
     state.counters["zoom"] = t.view().zoom();
 }
 BENCHMARK(BM_DrawAfterResize)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The part of a resize that is the card art: 52 faces at the full-HD zoom.
+void BM_RenderFacesAtZoom(benchmark::State &state)
+{
+    Table &t = table();
+    QList<int> faces;
+    for (int k = 1; k <= kDeckSize; ++k)
+        faces.append(k);
+    for (auto _ : state) {
+        t.art->clearCaches();
+        t.art->prepareFaces(faces, t.view().zoom());
+    }
+}
+BENCHMARK(BM_RenderFacesAtZoom)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char **argv)

@@ -45,6 +45,11 @@ void Appearance::clearCaches()
 
 QPixmap Appearance::MainPic(int k, qreal zoom) const { return faces_.get(k, dpr_ * zoom, dpr_, renderFace); }
 
+void Appearance::prepareFaces(const QList<int> &ks, qreal zoom) const
+{
+    faces_.prepare(ks, dpr_ * zoom, dpr_, renderFace);
+}
+
 QPixmap Appearance::GetPic(int id, qreal zoom) const { return pictures_.get(id, dpr_ * zoom, dpr_, renderPicture); }
 
 QPixmap Appearance::DeckPic(qreal zoom) const

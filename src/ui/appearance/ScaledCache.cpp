@@ -3,6 +3,7 @@
 #include "ui/appearance/CardFaces.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace cardova::ui {
 
@@ -19,6 +20,15 @@ QHash<int, QPixmap> &ScaledCache::picturesAt(int key)
     return sizes_.back().pictures;
 }
 
+QPixmap ScaledCache::shown(const QImage &image, qreal dpr)
+{
+    QPixmap pixmap = QPixmap::fromImage(image);
+    // Drawn at the screen's ratio, the picture covers scale / dpr logical
+    // pixels per design pixel: the zoom.
+    pixmap.setDevicePixelRatio(dpr);
+    return pixmap;
+}
+
 QPixmap ScaledCache::get(int id, qreal scale, qreal dpr, Render render)
 {
     QHash<int, QPixmap> &pictures = picturesAt(qRound(kCardWidthPx * scale));
@@ -27,12 +37,34 @@ QPixmap ScaledCache::get(int id, qreal scale, qreal dpr, Render render)
     const QImage image = render(id, scale);
     if (image.isNull())
         return {};
-    QPixmap pixmap = QPixmap::fromImage(image);
-    // Drawn at the screen's ratio, the picture covers scale / dpr logical
-    // pixels per design pixel: the zoom.
-    pixmap.setDevicePixelRatio(dpr);
+    const QPixmap pixmap = shown(image, dpr);
     pictures.insert(id, pixmap);
     return pixmap;
+}
+
+void ScaledCache::prepare(const QList<int> &ids, qreal scale, qreal dpr, Render render)
+{
+    QHash<int, QPixmap> &pictures = picturesAt(qRound(kCardWidthPx * scale));
+    QList<int> missing;
+    for (int id : ids)
+        if (!pictures.contains(id) && !missing.contains(id))
+            missing.append(id);
+    // Images may be painted on any thread; pixmaps only on this one.
+    std::vector<QImage> images(size_t(missing.size()));
+    const size_t workers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, images.size());
+    std::vector<std::thread> threads;
+    for (size_t w = 1; w < workers; ++w)
+        threads.emplace_back([&, w] {
+            for (size_t i = w; i < images.size(); i += workers)
+                images[i] = render(missing[qsizetype(i)], scale);
+        });
+    for (size_t i = 0; i < images.size(); i += workers)
+        images[i] = render(missing[qsizetype(i)], scale);
+    for (std::thread &t : threads)
+        t.join();
+    for (size_t i = 0; i < images.size(); ++i)
+        if (!images[i].isNull())
+            pictures.insert(missing[qsizetype(i)], shown(images[i], dpr));
 }
 
 } // namespace cardova::ui

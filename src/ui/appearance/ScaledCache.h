@@ -16,6 +16,9 @@ public:
     // Picture `id` rendered at `scale` device pixels per design pixel and
     // shown at `dpr`; a null pixmap when there is no such picture.
     QPixmap get(int id, qreal scale, qreal dpr, Render render);
+    // Renders those of `ids` not held at `scale` yet, on all cores at once:
+    // a new window size wants a deck's pictures together.
+    void prepare(const QList<int> &ids, qreal scale, qreal dpr, Render render);
     void clear() { sizes_.clear(); }
     // Sizes held now, at most kSizesKept.
     int sizeCount() const { return int(sizes_.size()); }
@@ -28,6 +31,7 @@ private:
         QHash<int, QPixmap> pictures;
     };
     QHash<int, QPixmap> &picturesAt(int key);
+    static QPixmap shown(const QImage &image, qreal dpr);
 
     std::vector<Size> sizes_; // least recently used first
 };

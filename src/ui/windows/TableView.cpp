@@ -117,6 +117,11 @@ void TableView::rescaleSprites()
 {
     art_.setDevicePixelRatio(devicePixelRatioF());
     spriteScale_ = zoom_ * devicePixelRatioF();
+    QList<int> faces;
+    for (const cCard &c : ctx_.cards)
+        if (c.Visible && c.FaceMode == kFaceUp)
+            faces.append(c.FacePicture());
+    art_.prepareFaces(faces, zoom_);
     art_.ApplyDeckBack(PicCards, zoom_);
     for (VelCard &card : PicCards)
         card.faceId = 0;
