@@ -180,4 +180,9 @@ TEST_F(TableZoomTest, Screenshots)
         const QString name = QStringLiteral(SCREENSHOT_DIR "/table-%1x%2%3.png").arg(size.width()).arg(size.height()).arg(ratio);
         ASSERT_TRUE(window->grab().save(name));
     }
+    // A pile too tall for a short window, fanned closer.
+    lay(*ctx, {{"9C 8H", "9S", "TD", "", "", "", kTallPile}});
+    window->resize(1400, 620);
+    QApplication::processEvents();
+    ASSERT_TRUE(window->grab().save(QStringLiteral(SCREENSHOT_DIR "/table-tall-pile%1.png").arg(ratio)));
 }
