@@ -45,9 +45,10 @@ void Appearance::clearCaches()
 
 QPixmap Appearance::MainPic(int k, qreal zoom) const { return faces_.get(k, dpr_ * zoom, dpr_, renderFace); }
 
-void Appearance::prepareFaces(const QList<int> &ks, qreal zoom) const
+void Appearance::prepare(const QList<int> &ks, const QList<int> &ms, qreal zoom) const
 {
     faces_.prepare(ks, dpr_ * zoom, dpr_, renderFace);
+    marks_.prepare(ms, dpr_ * zoom, dpr_, renderMark);
 }
 
 QPixmap Appearance::GetPic(int id, qreal zoom) const { return pictures_.get(id, dpr_ * zoom, dpr_, renderPicture); }

@@ -34,8 +34,9 @@ public:
     // large, always rendered for the size it is shown at, never stretched.
     // Card face k = Suit * 13 + Num + 1, 1..52; a null pixmap otherwise.
     QPixmap MainPic(int k, qreal zoom = 1.0) const;
-    // Draws the faces `ks` at `zoom` together, ahead of MainPic asking.
-    void prepareFaces(const QList<int> &ks, qreal zoom) const;
+    // Draws the faces `ks` and marks `ms` at `zoom` together, ahead of
+    // MainPic and RightPic asking.
+    void prepare(const QList<int> &ks, const QList<int> &ms, qreal zoom) const;
     // A background tile (1-73) or a deck back (501-545); null otherwise.
     QPixmap GetPic(int id, qreal zoom = 1.0) const;
     // The back of the stored DeckIndex; the default back 531 when the

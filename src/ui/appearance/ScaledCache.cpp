@@ -20,13 +20,13 @@ QHash<int, QPixmap> &ScaledCache::picturesAt(int key)
     return sizes_.back().pictures;
 }
 
-QPixmap ScaledCache::shown(const QImage &image, qreal dpr)
+QPixmap ScaledCache::shown(QImage image, qreal dpr)
 {
-    QPixmap pixmap = QPixmap::fromImage(image);
     // Drawn at the screen's ratio, the picture covers scale / dpr logical
-    // pixels per design pixel: the zoom.
-    pixmap.setDevicePixelRatio(dpr);
-    return pixmap;
+    // pixels per design pixel: the zoom. Set on the image, so the pixmap
+    // takes its pixels over instead of copying them once more.
+    image.setDevicePixelRatio(dpr);
+    return QPixmap::fromImage(std::move(image));
 }
 
 QPixmap ScaledCache::get(int id, qreal scale, qreal dpr, Render render)
@@ -34,10 +34,10 @@ QPixmap ScaledCache::get(int id, qreal scale, qreal dpr, Render render)
     QHash<int, QPixmap> &pictures = picturesAt(qRound(kCardWidthPx * scale));
     if (const auto it = pictures.constFind(id); it != pictures.constEnd())
         return *it;
-    const QImage image = render(id, scale);
+    QImage image = render(id, scale);
     if (image.isNull())
         return {};
-    const QPixmap pixmap = shown(image, dpr);
+    const QPixmap pixmap = shown(std::move(image), dpr);
     pictures.insert(id, pixmap);
     return pixmap;
 }
@@ -64,7 +64,7 @@ void ScaledCache::prepare(const QList<int> &ids, qreal scale, qreal dpr, Render 
         t.join();
     for (size_t i = 0; i < images.size(); ++i)
         if (!images[i].isNull())
-            pictures.insert(missing[qsizetype(i)], shown(images[i], dpr));
+            pictures.insert(missing[qsizetype(i)], shown(std::move(images[i]), dpr));
 }
 
 } // namespace cardova::ui

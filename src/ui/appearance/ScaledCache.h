@@ -31,7 +31,7 @@ private:
         QHash<int, QPixmap> pictures;
     };
     QHash<int, QPixmap> &picturesAt(int key);
-    static QPixmap shown(const QImage &image, qreal dpr);
+    static QPixmap shown(QImage image, qreal dpr);
 
     std::vector<Size> sizes_; // least recently used first
 };

@@ -117,11 +117,19 @@ void TableView::rescaleSprites()
 {
     art_.setDevicePixelRatio(devicePixelRatioF());
     spriteScale_ = zoom_ * devicePixelRatioF();
-    QList<int> faces;
+    QList<int> faces, marks;
     for (const cCard &c : ctx_.cards)
         if (c.Visible && c.FaceMode == kFaceUp)
             faces.append(c.FacePicture());
-    art_.prepareFaces(faces, zoom_);
+    const auto shownMarks = [&marks](const auto &markers) {
+        for (const PileMarker &m : markers)
+            if (m.Visible)
+                marks.append(m.Picture);
+    };
+    shownMarks(ctx_.markers.Home);
+    shownMarks(ctx_.markers.Right);
+    shownMarks(std::array{ctx_.markers.Waste, ctx_.markers.Stock});
+    art_.prepare(faces, marks, zoom_);
     art_.ApplyDeckBack(PicCards, zoom_);
     for (VelCard &card : PicCards)
         card.faceId = 0;
@@ -184,7 +192,9 @@ void TableView::syncFaces()
     for (int i = 0; i < kDeckSize; ++i) {
         const cCard &c = ctx_.cards[size_t(i)];
         VelCard &sprite = PicCards[size_t(i)];
-        if (c.Visible && sprite.faceId != c.FacePicture()) {
+        // A face-down card gets its face when it turns up: a new zoom then
+        // draws only the faces in sight.
+        if (c.Visible && c.FaceMode == kFaceUp && sprite.faceId != c.FacePicture()) {
             sprite.MainPic(art_.MainPic(c.FacePicture(), zoom_));
             sprite.faceId = c.FacePicture();
         }
