@@ -168,9 +168,21 @@ bool isLegal(const Position &p, const Rules &r, const Move &m)
 
 std::optional<Move> autoPlayStep(const Position &p, const Rules &r)
 {
+    // The cards each foundation would take from automatic play (which may
+    // drop on a full one), looked up once for every top it tries.
+    std::array<uint64_t, kFoundationPiles> takesHome{};
+    uint64_t anyTakes = 0;
+    const uint64_t base = cardsOfRank(r.baseRank);
+    for (int g = 0; g < kFoundationPiles; ++g) {
+        const int pile = PileIndex::foundation(g);
+        takesHome[size_t(g)] = p.isEmpty(pile) ? base : Accepting::onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
+        anyTakes |= takesHome[size_t(g)];
+    }
     auto toFoundation = [&](Source s, CardCode card) -> std::optional<Move> {
+        if (!takes(anyTakes, card))
+            return std::nullopt;
         for (int g = 0; g < kFoundationPiles; ++g)
-            if (foundationAccepts(p, r, g, card, false))
+            if (takes(takesHome[size_t(g)], card))
                 return Move::card(s, {TargetKind::Foundation, uint8_t(g)});
         return std::nullopt;
     };

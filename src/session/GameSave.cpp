@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace cardova {
 
@@ -94,31 +95,48 @@ bool savedGameExists(const cData &data)
 SavedGame captureGame(const GameContext &ctx)
 {
     SavedGame g;
+    refreshCapture(ctx, g);
+    return g;
+}
+
+size_t refreshCapture(const GameContext &ctx, SavedGame &g)
+{
     g.gameName = ctx.data.CurGName();
     g.gameNumber = ctx.data.CurGNo().toText();
     g.elapsed = ElapsedTime(ctx);
     g.score = ctx.data.CurScore;
     g.autoplay = ctx.data.Autoplay();
     g.autoplaySuppressed = ctx.autoplaySuppressed;
-    if (ctx.trans) {
-        g.tableHash = tableHash(ctx);
-        g.transPos = ctx.trans->TransPos;
-        g.records.reserve(size_t(ctx.trans->TransTop));
-        for (int i = 1; i <= ctx.trans->TransTop; ++i)
-            g.records.push_back(ctx.trans->record(i));
+    if (!ctx.trans) {
+        g.records.clear();
+        return 0;
     }
-    return g;
+    g.tableHash = tableHash(ctx);
+    g.transPos = ctx.trans->TransPos;
+    const size_t top = size_t(ctx.trans->TransTop);
+    size_t same = 0;
+    while (same < std::min(top, g.records.size()) && g.records[same] == ctx.trans->record(int(same) + 1))
+        ++same;
+    g.records.resize(same);
+    g.records.reserve(top);
+    for (size_t i = same; i < top; ++i)
+        g.records.push_back(ctx.trans->record(int(i) + 1));
+    return same;
 }
 
 QString writeSavedGame(const GameContext &ctx)
 {
     if (!ctx.GameRunning() || !ctx.trans)
         return QStringLiteral("no game is being played");
-    const QByteArray text = savedGameText(captureGame(ctx));
+    return writeSavedGameText(ctx.data, savedGameText(captureGame(ctx)));
+}
+
+QString writeSavedGameText(const cData &data, const QByteArray &text)
+{
     if (text.isEmpty())
         return QStringLiteral("the name of the game cannot be written down");
-    QDir().mkpath(ctx.data.AppDir());
-    QSaveFile file(savedGamePath(ctx.data));
+    QDir().mkpath(data.AppDir());
+    QSaveFile file(savedGamePath(data));
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     if (file.write(text) != text.size()) {
@@ -126,6 +144,18 @@ QString writeSavedGame(const GameContext &ctx)
         return file.errorString();
     }
     if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString appendToSavedGame(const cData &data, const QByteArray &chunk, qint64 expectedSize)
+{
+    QFile file(savedGamePath(data));
+    if (!file.open(QIODevice::Append | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (file.size() != expectedSize)
+        return QStringLiteral("the kept file was changed by someone else");
+    if (file.write(chunk) != chunk.size())
         return file.errorString();
     return {};
 }

@@ -17,9 +17,18 @@ bool savedGameExists(const cData &data);
 // The running game as it stands: name, number, the whole log, the clock,
 // the score and automatic play.
 SavedGame captureGame(const GameContext &ctx);
+// Brings `game` up to the running game, copying only the records that
+// differ. Returns how many leading records `game` held already.
+size_t refreshCapture(const GameContext &ctx, SavedGame &game);
 // Writes the running game whole (through a save file, so a write cut short
 // leaves the previous one). Returns an empty text, or what went wrong.
 QString writeSavedGame(const GameContext &ctx);
+// Writes `text` as the whole kept file, the same way.
+QString writeSavedGameText(const cData &data, const QByteArray &text);
+// Adds `chunk` to the end of the kept file, which must be `expectedSize`
+// bytes long (else it is not the file this run wrote and is left alone).
+// Written to the system without waiting for the disk.
+QString appendToSavedGame(const cData &data, const QByteArray &chunk, qint64 expectedSize);
 // Removes the kept game (after it was continued, recorded, or given up).
 void discardSavedGame(const cData &data);
 

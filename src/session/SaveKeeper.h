@@ -1,4 +1,6 @@
 #pragma once
+#include "session/SavedGameFormat.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -10,6 +12,11 @@ class GameContext;
 // the next start, so that a program cut off loses at most the move being
 // made; and removes the kept game once that game has been recorded, so it
 // is never counted twice. Call settle() whenever the table has come to rest.
+//
+// After a move only the new records and the new state are appended to the
+// file; it is written whole again when the log was cut back (undo, then
+// another move), for another game, after a failed append, and once the
+// states superseded by later ones have grown past a limit.
 class SaveKeeper {
 public:
     explicit SaveKeeper(GameContext &ctx) : ctx_(ctx) {}
@@ -21,23 +28,32 @@ public:
     // Gives the game up: a kept file of this run is removed and nothing more
     // is written (the player left without keeping the game).
     void discard();
-    // Writes the game now, whatever changed; empty text or the problem.
+    // Writes the game now whole, whatever changed; empty text or the problem.
     QString saveNow();
 
     int writes() const { return writes_; }
+    int appends() const { return appends_; }
 
 private:
+    // Brings the file up to the table, by an append where one will do.
+    QString keep();
+    QString rewrite();
+    QString gameKey() const;
+
     GameContext &ctx_;
     bool stopped_ = false;
     bool owned_ = false;    // the kept file holds a game of this run
     bool reported_ = false; // a failed write was told once
     int writes_ = 0;
-    // What the last write held; a rest that changed none of it (a click
-    // that moved nothing) writes nothing.
-    QString lastGame_;
-    int lastPos_ = -1;
-    int lastTop_ = -1;
-    int lastAutoplay_ = -1;
+    int appends_ = 0;
+    // What the file holds: its game (the state of its last chunk), its
+    // length, and the bytes of states that later chunks superseded.
+    SavedGame kept_;
+    QString keptGame_;
+    qint64 fileSize_ = 0;
+    qint64 lastStateBytes_ = 0;
+    qint64 supersededBytes_ = 0;
+    int keptAutoplay_ = -1;
 };
 
 } // namespace cardova

@@ -1,22 +1,27 @@
 #pragma once
 // The text of a game put away when the program closed. One item a line:
 //
-//   CardovaSavedGame 1
+//   CardovaSavedGame 2
 //   game Klondike
 //   number 4711
-//   elapsed 95             seconds played
-//   score -40
-//   autoplay 1 0           the setting, and whether this run kept it off
-//   log 12 14              moves made (TransPos), moves logged (TransTop)
-//   table 9f3a...          Position::hash of the table as it was left
-//   move 12 0 3 4 3 1 0 0 3 0   one per logged move: the TransRecord fields
+//   move 12 0 3 4 3 1 0 0 3 0      one per logged move: the TransRecord fields
 //   ...
-//   end
+//   state 95 -40 1 0 12 14 9f3a 5c1e
 //
-// The closing "end" line tells a whole file from one cut short, and the
-// table's hash a log that no longer leads where it did (another deal, a
-// custom game changed since). A file of another version is refused rather
-// than guessed at.
+// The moves and the "state" line after them form a chunk. The state line
+// holds the seconds played, the score, the Autoplay setting and whether this
+// run kept it off, the moves made (TransPos) and logged (TransTop), the
+// Position::hash of the table as it was left and a check of the chunk's
+// text. After a move the game grows by one more chunk appended to the file:
+// the records added since, then the new state, so the last whole chunk is
+// the game. A chunk cut short or garbled at the end of the file (the program
+// stopped mid-append, a power cut) is left out, which loses that move only;
+// a bad chunk with a state line after it means the file is damaged.
+//
+// The table's hash catches a log that no longer leads where it did (another
+// deal, a custom game changed since). Version 1 files (one state, closed by
+// "end") are still read; a file of another version is refused rather than
+// guessed at.
 #include "session/cTrans.h"
 
 #include <QByteArray>
@@ -39,11 +44,14 @@ struct SavedGame {
     std::vector<TransRecord> records; // the log's records 1..TransTop, in order
 };
 
-constexpr int kSavedGameVersion = 1;
+constexpr int kSavedGameVersion = 2;
 
-// The file's text. Empty when the game cannot be written down (a name with
-// a line break in it).
+// The whole file's text. Empty when the game cannot be written down (a name
+// with a line break in it).
 QByteArray savedGameText(const SavedGame &game);
+// The chunk that brings a file holding the first `from` records of `game`
+// (and any state) up to `game`: records from..end, then the state.
+QByteArray savedGameChunk(const SavedGame &game, size_t from);
 // The game a text holds, or nullopt with the reason in `why` (a short
 // phrase: "it was cut short", "it was written by another version", ...).
 std::optional<SavedGame> parseSavedGame(const QByteArray &text, QString *why);

@@ -41,7 +41,12 @@ std::vector<uint64_t> logLine(const GameContext &ctx)
 
 bool autoplayFollows(const GameContext &ctx)
 {
-    return !ctx.autoplaySuppressed && ctx.games.DisAutoPlay() != kAutoPlayDisabled && ctx.data.Autoplay() != 0;
+    return autoplayFollows(ctx, ctx.games);
+}
+
+bool autoplayFollows(const GameContext &ctx, const cGames &games)
+{
+    return !ctx.autoplaySuppressed && games.DisAutoPlay() != kAutoPlayDisabled && ctx.data.Autoplay() != 0;
 }
 
 SolverRequest solverRequest(const GameContext &ctx, uint64_t game)

@@ -19,6 +19,8 @@ struct TransRecord {
     int16_t mCards = 0;
     int32_t tMod = 0;
     int16_t Multi = 0; // 1: belongs to an open group and is not its last record
+
+    bool operator==(const TransRecord &) const = default;
 };
 
 // One row of the move history.

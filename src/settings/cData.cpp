@@ -36,6 +36,7 @@ constexpr IntKeyInfo kIntKeys[] = {
     {"ShowWinnable", 1, -32768, 32767},
     {"ContinueGame", 0, 0, 1},
     {"FitTable", 1, 0, 1},
+    {"WinnableOnly", 0, 0, 1},
 };
 static_assert(sizeof(kIntKeys) / sizeof(kIntKeys[0]) == size_t(IntKey::Count));
 

@@ -1,6 +1,8 @@
 #include "solver/CandidateMoves.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace cardova {
 
@@ -53,6 +55,60 @@ bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c
     return !isFaceDown(below) && !anyFoundationTakes(p, c.rules, below);
 }
 
+// Building down in alternate colours onto foundations built up by suit
+// from the Ace: the rules under which sending a card home early is known
+// never to cost a win, when it is low enough.
+bool safeHomeRulesApply(const Rules &r)
+{
+    return r.foundationOrder == OrderCode::UpSameSuit && r.baseRank == 0 && !r.foundationWrap &&
+           r.tableauOrder == OrderCode::DownAlternateColor && !r.tableauWrap &&
+           (!r.multiMove || r.multiOrder == OrderCode::DownAlternateColor);
+}
+
+// A card is safe at home when no card that might want to lie on it in the
+// tableau still needs it: the lower cards of the other colour can go home
+// themselves (their foundations stand at most two below it) and so can the
+// same-colour ones that would lie on those (at most three below).
+bool safeAtHome(const Position &p, CardCode card)
+{
+    std::array<int, kPositionCards / kRanks> height{};
+    for (int g = 0; g < kFoundationPiles; ++g) {
+        const int pile = PileIndex::foundation(g);
+        if (!p.isEmpty(pile))
+            height[size_t(suitOf(p.top(pile)))] = rankOf(p.top(pile)) + 1;
+    }
+    const int rank = rankOf(card) + 1; // an Ace counts one
+    constexpr int kAlwaysSafe = 2;
+    if (rank <= kAlwaysSafe)
+        return true;
+    int otherColour = kRanks;
+    int sameColour = kRanks;
+    for (int suit = 0; suit < int(height.size()); ++suit) {
+        if (suit == suitOf(card))
+            continue;
+        int &lowest = isRed(cardCode(suit, 0)) == isRed(card) ? sameColour : otherColour;
+        lowest = std::min(lowest, height[size_t(suit)]);
+    }
+    return rank <= otherColour + 2 && rank <= sameColour + 3;
+}
+
+// With automatic play off, a safe move home is the only one worth trying
+// where there is one: every win can make it now.
+std::optional<Move> safeMoveHome(const Position &p, const MoveList &legal, const CandidateContext &c)
+{
+    if (c.autoplay || !safeHomeRulesApply(c.rules))
+        return std::nullopt;
+    for (const Move &m : legal) {
+        if (m.kind != MoveKind::Card || m.target.kind != TargetKind::Foundation ||
+            m.source.kind == SourceKind::Foundation)
+            continue;
+        const int from = pileOfSource(m.source);
+        if (safeAtHome(p, p.top(from)))
+            return m;
+    }
+    return std::nullopt;
+}
+
 Rank rankOf(const Position &p, const Move &m)
 {
     switch (m.kind) {
@@ -71,6 +127,10 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Mo
 {
     MoveList legal;
     legalMoves(p, c.rules, legal);
+    if (const auto safe = safeMoveHome(p, legal, c)) {
+        out.push_back(*safe);
+        return;
+    }
     std::array<int, kRankCount> counts{};
     std::array<Rank, kMaxMoves> ranks;
     std::array<bool, kMaxMoves> kept;

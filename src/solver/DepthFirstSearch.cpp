@@ -12,7 +12,7 @@ constexpr uint64_t kCheckEvery = 1024;
 } // namespace
 
 DepthFirstSearch::DepthFirstSearch(const Rules &rules, bool autoplay, VisitedTable &visited)
-    : rules_(rules), autoplay_(autoplay), sortTableau_(tableauOrderIrrelevant(rules, autoplay)), visited_(visited)
+    : rules_(rules), autoplay_(autoplay), sortTableau_(tableauOrderIrrelevant(rules, autoplay)), visited_(visited), blocked_(rules, autoplay)
 {
 }
 
@@ -59,6 +59,8 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
     line_.clear();
     if (isWon(root))
         return PhaseEnd::Won;
+    if (blocked_.anyBlocked(root))
+        return PhaseEnd::Exhausted;
     const CandidateContext context{rules_, autoplay_, sortTableau_, phase};
     enter(root, positionKey(root, sortTableau_), Move{}, context);
     while (!stack_.empty()) {
@@ -77,6 +79,8 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
             takeLine(move);
             return PhaseEnd::Won;
         }
+        if (blocked_.blockedAfter(top.position, child, move))
+            continue;
         const uint64_t key = positionKey(child, sortTableau_);
         // A position on the current line is a cycle: a winning line never
         // needs to pass one twice.

@@ -1,4 +1,5 @@
 #pragma once
+#include "solver/BlockedPiles.h"
 #include "solver/CandidateMoves.h"
 #include "solver/Solver.h"
 #include "solver/VisitedTable.h"
@@ -54,6 +55,7 @@ private:
     bool autoplay_;
     bool sortTableau_;
     VisitedTable &visited_;
+    BlockedPiles blocked_;
     std::vector<Frame> stack_;
     std::vector<Move> moves_; // the candidates of every frame, stacked
     std::unordered_set<uint64_t> onLine_;

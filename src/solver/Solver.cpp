@@ -8,9 +8,10 @@
 namespace cardova {
 
 namespace {
-// The quick phase finds most wins in a small part of the budget; the exact
-// phase, the only one that can prove a loss, gets the rest.
-constexpr uint64_t kQuickShareDivisor = 4;
+// Most wins are found by the quick phase, and most losses it can prove are
+// proved early (a small search space runs out in either phase), so the quick
+// phase gets three quarters of the budget and the exact phase the rest.
+constexpr double kQuickShare = 0.75;
 
 std::chrono::steady_clock::time_point deadlineAfter(std::chrono::steady_clock::time_point start, double seconds)
 {
@@ -37,8 +38,8 @@ SolveResult solve(const Position &p, const Rules &rules, bool autoplay, const Bu
         return result;
     };
 
-    const PhaseLimits quick{std::max<uint64_t>(budget.maxNodes / kQuickShareDivisor, 1),
-                            deadlineAfter(start, budget.maxSeconds / double(kQuickShareDivisor)), stop};
+    const PhaseLimits quick{std::max<uint64_t>(uint64_t(double(budget.maxNodes) * kQuickShare), 1),
+                            deadlineAfter(start, budget.maxSeconds * kQuickShare), stop};
     const PhaseEnd first = search.run(p, SearchPhase::Quick, quick);
     if (first == PhaseEnd::Won)
         return finish(Verdict::Winnable);

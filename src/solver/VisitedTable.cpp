@@ -1,6 +1,7 @@
 #include "solver/VisitedTable.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -11,9 +12,12 @@ VisitedTable::VisitedTable(std::size_t bytes)
     std::size_t buckets = 1;
     while (buckets * 2 * kWays * sizeof(uint64_t) <= bytes)
         buckets *= 2;
-    slots_.reset(static_cast<uint64_t *>(std::calloc(buckets * kWays, sizeof(uint64_t))));
-    if (!slots_)
+    constexpr std::size_t kCacheLine = 64;
+    memory_.reset(static_cast<uint64_t *>(std::calloc(buckets * kWays * sizeof(uint64_t) + kCacheLine, 1)));
+    if (!memory_)
         throw std::bad_alloc();
+    const auto address = reinterpret_cast<std::uintptr_t>(memory_.get());
+    slots_ = reinterpret_cast<uint64_t *>((address + kCacheLine - 1) & ~std::uintptr_t(kCacheLine - 1));
     bucketMask_ = buckets - 1;
 }
 
@@ -22,7 +26,7 @@ void VisitedTable::newSearch()
     // Keys carry the generation in their low byte: raising it forgets them
     // all; only when it wraps must the memory be cleared.
     if (++generation_ > kGenerationMask) {
-        std::memset(slots_.get(), 0, (bucketMask_ + 1) * kWays * sizeof(uint64_t));
+        std::memset(slots_, 0, (bucketMask_ + 1) * kWays * sizeof(uint64_t));
         generation_ = 1;
     }
 }

@@ -25,14 +25,16 @@ private:
     static constexpr uint64_t kGenerationMask = 0xFF;
 
     uint64_t stored(uint64_t key) const { return (key & ~kGenerationMask) | generation_; }
-    const uint64_t *bucket(uint64_t key) const { return slots_.get() + ((key >> 20) & bucketMask_) * kWays; }
+    const uint64_t *bucket(uint64_t key) const { return slots_ + ((key >> 20) & bucketMask_) * kWays; }
 
     struct FreeDeleter {
         void operator()(uint64_t *p) const { std::free(p); }
     };
     // calloc: the system hands out zeroed pages as they are first touched,
-    // so a short search does not pay for clearing the whole table.
-    std::unique_ptr<uint64_t[], FreeDeleter> slots_;
+    // so a short search does not pay for clearing the whole table. The
+    // slots start on a cache line, so that a bucket never spans two.
+    std::unique_ptr<uint64_t[], FreeDeleter> memory_;
+    uint64_t *slots_ = nullptr;
     uint64_t bucketMask_ = 0;
     uint64_t generation_ = 1;
 };

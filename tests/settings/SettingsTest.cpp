@@ -31,6 +31,7 @@ TEST_F(SettingsTest, FreshStoreReadsDefaults)
         EXPECT_EQ(data.intSetting(k), 1);
     EXPECT_EQ(data.ContinueGame(), 0); // a closed game counts as lost unless asked otherwise
     EXPECT_EQ(data.FitTable(), 1);
+    EXPECT_EQ(data.WinnableOnly(), 0);  // every deal, as the numbers give them
     EXPECT_EQ(data.LastGName(), "Klondike");
     EXPECT_EQ(data.CurPlayer(), "");
     EXPECT_EQ(data.AppDir(), dataDir());
@@ -47,6 +48,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
         raw.setValue(QStringLiteral("Data/DeckIndex"), QStringLiteral(" 541 "));
         raw.setValue(QStringLiteral("Data/ContinueGame"), QStringLiteral("2"));
         raw.setValue(QStringLiteral("Data/FitTable"), QStringLiteral("-1"));
+        raw.setValue(QStringLiteral("Data/WinnableOnly"), QStringLiteral("-1"));
     }
     cData data(settingsPath(), dataDir());
     EXPECT_EQ(data.BGIndex(), 1007);
@@ -56,6 +58,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
     EXPECT_EQ(data.DeckIndex(), 541);
     EXPECT_EQ(data.ContinueGame(), 0);
     EXPECT_EQ(data.FitTable(), 1);
+    EXPECT_EQ(data.WinnableOnly(), 0);
 }
 
 TEST_F(SettingsTest, WritesPersistAtOnce)
@@ -63,9 +66,11 @@ TEST_F(SettingsTest, WritesPersistAtOnce)
     ctx->data.SetCurGName(QStringLiteral("Lawn"));
     ctx->data.setIntSetting(IntKey::ReplaySpeed, 12);
     ctx->data.SetCustomColor(0x00123456);
+    ctx->data.setIntSetting(IntKey::WinnableOnly, 1);
     cData again(settingsPath(), dataDir());
     EXPECT_EQ(again.LastGName(), "Lawn");
     EXPECT_EQ(again.ReplaySpeed(), 12);
+    EXPECT_EQ(again.WinnableOnly(), 1);
     EXPECT_EQ(again.CustomColor(), 0x00123456);
     QSettings raw(settingsPath(), QSettings::IniFormat);
     EXPECT_EQ(raw.value(QStringLiteral("Data/ReplaySpeed")).toString(), "12");

@@ -81,7 +81,9 @@ TEST(DesignedPositionTest, AFoundationCardMustComeBack)
     });
     EXPECT_TRUE(takesBack);
 
-    EXPECT_EQ(solve(p, rules, true, Budget::ofNodes(1'000'000)).verdict, Verdict::NotWinnable);
+    // Under automatic play the sixes can never come back, so the 5S can
+    // never leave the 4S: known without a search.
+    EXPECT_EQ(solve(p, rules, true, Budget::ofNodes(1)).verdict, Verdict::NotWinnable);
 }
 
 // The 5S needs the 6D on the tableau. Turned after the 5D, the 6D goes home
@@ -112,4 +114,33 @@ TEST(DesignedPositionTest, TheStockOrderDecidesUnderAutomaticPlay)
     EXPECT_EQ(solve(fiveFirst, rules, true, Budget::ofNodes(1'000'000)).verdict, Verdict::NotWinnable);
     // Without automatic play the 6D can wait on the waste either way.
     EXPECT_EQ(solve(fiveFirst, rules, false, Budget::ofNodes(1'000'000)).verdict, Verdict::Winnable);
+}
+
+// The 6H lies on the AH, and both black sevens it could move to lie under
+// them: with spaces for Kings only the pile can never be cleared, which is
+// known at once. With spaces for any card the 6H moves out and it is won.
+TEST(DesignedPositionTest, APileThatCanNeverBeClearedIsLostAtOnce)
+{
+    auto position = [] {
+        Position p = Position::empty(3);
+        pushSuitUpTo(p, 1, 5);  // spades to the 6
+        pushSuitUpTo(p, 2, 12); // diamonds complete
+        pushSuitUpTo(p, 3, 5);  // clubs to the 6
+        pushCards(p, 0, "7s 7c ah 6H");
+        pushCards(p, PileIndex::kStock, "2h 3h 4h 5h 7h 8h 9h th jh qh kh 8s 9s ts js qs ks 8c 9c tc jc qc kc");
+        return p;
+    };
+    const Position p = position();
+    ASSERT_EQ(p.cardCount(), kPositionCards);
+    Rules kingSpaces = klondikeRules(3);
+    for (bool autoplay : {false, true})
+        EXPECT_EQ(solve(p, kingSpaces, autoplay, Budget::ofNodes(1)).verdict, Verdict::NotWinnable);
+
+    Rules anySpace = kingSpaces;
+    anySpace.emptyRank = kAnyRank;
+    for (bool autoplay : {false, true}) {
+        const SolveResult r = solve(p, anySpace, autoplay, Budget::ofNodes(1'000'000));
+        ASSERT_EQ(r.verdict, Verdict::Winnable);
+        expectLineWins(p, anySpace, autoplay, r.line);
+    }
 }

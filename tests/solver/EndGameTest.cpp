@@ -28,7 +28,10 @@ struct PositionLess {
 // tried, which the solver leaves out as making no difference.
 // Nullopt when more than maxPositions turn up: cards taken back from the
 // foundations can make even a small end-game large.
-std::optional<bool> bruteForceWins(const Position &root, const Rules &rules, bool autoplay, std::size_t maxPositions)
+// With foundationCardsStay no card is taken back off a foundation: a
+// narrower search, whose wins the full game has too.
+std::optional<bool> bruteForceWins(const Position &root, const Rules &rules, bool autoplay, std::size_t maxPositions,
+                                   bool foundationCardsStay = false)
 {
     std::set<Position, PositionLess> seen{root};
     std::vector<Position> open{root};
@@ -43,6 +46,8 @@ std::optional<bool> bruteForceWins(const Position &root, const Rules &rules, boo
         legalMoves(p, rules, moves);
         for (const Move &m : moves) {
             if (autoplay && m.kind == MoveKind::TurnWasteBack && !p.isEmpty(PileIndex::kStock))
+                continue;
+            if (foundationCardsStay && m.kind == MoveKind::Card && m.source.kind == SourceKind::Foundation)
                 continue;
             Position next = p;
             playTurn(next, rules, m, autoplay);
@@ -188,4 +193,33 @@ TEST(EndGameTest, StopAndBudgetGiveUnknown)
     const SolveResult few = solve(p, rules, false, Budget::ofNodes(3));
     EXPECT_EQ(few.verdict, Verdict::Unknown);
     EXPECT_LE(few.nodes, 3u);
+}
+
+// With automatic play off under Klondike's building rules the search sends
+// low cards home without trying anything else first. Where a plain search
+// that never takes a card back off a foundation finds a win, that shortcut
+// must not have lost it.
+TEST(EndGameTest, SafeMovesHomeLoseNoWin)
+{
+    // The stock dealt once: more of these end-games are lost.
+    Rules rules = rulesWith(OrderCode::UpSameSuit, OrderCode::DownAlternateColor, 12, 4, 0);
+    rules.wasteTurnsBack = false;
+    std::mt19937 rng(2718);
+    int won = 0, lost = 0;
+    for (int round = 0; round < 60; ++round) {
+        const Position p = randomEndGame(rules, rng, 12, 16);
+        const auto narrow = bruteForceWins(p, rules, false, 100'000, true);
+        if (!narrow)
+            continue;
+        const SolveResult r = solve(p, rules, false, Budget::ofNodes(2'000'000));
+        if (*narrow) {
+            ASSERT_EQ(r.verdict, Verdict::Winnable) << p.text();
+        }
+        if (r.verdict == Verdict::Winnable)
+            expectLineWins(p, rules, false, r.line);
+        won += *narrow ? 1 : 0;
+        lost += r.verdict == Verdict::NotWinnable ? 1 : 0;
+    }
+    EXPECT_GE(won, 20);
+    EXPECT_GE(lost, 1);
 }

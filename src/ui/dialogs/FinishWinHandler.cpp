@@ -26,6 +26,7 @@ void FinishWinHandler::open(GameContext &ctx)
         return;
     ++opened_;
     frmFinish dialog(ctx, openSelect_, parent_.data());
+    dialog.dealRandom = dealRandom;
     runDialog(dialog);
 }
 

@@ -24,6 +24,8 @@ public:
     // Runs the dialog; exec() by default. Tests replace it to drive the
     // dialog's buttons without a blocking loop.
     std::function<void(frmFinish &)> runDialog;
+    // Handed to the dialog for its "New Game".
+    std::function<void(const QString &name)> dealRandom;
     int opened() const { return opened_; }
 
 private:

@@ -115,7 +115,15 @@ void frmFinish::startGame(const QString &gName, const GameNumber &number)
         showMessage(problem);
 }
 
-void frmFinish::newGame() { startGame(ctx_.data.LastGName(), RandomGameNo(ctx_)); }
+void frmFinish::newGame()
+{
+    if (!dealRandom) {
+        startGame(ctx_.data.LastGName(), RandomGameNo(ctx_));
+        return;
+    }
+    reject();
+    dealRandom(ctx_.data.LastGName());
+}
 
 void frmFinish::restartGame() { startGame(ctx_.data.CurGName(), ctx_.data.CurGNo()); }
 

@@ -27,6 +27,10 @@ public:
     MessageFn showMessage;
     // Runs a dialog opened on top of this one; exec() by default.
     std::function<void(QDialog &)> runModal;
+    // Deals a game by name with a random number for "New Game" (the window's
+    // way, which may first look for a winnable deal); unset, the number is
+    // dealt as drawn.
+    std::function<void(const QString &name)> dealRandom;
 
 private:
     void buildLayout();

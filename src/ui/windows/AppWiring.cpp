@@ -13,6 +13,7 @@
 #include "ui/stats/frmSesStat.h"
 #include "ui/wizard/frmGamesWizard.h"
 #include "ui/windows/TableView.h"
+#include "ui/windows/WinnableDeals.h"
 #include "ui/windows/frmMain.h"
 
 #include <memory>
@@ -66,7 +67,9 @@ void wireDialogs(frmMain &window)
     window.setDialog(QStringLiteral("mStat1"), [&window] { runModal<frmGameStat>(window); });
     window.setDialog(QStringLiteral("mStat2"), [&window] { runModal<frmSesStat>(window); });
     window.setDialog(QStringLiteral("mStat6"), [&window] { runModal<frmLogStat>(window); });
-    window.setWinHandler(std::make_unique<FinishWinHandler>(&window, [&window] { window.openSelect(); }));
+    auto finish = std::make_unique<FinishWinHandler>(&window, [&window] { window.openSelect(); });
+    finish->dealRandom = [&window](const QString &name) { window.winnableDeals().dealRandom(name); };
+    window.setWinHandler(std::move(finish));
 }
 
 void showStartSelection(frmMain &window)

@@ -4,6 +4,7 @@
 #include "session/Commands.h"
 #include "session/GameContext.h"
 #include "ui/windows/SolverAdvice.h"
+#include "ui/windows/WinnableDeals.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/ToolbarIcons.h"
 
@@ -92,7 +93,7 @@ void frmMain::buildMenus()
     addItem(game, QStringLiteral("mGame"), 9, QStringLiteral("View Toolbar"), QKeySequence(), [this] { cmdToggleToolbar(); })
         ->setCheckable(true);
     // F11 replays forwards; Ctrl+Shift+F is the other common full-screen key.
-    addItem(game, QStringLiteral("mGame"), 14, QStringLiteral("&Full Screen"),
+    addItem(game, QStringLiteral("mGame"), 15, QStringLiteral("&Full Screen"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), [this] { cmdToggleFullScreen(); })
         ->setCheckable(true);
     addSeparator(game, QStringLiteral("mGame"), 10);
@@ -101,6 +102,9 @@ void frmMain::buildMenus()
     QAction *verdict = addItem(game, QStringLiteral("mGame"), 13, QStringLiteral("Show Whether the Game Can Be Won"),
                                QKeySequence(), [this] { advice_->setShowVerdict(ctx_.data.ShowWinnable() == 0); });
     verdict->setCheckable(true);
+    addItem(game, QStringLiteral("mGame"), 14, QStringLiteral("&Winnable Deals Only"), QKeySequence(),
+            [this] { winnable_->toggle(); })
+        ->setCheckable(true);
 
     QMenu *replay = bar->addMenu(QStringLiteral("&Replay"));
     replay->setObjectName(QStringLiteral("mReplay"));

@@ -15,6 +15,7 @@
 #include "ui/windows/SolverAdvice.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/WindowMemory.h"
+#include "ui/windows/WinnableDeals.h"
 #include "ui/windows/frmAbout.h"
 #include "ui/windows/frmCustomize.h"
 #include "ui/windows/frmHistory.h"
@@ -25,11 +26,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace cardova::ui {
 
 namespace {
+// How long a message stays in the status bar.
+constexpr int kStatusMs = 10000;
 // The smallest first client area: 10095 x 6555 table units.
 const QSize kMinClientSize(10095 / kTwipsPerPixel, 6555 / kTwipsPerPixel);
 // The whole table, when the screen has room for it.
@@ -58,6 +62,10 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     ctx_.data.setProblemReport([this](const QString &text) {
         QTimer::singleShot(0, this, [this, text] { inform(text); });
     });
+
+    winnable_ = std::make_unique<WinnableDeals>(
+        ctx_, [this](const QString &name, const GameNumber &number) { startGame(name, number); },
+        [this](const QString &text) { showStatus(text); });
 
     InitMain(ctx_);
     table_->CreateSprites();
@@ -149,7 +157,7 @@ void frmMain::RefreshCommands()
     const bool running = ctx_.GameRunning();
     const auto set = [this](const char *name, bool enabled) { items_.at(QLatin1String(name))->setEnabled(enabled); };
     items_.at(QStringLiteral("mGame9"))->setChecked(ctx_.data.ShowToolbar() != 0);
-    items_.at(QStringLiteral("mGame14"))->setChecked(isFullScreen());
+    items_.at(QStringLiteral("mGame15"))->setChecked(isFullScreen());
     // Dialog commands work once the program has handed their dialogs over.
     set("mFile2", bool(openSelect));
     set("mFile7", bool(openChoose));
@@ -174,6 +182,7 @@ void frmMain::RefreshCommands()
     set("mGame11", running && !replaying());
     set("mGame12", running && !replaying());
     items_.at(QStringLiteral("mGame13"))->setChecked(ctx_.data.ShowWinnable() != 0);
+    items_.at(QStringLiteral("mGame14"))->setChecked(ctx_.data.WinnableOnly() != 0);
     RefreshRecent();
     updateCaption();
     pauseWhenIdle();
@@ -271,6 +280,7 @@ void frmMain::gameChanged()
     // (the finished-game dialog): a replay of the old game ends, and the
     // commands, counters and timers follow the new state at once.
     StopReplay();
+    winnable_->cancel(); // a game started meanwhile: the player has what they asked for
     advice_->gameChanged();
     RefreshCommands();
     RefreshToolbar();
@@ -311,7 +321,19 @@ void frmMain::startGame(const QString &name, const GameNumber &number)
 
 void frmMain::cmdNewGame()
 {
-    startGame(ctx_.data.LastGName(), RandomGameNo(ctx_));
+    winnable_->dealRandom(ctx_.data.LastGName());
+}
+
+void frmMain::showStatus(const QString &text)
+{
+    // The status bar shows only while it has something to say.
+    QStatusBar *bar = statusBar();
+    if (bar->objectName().isEmpty()) {
+        bar->setObjectName(QStringLiteral("statusBar"));
+        connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString &now) { bar->setVisible(!now.isEmpty()); });
+    }
+    bar->show();
+    bar->showMessage(text, kStatusMs);
 }
 
 void frmMain::cmdRestart()
@@ -330,7 +352,7 @@ void frmMain::cmdRecent(int i)
 {
     const QString name = ctx_.data.GetRecent(int16_t(i));
     if (!name.isEmpty())
-        startGame(name, RandomGameNo(ctx_));
+        winnable_->dealRandom(name);
 }
 
 void frmMain::cmdAddFavourite()

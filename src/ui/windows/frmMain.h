@@ -26,6 +26,7 @@ class Appearance;
 class Help;
 class SolverAdvice;
 class TableView;
+class WinnableDeals;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -36,6 +37,8 @@ public:
     TableView *table() const { return table_; }
     // The background solver: the verdict in the menu bar and the hints.
     SolverAdvice &solver() { return *advice_; }
+    // "Winnable Deals Only": new games with a random number.
+    WinnableDeals &winnableDeals() { return *winnable_; }
     GameContext &context() { return ctx_; }
     Appearance &appearance() { return art_; }
     // Menu item by its array name and index ("mFile", 4), or toolbar button
@@ -96,6 +99,7 @@ private:
     void addSeparator(QMenu *menu, const QString &array, int index);
     void addButton(const QString &key, const QString &tip, const QString &same, int index);
     void cmdNewGame();
+    void showStatus(const QString &text);
     void cmdRestart();
     void cmdCloseGame();
     void cmdExit();
@@ -131,6 +135,7 @@ private:
     bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;
     std::unique_ptr<SolverAdvice> advice_;
+    std::unique_ptr<WinnableDeals> winnable_;
     std::unique_ptr<SaveKeeper> keeper_;
 };
 

@@ -14,5 +14,6 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/frmHistory.cpp
   windows/frmMain.cpp
   windows/WindowMemory.cpp
+  windows/WinnableDeals.cpp
   windows/frmSplash.cpp
 )

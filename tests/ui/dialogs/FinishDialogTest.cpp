@@ -164,6 +164,23 @@ TEST_F(FinishDialogTest, NewDealsTheLastGameAndCloseStartsNothing)
     EXPECT_EQ(recorded().size(), 1u);
 }
 
+TEST_F(FinishDialogTest, NewLeavesTheNumberToTheWindowWhenItChoosesIt)
+{
+    playFor(QStringLiteral("Lawn"), 5, 60);
+    frmFinish dlg(*ctx, {});
+    QStringList asked;
+    bool visibleThen = true;
+    dlg.dealRandom = [&](const QString &name) {
+        asked << name;
+        visibleThen = dlg.isVisible();
+    };
+    dlg.show();
+    button(dlg, "New")->trigger();
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Lawn")});
+    EXPECT_FALSE(visibleThen);
+    EXPECT_EQ(recorded().size(), 1u);
+}
+
 TEST_F(FinishDialogTest, SelectClosesTheDialogBeforeTheSelectionOpens)
 {
     playFor(QStringLiteral("Klondike"), 8, 60);

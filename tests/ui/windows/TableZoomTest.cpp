@@ -157,7 +157,7 @@ TEST_F(TableZoomTest, SettingOffGivesTheFixedTable)
 
 TEST_F(TableZoomTest, FullScreenMenuItemTogglesTheWindowState)
 {
-    QAction *full = item("mGame", 14);
+    QAction *full = item("mGame", 15);
     ASSERT_NE(full, nullptr);
     EXPECT_EQ(full->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     full->trigger();

@@ -1,0 +1,111 @@
+#include "session/SavedGameLines.h"
+
+#include "engine/cArray.h"
+
+namespace cardova::savedgame {
+
+Lines::Lines(const QByteArray &text) : lines_(text.split('\n'))
+{
+    // The text ends in a line break, which leaves one empty piece.
+    if (!lines_.isEmpty() && lines_.last().isEmpty())
+        lines_.removeLast();
+    else
+        cutShort_ = true;
+}
+
+bool Lines::aheadStartsWith(const char *key) const
+{
+    const QByteArray prefix = QByteArray(key) + ' ';
+    const qsizetype whole = cutShort_ ? lines_.size() - 1 : lines_.size();
+    for (qsizetype i = next_; i < whole; ++i)
+        if (lines_[i].startsWith(prefix))
+            return true;
+    return false;
+}
+
+std::optional<QList<QByteArray>> Lines::words(const char *key, int count)
+{
+    const auto rest = text(key);
+    if (!rest)
+        return std::nullopt;
+    QList<QByteArray> w = rest->split(' ');
+    if (w.size() != count)
+        return std::nullopt;
+    return w;
+}
+
+std::optional<QByteArray> Lines::text(const char *key)
+{
+    if (atEnd())
+        return std::nullopt;
+    const QByteArray &line = lines_[next_];
+    const QByteArray prefix = QByteArray(key) + ' ';
+    if (!line.startsWith(prefix))
+        return std::nullopt;
+    ++next_;
+    return line.mid(prefix.size());
+}
+
+bool Lines::line(const char *exact)
+{
+    if (atEnd() || lines_[next_] != exact)
+        return false;
+    ++next_;
+    return true;
+}
+
+bool number(const QByteArray &word, long long min, long long max, long long *out)
+{
+    bool ok = false;
+    const long long v = word.toLongLong(&ok);
+    if (!ok || v < min || v > max)
+        return false;
+    *out = v;
+    return true;
+}
+
+bool readHash(const QByteArray &word, uint64_t *out)
+{
+    bool ok = false;
+    *out = word.toULongLong(&ok, 16);
+    return ok && word.size() <= 16;
+}
+
+QByteArray hashText(uint64_t hash)
+{
+    return QByteArray::number(qulonglong(hash), 16);
+}
+
+void ChunkCheck::add(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        add(c);
+}
+
+void ChunkCheck::add(char c)
+{
+    hash_ = (hash_ ^ uint8_t(c)) * kPrime;
+}
+
+QByteArray recordLine(const TransRecord &r)
+{
+    QByteArray line = "move";
+    for (long long v : {(long long)r.PicID, (long long)r.SCell, (long long)r.SPile, (long long)r.SPos,
+                        (long long)r.DCell, (long long)r.DPile, (long long)r.DPos, (long long)r.mCards,
+                        (long long)r.tMod, (long long)r.Multi})
+        line += ' ' + QByteArray::number(v);
+    return line;
+}
+
+std::optional<TransRecord> recordOf(const QList<QByteArray> &w)
+{
+    TransRecord r;
+    const bool ok = readInto(w[0], 0, kDeckSize - 1, &r.PicID) && readInto(w[1], 0, 4, &r.SCell) &&
+                    readInto(w[2], 0, 32767, &r.SPile) && readInto(w[3], 0, 32767, &r.SPos) &&
+                    readInto(w[4], 0, 4, &r.DCell) && readInto(w[5], 0, 32767, &r.DPile) &&
+                    readInto(w[6], 0, 32767, &r.DPos) && readInto(w[7], 0, kDeckSize - 1, &r.mCards) &&
+                    readInto(w[8], kModePlay, kModeUncover, &r.tMod) && readInto(w[9], 0, 1, &r.Multi);
+    return ok ? std::optional<TransRecord>(r) : std::nullopt;
+}
+
+} // namespace cardova::savedgame

@@ -1,0 +1,73 @@
+#pragma once
+// Reading the lines of a kept game's text, shared by every version's reader.
+#include "session/cTrans.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cstdint>
+#include <optional>
+
+namespace cardova::savedgame {
+
+// Reads the lines one after another. Every line ends in a line break; a last
+// piece without one is a line cut short.
+class Lines {
+public:
+    explicit Lines(const QByteArray &text);
+    bool atEnd() const { return next_ >= lines_.size(); }
+    bool cutShort() const { return cutShort_; }
+    // A line that cannot be read is where the text stops: it was cut short.
+    bool stopsHere() const { return atEnd() || (cutShort_ && next_ == lines_.size() - 1); }
+    // Whether the next line is whole (not the piece cut short).
+    bool nextIsWhole() const { return !atEnd() && !(cutShort_ && next_ == lines_.size() - 1); }
+    const QByteArray &peek() const { return lines_[next_]; }
+    // Whether a whole line, the next one or any after it, starts with `key`
+    // and a blank.
+    bool aheadStartsWith(const char *key) const;
+    // The words after `key` on the next line, or nullopt.
+    std::optional<QList<QByteArray>> words(const char *key, int count);
+    // The rest of the next line after `key` and one blank.
+    std::optional<QByteArray> text(const char *key);
+    bool line(const char *exact);
+
+private:
+    QList<QByteArray> lines_;
+    qsizetype next_ = 0;
+    bool cutShort_ = false;
+};
+
+bool number(const QByteArray &word, long long min, long long max, long long *out);
+
+template <typename T>
+bool readInto(const QByteArray &word, long long min, long long max, T *out)
+{
+    long long v = 0;
+    if (!number(word, min, max, &v))
+        return false;
+    *out = T(v);
+    return true;
+}
+
+bool readHash(const QByteArray &word, uint64_t *out);
+QByteArray hashText(uint64_t hash);
+
+// A check of a chunk's text (64-bit FNV-1a), fed piece by piece: a chunk
+// garbled where it was cut off is told from one written whole.
+class ChunkCheck {
+public:
+    void add(const QByteArray &bytes);
+    void add(char c);
+    uint64_t value() const { return hash_; }
+
+private:
+    static constexpr uint64_t kOffset = 14695981039346656037ull;
+    static constexpr uint64_t kPrime = 1099511628211ull;
+    uint64_t hash_ = kOffset;
+};
+
+// The ten words of a "move" line.
+constexpr int kRecordWords = 10;
+QByteArray recordLine(const TransRecord &r);
+std::optional<TransRecord> recordOf(const QList<QByteArray> &words);
+
+} // namespace cardova::savedgame
