@@ -55,6 +55,29 @@ int16_t cArray::TotalGoalCards() const
     return int16_t(total);
 }
 
+int16_t cArray::PileCards(int16_t pile) const
+{
+    return inRange(kTableau, pile) ? int16_t(TopPos_[kTableau][pile] + 1) : int16_t(0);
+}
+
+bool cArray::LayOutTableau()
+{
+    bool moved = false;
+    for (int pile = 0; pile < games_.Piles(kTableau) && inRange(kTableau, pile); ++pile) {
+        for (int pos = 0; pos <= TopPos_[kTableau][pile]; ++pos) {
+            const int16_t id = Slots_[kTableau][pile][pos];
+            if (id < 0)
+                continue;
+            cCard &card = cards_[size_t(id)];
+            const int32_t x = games_.GetCordX(kTableau, pile, pos), y = games_.GetCordY(kTableau, pile, pos);
+            moved = moved || card.Left != x || card.Top != y;
+            card.Left = x;
+            card.Top = y;
+        }
+    }
+    return moved;
+}
+
 int16_t cArray::ClosedCards(int16_t pile) const
 {
     if (!inRange(kTableau, pile))

@@ -58,6 +58,10 @@ public:
 
     int16_t TotalGoalCards() const;
     int16_t ClosedCards(int16_t pile) const override;
+    int16_t PileCards(int16_t pile) const override;
+    // Puts every tableau card back on its slot's coordinates, which move
+    // when the room for the piles changes. True when a card moved.
+    bool LayOutTableau();
 
     // The first step of a move: taking a tableau card turns up a face-down
     // card below it, and the move is then one that uncovered (tMod).

@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cardova {
@@ -120,9 +121,29 @@ cGames::Point cGames::relative(int cell, int pile, int pos) const
     const int x = (pile % div) * a.PileWidth + a.StartX;
     const int rowOffset = (pile / div) * a.DivWidth;
     const int closed = (cell == kTableau && table_) ? table_->ClosedCards(int16_t(pile)) : 0;
+    // A face-down card lies where it was dealt, on the face-down cards below.
+    if (pos < closed)
+        return {x, a.StartY + pos * kClosedFan + rowOffset};
+    const int firstOpen = a.StartY + closed * kClosedFan + rowOffset;
+    const int fan = cell == kTableau ? openFan(pile, pos, closed, firstOpen + baseY_) : a.PosWidth;
     if (closed > 0)
-        return {x, (pos - closed) * a.PosWidth + a.StartY + closed * 60 + rowOffset};
-    return {x, a.PosWidth * pos + a.StartY + rowOffset};
+        return {x, (pos - closed) * fan + firstOpen};
+    return {x, fan * pos + a.StartY + rowOffset};
+}
+
+int cGames::openFan(int pile, int pos, int closed, int firstOpenTop) const
+{
+    const int natural = area(kTableau).PosWidth;
+    if (tableauBottom_ == 0 || !table_ || natural <= kMinOpenFan)
+        return natural;
+    // A slot above the top counts as filled: a card dropped there lands
+    // where the pile, grown by it, puts it.
+    const int cards = std::max<int>(table_->PileCards(int16_t(pile)), pos + 1);
+    const int gaps = cards - closed - 1;
+    if (gaps <= 0)
+        return natural;
+    const int room = tableauBottom_ - kCardHeight - firstOpenTop;
+    return std::clamp(room / gaps, kMinOpenFan, natural);
 }
 
 int16_t cGames::GetCordX(int cell, int pile, int pos) const

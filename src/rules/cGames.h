@@ -5,12 +5,15 @@
 
 namespace cardova {
 
-// Counts the face-down cards of a tableau pile: the table answers it for
-// the fan offsets, which close up under face-down cards.
+// Counts the cards of a tableau pile: the table answers it for the fan
+// offsets, which close up under face-down cards and, where a window gives
+// the pile too little room, between face-up cards too.
 class ClosedCardCount {
 public:
     virtual ~ClosedCardCount() = default;
     virtual int16_t ClosedCards(int16_t pile) const = 0;
+    // Cards in the pile, face down or up.
+    virtual int16_t PileCards(int16_t pile) const = 0;
 };
 
 // Areas of the table, addressed by their cell number.
@@ -25,6 +28,11 @@ constexpr int16_t kAutoPlayDisabled = -1;
 // Card size in table units (twips).
 constexpr int kCardWidth = 1065;
 constexpr int kCardHeight = 1440;
+// Offset between face-down cards of a tableau pile.
+constexpr int kClosedFan = 60;
+// The closest the face-up cards of a tableau pile are squeezed together when
+// the pile runs out of room: the rank in the corner stays readable.
+constexpr int kMinOpenFan = 200;
 
 // Rule and layout parameters of the game on the table. Filled by the loader
 // before every deal, read by everything else.
@@ -46,6 +54,11 @@ public:
 
     // Fan offsets need the number of face-down cards of a tableau pile.
     void attachTable(const ClosedCardCount *table) { table_ = table; }
+    // The lowest edge a tableau card may reach, in table units; a pile that
+    // would pass it fans its face-up cards closer (not below kMinOpenFan).
+    // 0, the default, leaves every pile at the game's own spacing.
+    void setTableauBottom(int bottom) { tableauBottom_ = bottom > 0 ? bottom : 0; }
+    int tableauBottom() const { return tableauBottom_; }
 
     void Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16_t EmptyNum,
               int16_t MultiMove, int16_t StartX, int16_t StartY, int16_t PileWidth,
@@ -106,9 +119,13 @@ private:
         int y;
     };
     Point relative(int cell, int pile, int pos) const;
+    // Offset between the face-up cards of a tableau pile whose card `pos`
+    // lies on `closed` face-down cards and starts at `firstOpenTop`.
+    int openFan(int pile, int pos, int closed, int firstOpenTop) const;
 
     std::array<Area, kCellCount> areas_{};
     const ClosedCardCount *table_ = nullptr;
+    int tableauBottom_ = 0;
     int32_t goalType_ = 0;
     int16_t emptyNum_ = 0;
     int16_t multiMove_ = 0;

@@ -35,6 +35,7 @@ constexpr IntKeyInfo kIntKeys[] = {
     {"DeckIndex", 531, -32768, 32767},  {"Fade", 1, -32768, 32767},
     {"ShowWinnable", 1, -32768, 32767},
     {"ContinueGame", 0, 0, 1},
+    {"FitTable", 1, 0, 1},
     {"WinnableOnly", 0, 0, 1},
 };
 static_assert(sizeof(kIntKeys) / sizeof(kIntKeys[0]) == size_t(IntKey::Count));

@@ -37,6 +37,7 @@ enum class IntKey {
     Fade,
     ShowWinnable,
     ContinueGame, // 1: a game on the table when the window closes is kept for the next start
+    FitTable,     // 1: the table is zoomed to fill the window; 0: drawn at its fixed size
     WinnableOnly, // 1: a new game with a random number deals only deals proven winnable
     Count
 };
@@ -95,6 +96,7 @@ public:
     int16_t DeckIndex() const { return intSetting(IntKey::DeckIndex); }
     int16_t Fade() const { return intSetting(IntKey::Fade); }
     int16_t ContinueGame() const { return intSetting(IntKey::ContinueGame); }
+    int16_t FitTable() const { return intSetting(IntKey::FitTable); }
     int16_t WinnableOnly() const { return intSetting(IntKey::WinnableOnly); }
     int32_t CustomColor() const { return customColor_; }
     void SetCustomColor(int32_t color);

@@ -30,6 +30,7 @@ TEST_F(SettingsTest, FreshStoreReadsDefaults)
                      IntKey::ShowToolbar, IntKey::Fade})
         EXPECT_EQ(data.intSetting(k), 1);
     EXPECT_EQ(data.ContinueGame(), 0); // a closed game counts as lost unless asked otherwise
+    EXPECT_EQ(data.FitTable(), 1);
     EXPECT_EQ(data.WinnableOnly(), 0);  // every deal, as the numbers give them
     EXPECT_EQ(data.LastGName(), "Klondike");
     EXPECT_EQ(data.CurPlayer(), "");
@@ -46,6 +47,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
         raw.setValue(QStringLiteral("Data/CustomColor"), QStringLiteral("1e3"));
         raw.setValue(QStringLiteral("Data/DeckIndex"), QStringLiteral(" 541 "));
         raw.setValue(QStringLiteral("Data/ContinueGame"), QStringLiteral("2"));
+        raw.setValue(QStringLiteral("Data/FitTable"), QStringLiteral("-1"));
         raw.setValue(QStringLiteral("Data/WinnableOnly"), QStringLiteral("-1"));
     }
     cData data(settingsPath(), dataDir());
@@ -55,6 +57,7 @@ TEST_F(SettingsTest, ValuesThatAreNotNumbersReadAsDefaults)
     EXPECT_EQ(data.CustomColor(), 128);
     EXPECT_EQ(data.DeckIndex(), 541);
     EXPECT_EQ(data.ContinueGame(), 0);
+    EXPECT_EQ(data.FitTable(), 1);
     EXPECT_EQ(data.WinnableOnly(), 0);
 }
 

@@ -16,6 +16,8 @@ namespace {
 // The table and the customise previews ask for a handful of sizes; more
 // than this means the window is being resized, so old sizes are dropped.
 constexpr int kBackgroundCacheSize = 6;
+// Tiled backgrounds differ by zoom in steps this fine.
+constexpr int kZoomKeySteps = 1000;
 
 QImage renderPicture(int id, qreal dpr) { return isDeckId(id) ? renderBack(id, dpr) : renderTile(id, dpr); }
 } // namespace
@@ -41,38 +43,34 @@ void Appearance::clearCaches()
     backgrounds_.clear();
 }
 
-QPixmap Appearance::cached(QHash<int, QPixmap> &cache, int key, QImage (*render)(int, qreal)) const
+QPixmap Appearance::MainPic(int k, qreal zoom) const { return faces_.get(k, dpr_ * zoom, dpr_, renderFace); }
+
+void Appearance::prepare(const QList<int> &ks, const QList<int> &ms, qreal zoom) const
 {
-    const auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return *it;
-    const QImage image = render(key, dpr_);
-    if (image.isNull())
-        return {};
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(dpr_);
-    cache.insert(key, pixmap);
-    return pixmap;
+    faces_.prepare(ks, dpr_ * zoom, dpr_, renderFace);
+    marks_.prepare(ms, dpr_ * zoom, dpr_, renderMark);
 }
 
-QPixmap Appearance::MainPic(int k) const { return cached(faces_, k, renderFace); }
+QPixmap Appearance::GetPic(int id, qreal zoom) const { return pictures_.get(id, dpr_ * zoom, dpr_, renderPicture); }
 
-QPixmap Appearance::GetPic(int id) const { return cached(pictures_, id, renderPicture); }
-
-QPixmap Appearance::DeckPic() const
+QPixmap Appearance::DeckPic(qreal zoom) const
 {
     const int id = data_.DeckIndex();
-    return GetPic(isDeckId(id) ? id : kDefaultDeck);
+    return GetPic(isDeckId(id) ? id : kDefaultDeck, zoom);
 }
 
-QPixmap Appearance::RightPic(int m) const { return cached(marks_, m, renderMark); }
+QPixmap Appearance::RightPic(int m, qreal zoom) const { return marks_.get(m, dpr_ * zoom, dpr_, renderMark); }
 
-QPixmap Appearance::background(int ind, const QSize &size, int fade, int64_t customColor) const
+QPixmap Appearance::background(int ind, const QSize &size, int fade, int64_t customColor, qreal zoom) const
 {
     if (size.isEmpty())
         return {};
     const BackgroundChoice choice = resolveBackground(ind, customColor);
-    const QString key = choice.tiled ? QStringLiteral("t%1/%2x%3").arg(choice.tileId).arg(size.width()).arg(size.height())
+    const QString key = choice.tiled ? QStringLiteral("t%1/%2x%3/%4")
+                                           .arg(choice.tileId)
+                                           .arg(size.width())
+                                           .arg(size.height())
+                                           .arg(qRound(zoom * kZoomKeySteps))
                                      : QStringLiteral("c%1/%2/%3x%4")
                                            .arg(choice.colour)
                                            .arg(fade == 1)
@@ -86,7 +84,7 @@ QPixmap Appearance::background(int ind, const QSize &size, int fade, int64_t cus
         QPainter p(&pixmap);
         const QRect area(QPoint(0, 0), size);
         if (choice.tiled)
-            TilePicture(p, area, GetPic(choice.tileId));
+            TilePicture(p, area, GetPic(choice.tileId, zoom));
         else
             PaintGradient(p, area, choice.colour, fade);
     }
@@ -111,9 +109,9 @@ void Appearance::SetBG(int ind, QPaintDevice &device, int fade, int64_t customCo
     SetBG(ind, painter, size, fade, customColor);
 }
 
-QPixmap Appearance::tableBackground(const QSize &size) const
+QPixmap Appearance::tableBackground(const QSize &size, qreal zoom) const
 {
-    return background(data_.BGIndex(), size, data_.Fade(), data_.CustomColor());
+    return background(data_.BGIndex(), size, data_.Fade(), data_.CustomColor(), zoom);
 }
 
 QPixmap Appearance::invertedCard(const QPixmap &card)

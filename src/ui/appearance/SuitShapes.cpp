@@ -72,7 +72,9 @@ QPainterPath club()
 
 const QPainterPath &suitPath(int suit)
 {
-    static const std::array<QPainterPath, 4> paths = {heart(), spade(), diamond(), club()};
+    // One set per thread: cards are drawn on several threads at once, and a
+    // path shared between them would fill its lazy caches concurrently.
+    thread_local const std::array<QPainterPath, 4> paths = {heart(), spade(), diamond(), club()};
     return paths[size_t(suit & 3)];
 }
 

@@ -17,6 +17,7 @@ set(CARDOVA_UI_APPEARANCE_SOURCES
   appearance/PileMarks.cpp
   appearance/QtSoundPlayer.cpp
   appearance/Resources.cpp
+  appearance/ScaledCache.cpp
   appearance/SuitShapes.cpp
   appearance/TileNoise.cpp
   appearance/TileShaders.cpp

@@ -92,6 +92,10 @@ void frmMain::buildMenus()
     addSeparator(game, QStringLiteral("mGame"), 8);
     addItem(game, QStringLiteral("mGame"), 9, QStringLiteral("View Toolbar"), QKeySequence(), [this] { cmdToggleToolbar(); })
         ->setCheckable(true);
+    // F11 replays forwards; Ctrl+Shift+F is the other common full-screen key.
+    addItem(game, QStringLiteral("mGame"), 15, QStringLiteral("&Full Screen"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), [this] { cmdToggleFullScreen(); })
+        ->setCheckable(true);
     addSeparator(game, QStringLiteral("mGame"), 10);
     addItem(game, QStringLiteral("mGame"), 11, QStringLiteral("&Hint"), Qt::Key_H, [this] { advice_->hint(); });
     addItem(game, QStringLiteral("mGame"), 12, QStringLiteral("&Solve"), QKeySequence(), [this] { advice_->solve(); });

@@ -3,7 +3,9 @@
 #include "session/Input.h"
 #include "session/MoveDriver.h"
 #include "session/GameContext.h"
+#include "rules/TableFit.h"
 #include "ui/appearance/Appearance.h"
+#include "ui/appearance/CardFaces.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
 
 namespace cardova::ui {
 
@@ -67,12 +70,12 @@ TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
 
 void TableView::CreateSprites()
 {
-    art_.ApplyDeckBack(PicCards);
+    art_.ApplyDeckBack(PicCards, zoom_);
 }
 
 void TableView::ApplyDeckBack()
 {
-    art_.ApplyDeckBack(PicCards);
+    art_.ApplyDeckBack(PicCards, zoom_);
     update();
 }
 
@@ -82,11 +85,63 @@ void TableView::refreshBackground()
     update();
 }
 
+double TableView::crispZoom(double zoom) const
+{
+    const double pixelsAcross = kCardWidthPx * devicePixelRatioF();
+    return std::max(std::floor(zoom * pixelsAcross) / pixelsAcross, kMinZoom);
+}
+
 void TableView::ArrangeTable()
 {
     const double innerTwips = width() * double(kTwipsPerPixel);
     backLeftPx_ = ((innerTwips - kBackWidth) / 2.0 - 20.0) * kPx;
+    if (ctx_.data.FitTable() != 0) {
+        const double w = innerTwips, h = height() * double(kTwipsPerPixel);
+        const TableFit fit = centreTable(ctx_.games, crispZoom(fitTable(ctx_.games, w, h).zoom), w, h);
+        zoom_ = fit.zoom;
+        origin_ = QPointF(fit.originX, fit.originY) * (zoom_ * kPx);
+        ctx_.games.setTableauBottom(fit.tableauBottom);
+    } else {
+        zoom_ = 1.0;
+        origin_ = QPointF(backLeftPx_, 0);
+        ctx_.games.setTableauBottom(0);
+    }
+    // A card in the hand stays where the mouse has it; its pile follows
+    // when it is let go.
+    if (!ctx_.input.Dragging)
+        ctx_.table.LayOutTableau();
     update();
+}
+
+void TableView::rescaleSprites()
+{
+    art_.setDevicePixelRatio(devicePixelRatioF());
+    spriteScale_ = zoom_ * devicePixelRatioF();
+    QList<int> faces, marks;
+    for (const cCard &c : ctx_.cards)
+        if (c.Visible && c.FaceMode == kFaceUp)
+            faces.append(c.FacePicture());
+    const auto shownMarks = [&marks](const auto &markers) {
+        for (const PileMarker &m : markers)
+            if (m.Visible)
+                marks.append(m.Picture);
+    };
+    shownMarks(ctx_.markers.Home);
+    shownMarks(ctx_.markers.Right);
+    shownMarks(std::array{ctx_.markers.Waste, ctx_.markers.Stock});
+    art_.prepare(faces, marks, zoom_);
+    art_.ApplyDeckBack(PicCards, zoom_);
+    for (VelCard &card : PicCards)
+        card.faceId = 0;
+    const auto redraw = [](auto &marks) {
+        for (VelEmpty &mark : marks)
+            mark.pictureId = -1;
+    };
+    redraw(PicHome);
+    redraw(PicRes);
+    redraw(PicRight);
+    PicWaste.pictureId = PicStock.pictureId = -1;
+    background_ = QPixmap();
 }
 
 void TableView::resizeEvent(QResizeEvent *)
@@ -96,18 +151,18 @@ void TableView::resizeEvent(QResizeEvent *)
 
 QPointF TableView::toTable(const QPointF &p) const
 {
-    return {(p.x() - backLeftPx_) * kTwipsPerPixel, p.y() * kTwipsPerPixel};
+    return (p - origin_) * (kTwipsPerPixel / zoom_);
 }
 
 QPointF TableView::toWidget(double tx, double ty) const
 {
-    return {backLeftPx_ + tx * kPx, ty * kPx};
+    return origin_ + QPointF(tx, ty) * (zoom_ * kPx);
 }
 
 QRectF TableView::cardRect(double left, double top) const
 {
     const QPointF topLeft = toWidget(left, top);
-    return {topLeft, QSizeF(kCardWidth * kPx, kCardHeight * kPx)};
+    return {topLeft, QSizeF(kCardWidth, kCardHeight) * (zoom_ * kPx)};
 }
 
 int16_t TableView::cardAt(const QPointF &widgetPos) const
@@ -137,8 +192,10 @@ void TableView::syncFaces()
     for (int i = 0; i < kDeckSize; ++i) {
         const cCard &c = ctx_.cards[size_t(i)];
         VelCard &sprite = PicCards[size_t(i)];
-        if (c.Visible && sprite.faceId != c.FacePicture()) {
-            sprite.MainPic(art_.MainPic(c.FacePicture()));
+        // A face-down card gets its face when it turns up: a new zoom then
+        // draws only the faces in sight.
+        if (c.Visible && c.FaceMode == kFaceUp && sprite.faceId != c.FacePicture()) {
+            sprite.MainPic(art_.MainPic(c.FacePicture(), zoom_));
             sprite.faceId = c.FacePicture();
         }
     }
@@ -149,21 +206,32 @@ void TableView::paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mar
     if (!mark.Visible)
         return;
     if (sprite.pictureId != mark.Picture) {
-        sprite.Pic(art_.RightPic(mark.Picture));
+        sprite.Pic(art_.RightPic(mark.Picture, zoom_));
         sprite.pictureId = mark.Picture;
     }
     p.drawPixmap(cardRect(ctx_.games.GetCordX(cell, pile, 0), ctx_.games.PileBaseY(cell, pile)).topLeft(),
                  sprite.picture());
 }
 
+void TableView::paintBackground(QPainter &p, const QRect &dirty)
+{
+    // Fitted, the table fills the widget; at the fixed size it has its own
+    // edges, with dark beyond them.
+    const bool fitted = ctx_.data.FitTable() != 0;
+    const QRectF back = fitted ? QRectF(rect()) : QRectF(backLeftPx_, 0, kBackWidth * kPx, kBackHeight * kPx);
+    if (background_.isNull() || background_.size() != back.size().toSize() * devicePixelRatioF())
+        background_ = art_.tableBackground(back.size().toSize(), zoom_);
+    if (!fitted)
+        p.fillRect(dirty, kBeyondTable);
+    p.drawPixmap(back.topLeft(), background_);
+}
+
 void TableView::paintEvent(QPaintEvent *event)
 {
+    if (spriteScale_ != zoom_ * devicePixelRatioF())
+        rescaleSprites(); // a new zoom, or the window went to another screen
     QPainter p(this);
-    const QRectF back(backLeftPx_, 0, kBackWidth * kPx, kBackHeight * kPx);
-    if (background_.isNull() || background_.size() != back.size().toSize() * devicePixelRatioF())
-        background_ = art_.tableBackground(back.size().toSize());
-    p.fillRect(event->rect(), kBeyondTable);
-    p.drawPixmap(back.topLeft(), background_);
+    paintBackground(p, event->rect());
 
     for (int pile = 0; pile < 11; ++pile)
         paintMarker(p, PicHome[size_t(pile)], ctx_.markers.Home[pile], kTableau, pile);
@@ -215,12 +283,17 @@ void TableView::tableChanged()
 {
     // Whatever moved, a hint shown before points at the old table.
     clearHint();
-    update();
+    // Another game has other piles; a pile that grew may need its fan
+    // closed up.
+    ArrangeTable();
     Q_EMIT settled();
 }
 
 bool TableView::event(QEvent *event)
 {
+    // On a screen of another pixel density the crisp zoom is another one.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        ArrangeTable();
     // A modal dialog that opens while a card is held takes the release with
     // it: the card goes back at once instead of hanging where it was dragged.
     if (event->type() == QEvent::WindowDeactivate && ctx_.input.Dragging) {

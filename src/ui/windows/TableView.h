@@ -42,7 +42,9 @@ public:
     void setFrameInterval(int ms) { frameMs_ = ms; }
 
     void CreateSprites();
-    // Places the background across the width (negative left when narrow).
+    // Zooms the table to fill the widget, centred ("Fit table to window"),
+    // or places the fixed-size background across the width (negative left
+    // when narrow); then lays the tableau out for the room it has.
     void ArrangeTable();
     // Drops the mouse and key input that queued up while the window was busy
     // (a deal, an undo-all): a click made then must not act afterwards.
@@ -54,7 +56,10 @@ public:
 
     // Left edge of the background in pixels (PicBack's left).
     double backLeft() const { return backLeftPx_; }
-    // Table units of a widget point, and the widget point of table units.
+    // Logical pixels per 15 table units: 1 at the fixed size.
+    double zoom() const { return zoom_; }
+    // Table units of a widget point, and the widget point of table units:
+    // the one place where the zoom and the table's place are applied.
     QPointF toTable(const QPointF &widgetPos) const;
     QPointF toWidget(double tx, double ty) const;
     // The topmost visible card under a widget point, or -1.
@@ -95,7 +100,12 @@ protected:
 
 private:
     void paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mark, int cell, int pile);
+    void paintBackground(QPainter &p, const QRect &dirty);
     void syncFaces();
+    // The zoom with whole device pixels across a card, so edges stay sharp.
+    double crispZoom(double zoom) const;
+    // Gives the sprites pictures drawn for the current zoom and pixel ratio.
+    void rescaleSprites();
     QRectF cardRect(double left, double top) const;
     bool stockMarkerHit(const QPointF &widgetPos) const;
     bool onStock(const QPointF &widgetPos) const;
@@ -113,6 +123,9 @@ private:
     GameContext &ctx_;
     Appearance &art_;
     double backLeftPx_ = 0;
+    double zoom_ = 1.0;
+    QPointF origin_;          // widget point of table point (0, 0)
+    double spriteScale_ = 0;  // device pixels per design pixel of the sprites' pictures
     QPixmap background_;
     int frameMs_ = 16;
     QElapsedTimer frameClock_;

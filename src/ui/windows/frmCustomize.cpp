@@ -144,6 +144,13 @@ QWidget *frmCustomize::buildGeneral()
     connect(chkContinue_, &QCheckBox::clicked, this,
             [this](bool on) { ctx_.data.setIntSetting(IntKey::ContinueGame, on ? 1 : 0); });
 
+    // Applies at once too; the main window arranges its table when the
+    // dialog closes.
+    chkFitTable_ = new QCheckBox(QStringLiteral("Fit table to window"), page);
+    chkFitTable_->setObjectName(QStringLiteral("chkFitTable"));
+    connect(chkFitTable_, &QCheckBox::clicked, this,
+            [this](bool on) { ctx_.data.setIntSetting(IntKey::FitTable, on ? 1 : 0); });
+
     auto *stats = new QGroupBox(QStringLiteral("Game Statistics"), page);
     auto *exportButton = new QPushButton(QStringLiteral("Export Statistics"), stats);
     exportButton->setObjectName(QStringLiteral("cmdExportStat"));
@@ -162,6 +169,7 @@ QWidget *frmCustomize::buildGeneral()
     layout->addWidget(range);
     layout->addLayout(showRow);
     layout->addWidget(chkContinue_);
+    layout->addWidget(chkFitTable_);
     layout->addWidget(stats);
     layout->addStretch();
     return page;
@@ -259,6 +267,7 @@ void frmCustomize::LoadDisplayTab()
     chkScore_->setChecked(ctx_.data.ShowScore() != 0);
     chkMoves_->setChecked(ctx_.data.ShowMoves() != 0);
     chkContinue_->setChecked(ctx_.data.ContinueGame() != 0);
+    chkFitTable_->setChecked(ctx_.data.FitTable() != 0);
 }
 
 void frmCustomize::LoadBackgrounds()

@@ -67,6 +67,7 @@ private:
     QComboBox *imcRange_;
     QCheckBox *chkTime_, *chkScore_, *chkMoves_;
     QCheckBox *chkContinue_;
+    QCheckBox *chkFitTable_;
     QTreeWidget *tvBGround_;
     QLabel *Picture1_;
     QPushButton *cmdCustom_;

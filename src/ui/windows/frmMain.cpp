@@ -157,6 +157,7 @@ void frmMain::RefreshCommands()
     const bool running = ctx_.GameRunning();
     const auto set = [this](const char *name, bool enabled) { items_.at(QLatin1String(name))->setEnabled(enabled); };
     items_.at(QStringLiteral("mGame9"))->setChecked(ctx_.data.ShowToolbar() != 0);
+    items_.at(QStringLiteral("mGame15"))->setChecked(isFullScreen());
     // Dialog commands work once the program has handed their dialogs over.
     set("mFile2", bool(openSelect));
     set("mFile7", bool(openChoose));
@@ -386,6 +387,8 @@ void frmMain::cmdCustomize()
     frmCustomize dialog(ctx_, art_, this);
     if (dialog.exec() == QDialog::Accepted)
         applySettings();
+    // "Fit table to window" applies whichever button closed the dialog.
+    table_->ArrangeTable();
 }
 
 void frmMain::applySettings()
@@ -415,6 +418,14 @@ void frmMain::cmdToggleToolbar()
     ctx_.data.setIntSetting(IntKey::ShowToolbar, ctx_.data.ShowToolbar() != 0 ? 0 : 1);
     toolbar_->setVisible(ctx_.data.ShowToolbar() != 0);
     table_->ArrangeTable();
+    RefreshCommands();
+}
+
+void frmMain::cmdToggleFullScreen()
+{
+    // Leaving full screen goes back to a maximised or normal window,
+    // whichever it was; the table follows through its resize.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
     RefreshCommands();
 }
 

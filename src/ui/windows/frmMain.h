@@ -111,6 +111,7 @@ private:
     void cmdHistory();
     void cmdCustomize();
     void cmdToggleToolbar();
+    void cmdToggleFullScreen();
     void cmdReplayAll();
     void updateCaption();
     void placeOnScreen();

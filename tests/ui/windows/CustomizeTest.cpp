@@ -117,9 +117,14 @@ TEST_F(CustomizeTest, PictureBackgroundsHaveNoFadeAndCancelStoresOnlyWhatActsAtO
     auto *keep = find<QCheckBox>(*d, "chkContinue");
     EXPECT_FALSE(keep->isChecked());
     keep->click();
+    auto *fit = find<QCheckBox>(*d, "chkFitTable");
+    EXPECT_TRUE(fit->isChecked());
+    fit->click();
     find<QPushButton>(*d, "cmdCancel")->click();
     EXPECT_EQ(ctx->data.ContinueGame(), 1);
+    EXPECT_EQ(ctx->data.FitTable(), 0);
     EXPECT_TRUE(open()->findChild<QCheckBox *>(QStringLiteral("chkContinue"))->isChecked());
+    EXPECT_FALSE(open()->findChild<QCheckBox *>(QStringLiteral("chkFitTable"))->isChecked());
     EXPECT_EQ(ctx->data.RangeIndex(), 5);
     EXPECT_EQ(ctx->data.ShowTime(), 0);
     EXPECT_EQ(ctx->data.BGIndex(), 1007);

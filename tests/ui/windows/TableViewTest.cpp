@@ -66,6 +66,7 @@ TEST_F(TableViewTest, TopmostCardIsTheOneUnderTheMouse)
 
 TEST_F(TableViewTest, NarrowWindowKeepsTheTableCentred)
 {
+    ctx->data.setIntSetting(IntKey::FitTable, 0); // the table of fixed size
     window->resize(600, 500);
     view->ArrangeTable();
     EXPECT_LT(view->backLeft(), 0);

@@ -1,0 +1,135 @@
+#include "TestSupport.h"
+
+#include "rules/TableFit.h"
+
+using namespace cardova;
+using cardova::test::ContextFixture;
+
+namespace {
+// Pile 6 of Klondike at its tallest: six cards dealt face down, a whole
+// run of thirteen on them.
+const QString kTallPile = QStringLiteral("KS* QS* JS* TS* 9S* 8S* KH QC JH TC 9H 8C 7H 6C 5H 4C 3H 2C AH");
+const int kTallPileCards = 19;
+
+class TableFitTest : public ContextFixture {
+protected:
+    void SetUp() override
+    {
+        ContextFixture::SetUp();
+        start(QStringLiteral("Klondike"), 1);
+    }
+    void layTallPile()
+    {
+        test::Layout layout;
+        layout.tableau = {"", "", "", "", "", "", kTallPile};
+        test::lay(*ctx, layout);
+    }
+    int cardTop(int pos) const { return ctx->games.GetCordY(kTableau, 6, pos); }
+    // Spacing between face-up cards `pos` and `pos + 1` of pile 6.
+    int fanAt(int pos) const { return cardTop(pos + 1) - cardTop(pos); }
+};
+} // namespace
+
+TEST_F(TableFitTest, LongestPileFollowsTheDealAndTheBuildingOrder)
+{
+    const LongestPile klondike = longestTableauPile(ctx->games);
+    EXPECT_EQ(klondike.closed, 6);
+    EXPECT_EQ(klondike.open, 13);
+
+    GameRecord wrapping; // ace-king wrap: a run never runs out of ranks
+    wrapping.hPiles = 9;
+    wrapping.hAk = 1;
+    ctx->custom.ApplyRecord(wrapping);
+    EXPECT_EQ(longestTableauPile(ctx->games).closed, 8);
+    EXPECT_EQ(longestTableauPile(ctx->games).open, 52 - 8);
+
+    GameRecord upOrDown; // "Up or Down Same Suit" goes back and forth
+    upOrDown.hOrder = 7;
+    upOrDown.hAk = 0;
+    ctx->custom.ApplyRecord(upOrDown);
+    EXPECT_EQ(longestTableauPile(ctx->games).open, 52 - 6);
+}
+
+TEST_F(TableFitTest, BoxHoldsEveryDealtCardAndTheTallestPile)
+{
+    const int natural = ctx->games.area(kTableau).PosWidth;
+    const TableBox box = tableBox(ctx->games, natural);
+    for (const cCard &c : ctx->cards) {
+        if (!c.Visible)
+            continue;
+        EXPECT_GE(c.Left, box.left + kTableMargin);
+        EXPECT_GE(c.Top, box.top + kTableMargin);
+        EXPECT_LE(c.Left + kCardWidth, box.right - kTableMargin);
+        EXPECT_LE(c.Top + kCardHeight, box.bottom - kTableMargin);
+    }
+    layTallPile();
+    EXPECT_EQ(box.bottom - kTableMargin, cardTop(kTallPileCards - 1) + kCardHeight);
+    EXPECT_LT(tableBox(ctx->games, kMinOpenFan).bottom, box.bottom);
+}
+
+TEST_F(TableFitTest, FitsCentredWithinTheZoomRange)
+{
+    const TableBox box = tableBox(ctx->games, kMinOpenFan);
+    // Window areas in table units at 100 %: 800 x 540, 1920 x 1000 and
+    // 3840 x 2100 pixels, a tiny one and a very wide one.
+    const std::pair<double, double> areas[] = {
+        {12000, 8100}, {28800, 15000}, {57600, 31500}, {3000, 2000}, {90000, 9000}};
+    for (auto [w, h] : areas) {
+        const TableFit fit = fitTable(ctx->games, w, h);
+        SCOPED_TRACE(testing::Message() << w << " x " << h << " zoom " << fit.zoom);
+        EXPECT_GE(fit.zoom, kMinZoom);
+        EXPECT_LE(fit.zoom, kMaxZoom);
+        const double left = (box.left + fit.originX) * fit.zoom, right = (box.right + fit.originX) * fit.zoom;
+        const double top = (box.top + fit.originY) * fit.zoom, bottom = (box.bottom + fit.originY) * fit.zoom;
+        EXPECT_NEAR(left, w - right, 1e-6);
+        EXPECT_NEAR(top, h - bottom, 1e-6);
+        if (fit.zoom > kMinZoom && fit.zoom < kMaxZoom) { // the table fits, touching two sides
+            EXPECT_GE(left, -1e-6);
+            EXPECT_GE(top, -1e-6);
+            EXPECT_TRUE(std::abs(left) < 1e-6 || std::abs(top) < 1e-6);
+        }
+    }
+    EXPECT_EQ(fitTable(ctx->games, 3000, 2000).zoom, kMinZoom);
+    EXPECT_EQ(fitTable(ctx->games, 900000, 900000).zoom, kMaxZoom);
+}
+
+TEST_F(TableFitTest, ATallPileSqueezesItsFanBeforeTheCardsShrink)
+{
+    layTallPile();
+    const int natural = ctx->games.area(kTableau).PosWidth;
+    // A wide window: its height decides, and the tallest pile does not fit
+    // at its natural spacing.
+    const TableBox squeezed = tableBox(ctx->games, kMinOpenFan);
+    const double width = 200000, height = 15000;
+    const TableFit fit = fitTable(ctx->games, width, height);
+    EXPECT_NEAR(fit.zoom, height / squeezed.height(), 1e-9); // no smaller than the squeezed pile needs
+    ctx->games.setTableauBottom(fit.tableauBottom);
+    EXPECT_LE(cardTop(kTallPileCards - 1) + kCardHeight, fit.tableauBottom);
+    EXPECT_LT(fanAt(10), natural);
+    EXPECT_GE(fanAt(10), kMinOpenFan);
+    EXPECT_EQ(fanAt(10), fanAt(16)); // one spacing for the whole pile
+    // Face-down cards keep their offset; a short pile keeps its spacing.
+    EXPECT_EQ(cardTop(1) - cardTop(0), kClosedFan);
+    EXPECT_EQ(ctx->games.GetCordY(kTableau, 5, 1) - ctx->games.GetCordY(kTableau, 5, 0), natural);
+}
+
+TEST_F(TableFitTest, TableauBottomMovesOnlyTheCardsOfAPileWithoutRoom)
+{
+    layTallPile();
+    std::vector<int> before;
+    for (int pos = 0; pos < kTallPileCards; ++pos)
+        before.push_back(cardTop(pos));
+    ctx->games.setTableauBottom(30000); // room to spare
+    for (int pos = 0; pos < kTallPileCards; ++pos)
+        EXPECT_EQ(cardTop(pos), before[size_t(pos)]) << pos;
+    EXPECT_FALSE(ctx->table.LayOutTableau());
+
+    ctx->games.setTableauBottom(1000); // no room at all: the closest spacing
+    EXPECT_EQ(fanAt(10), kMinOpenFan);
+    EXPECT_TRUE(ctx->table.LayOutTableau());
+    const cCard &top = ctx->cards[size_t(test::topId(*ctx, kTableau, 6))];
+    EXPECT_EQ(top.Top, cardTop(kTallPileCards - 1));
+
+    ctx->games.setTableauBottom(-5); // nonsense reads as no limit
+    EXPECT_EQ(cardTop(kTallPileCards - 1), before.back());
+}
