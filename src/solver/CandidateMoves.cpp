@@ -121,6 +121,26 @@ Rank rankOf(const Position &p, const Move &m)
     const CardCode below = cardLeftBelow(p, m);
     return below != kNoCard && isFaceDown(below) ? kTurnsUp : kOther;
 }
+// Reorders each rank's moves by a small generator seeded from the search's
+// seed and the list, so the same position gets the same order in one run.
+void shuffleWithinRanks(std::vector<Move> &out, size_t first, const std::array<int, kRankCount> &counts,
+                        uint64_t seed)
+{
+    uint64_t state = seed;
+    auto next = [&state] {
+        state += 0x9e3779b97f4a7c15ull;
+        uint64_t z = state;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+        return z ^ (z >> 31);
+    };
+    size_t begin = first;
+    for (int count : counts) {
+        for (int i = count - 1; i > 0; --i)
+            std::swap(out[begin + size_t(i)], out[begin + size_t(next() % uint64_t(i + 1))]);
+        begin += size_t(count);
+    }
+}
 } // namespace
 
 void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Move> &out)
@@ -153,10 +173,13 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Mo
         next[size_t(k)] = total;
         total += size_t(counts[size_t(k)]);
     }
+    const size_t first = out.size();
     out.resize(total);
     for (int i = 0; i < legal.size(); ++i)
         if (kept[size_t(i)])
             out[next[size_t(ranks[size_t(i)])]++] = legal[i];
+    if (c.shuffle != 0)
+        shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
 }
 
 } // namespace cardova

@@ -21,6 +21,9 @@ struct CandidateContext {
     bool autoplay;
     bool tableauOrderIrrelevant;
     SearchPhase phase;
+    // Nonzero: moves of one rank are tried in an order drawn from this seed
+    // instead of the engine's, so a new run of the search goes another way.
+    uint64_t shuffle = 0;
 };
 
 // Appends the moves to try from p to out, the likeliest first: moves to a

@@ -51,7 +51,7 @@ void DepthFirstSearch::takeLine(const Move &last)
     line_.push_back(last);
 }
 
-PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const PhaseLimits &limits)
+PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const PhaseLimits &limits, uint64_t shuffle)
 {
     stack_.clear();
     moves_.clear();
@@ -61,7 +61,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         return PhaseEnd::Won;
     if (blocked_.anyBlocked(root))
         return PhaseEnd::Exhausted;
-    const CandidateContext context{rules_, autoplay_, sortTableau_, phase};
+    const CandidateContext context{rules_, autoplay_, sortTableau_, phase, shuffle};
     enter(root, positionKey(root, sortTableau_), Move{}, context);
     while (!stack_.empty()) {
         Frame &top = stack_.back();

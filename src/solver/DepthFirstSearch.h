@@ -30,7 +30,8 @@ class DepthFirstSearch {
 public:
     DepthFirstSearch(const Rules &rules, bool autoplay, VisitedTable &visited);
 
-    PhaseEnd run(const Position &root, SearchPhase phase, const PhaseLimits &limits);
+    // A seed other than 0 tries the moves of one rank in another order.
+    PhaseEnd run(const Position &root, SearchPhase phase, const PhaseLimits &limits, uint64_t shuffle = 0);
 
     // The winning line after PhaseEnd::Won.
     const std::vector<Move> &line() const { return line_; }

@@ -12,6 +12,8 @@ namespace {
 // proved early (a small search space runs out in either phase), so the quick
 // phase gets three quarters of the budget and the exact phase the rest.
 constexpr double kQuickShare = 0.75;
+// Positions of the first quick run; each further run gets twice as many.
+constexpr uint64_t kFirstQuickRun = 5000;
 
 std::chrono::steady_clock::time_point deadlineAfter(std::chrono::steady_clock::time_point start, double seconds)
 {
@@ -19,6 +21,25 @@ std::chrono::steady_clock::time_point deadlineAfter(std::chrono::steady_clock::t
     constexpr double kNever = 3.0e7;
     const double s = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kNever) : kNever;
     return start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(s));
+}
+// The quick search runs again and again, each time with twice the positions
+// and another order within each rank of moves: a search that went astray
+// early is left for a fresh start rather than searched to its end. Only
+// the first run keeps the engine's order. A run that exhausts the narrow
+// search ends the phase, as no order can find more.
+PhaseEnd quickPhase(DepthFirstSearch &search, VisitedTable &visited, const Position &p, const PhaseLimits &limits)
+{
+    uint64_t run = kFirstQuickRun;
+    for (uint64_t seed = 0;; ++seed) {
+        PhaseLimits slice = limits;
+        slice.maxNodes = std::min(limits.maxNodes, search.nodes() + run);
+        const PhaseEnd end = search.run(p, SearchPhase::Quick, slice, seed);
+        if (end != PhaseEnd::OutOfBudget || slice.maxNodes == limits.maxNodes ||
+            std::chrono::steady_clock::now() >= limits.deadline || (limits.stop && limits.stop->load()))
+            return end;
+        visited.newSearch();
+        run *= 2;
+    }
 }
 } // namespace
 
@@ -40,7 +61,7 @@ SolveResult solve(const Position &p, const Rules &rules, bool autoplay, const Bu
 
     const PhaseLimits quick{std::max<uint64_t>(uint64_t(double(budget.maxNodes) * kQuickShare), 1),
                             deadlineAfter(start, budget.maxSeconds * kQuickShare), stop};
-    const PhaseEnd first = search.run(p, SearchPhase::Quick, quick);
+    const PhaseEnd first = quickPhase(search, visited, p, quick);
     if (first == PhaseEnd::Won)
         return finish(Verdict::Winnable);
     if (stop && stop->load())
