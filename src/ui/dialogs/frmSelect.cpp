@@ -165,6 +165,11 @@ void frmSelect::play()
     hide(); // the deal is seen on a free table
     if (players_->currentIndex() >= 0)
         ctx_.data.SetCurPlayer(players_->currentText());
+    if (dealRandom) {
+        accept();
+        dealRandom(game);
+        return;
+    }
     problem = NewGame(ctx_, game, RandomGameNo(ctx_));
     if (!problem.isEmpty())
         showMessage(problem);

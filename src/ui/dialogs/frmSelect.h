@@ -28,6 +28,9 @@ public:
 
     // Where messages go (a game that cannot be started); a box by default.
     MessageFn showMessage;
+    // Deals the chosen game with a random number the window's way (which
+    // may wait for a winnable one); unset, the game is dealt here at once.
+    std::function<void(const QString &game)> dealRandom;
     // Turns on "Create a New Game": it closes this dialog, then opens the
     // games wizard through `openWizard`.
     void setCreateGame(std::function<void()> openWizard);

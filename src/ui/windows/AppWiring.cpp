@@ -50,6 +50,7 @@ void runSelect(frmMain &window)
 {
     frmSelect dialog(window.context(), &window);
     dialog.setCreateGame([&window] { runWizard(window); });
+    dialog.dealRandom = [&window](const QString &name) { window.winnableDeals().dealRandom(name); };
     dialog.exec();
     afterDialog(window);
 }
@@ -77,6 +78,7 @@ void showStartSelection(frmMain &window)
     auto *dialog = new frmSelect(window.context(), &window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setCreateGame([&window] { runWizard(window); });
+    dialog->dealRandom = [&window](const QString &name) { window.winnableDeals().dealRandom(name); };
     QObject::connect(dialog, &QDialog::finished, &window, [&window] { afterDialog(window); });
     dialog->show();
 }

@@ -6,6 +6,8 @@
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
 #include "ui/dialogs/frmChoose.h"
+#include "ui/dialogs/frmSelect.h"
+#include "ui/windows/AppWiring.h"
 #include "ui/windows/WinnableDeals.h"
 
 #include <QApplication>
@@ -95,6 +97,22 @@ TEST_F(WinnableDealsTest, NewGameDealsAProvenWinnableNumberUnderABusyCursor)
     EXPECT_EQ(ctx->data.CurGName(), QStringLiteral("Klondike Plus"));
     EXPECT_EQ(verdictOnTheTable(), Verdict::Winnable);
     EXPECT_EQ(statusText(), QString());
+}
+
+// The game selection at start deals a random number too: the switch holds.
+TEST_F(WinnableDealsTest, PlayInTheGameSelectionDealsAProvenWinnableNumber)
+{
+    ctx->data.setIntSetting(IntKey::WinnableOnly, 1);
+    ctx->data.SetLastGName(QStringLiteral("Klondike Plus"));
+    ui::showStartSelection(*window);
+    auto *select = window->findChild<ui::frmSelect *>();
+    ASSERT_TRUE(select);
+    select->findChild<QPushButton *>(QStringLiteral("cmdPlay"))->click();
+    EXPECT_TRUE(deals().searching());
+    waitForTheDeal();
+    ASSERT_EQ(ctx->phase, GamePhase::Playing);
+    EXPECT_EQ(ctx->data.CurGName(), QStringLiteral("Klondike Plus"));
+    EXPECT_EQ(verdictOnTheTable(), Verdict::Winnable);
 }
 
 TEST_F(WinnableDealsTest, WithoutAProvenWinTheLastNumberIsDealtAndTheStatusBarSaysSo)
