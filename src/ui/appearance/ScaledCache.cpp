@@ -49,6 +49,8 @@ void ScaledCache::prepare(const QList<int> &ids, qreal scale, qreal dpr, Render 
     for (int id : ids)
         if (!pictures.contains(id) && !missing.contains(id))
             missing.append(id);
+    if (missing.isEmpty())
+        return;
     // Images may be painted on any thread; pixmaps only on this one.
     std::vector<QImage> images(size_t(missing.size()));
     const size_t workers = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, images.size());
