@@ -1,5 +1,7 @@
 #include "solver/BlockedPiles.h"
 
+#include "solver/Transition.h"
+
 #include <algorithm>
 
 namespace cardova {
@@ -75,13 +77,7 @@ bool BlockedPiles::blockedAfter(const Position &before, const Position &after, c
 {
     if (!applies_)
         return false;
-    auto homeCount = [](const Position &p) {
-        int n = 0;
-        for (int g = 0; g < kFoundationPiles; ++g)
-            n += p.size(PileIndex::foundation(g));
-        return n;
-    };
-    if (homeIsFinal_ && homeCount(after) != homeCount(before))
+    if (homeIsFinal_ && cardsOnFoundations(after) != cardsOnFoundations(before))
         return anyBlocked(after);
     return m.kind == MoveKind::Card && m.target.kind == TargetKind::Tableau &&
            isBlocked(after, PileIndex::tableau(m.target.pile), cardsHome(after));

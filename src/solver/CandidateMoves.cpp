@@ -1,5 +1,7 @@
 #include "solver/CandidateMoves.h"
 
+#include "solver/PositionKey.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -69,14 +71,21 @@ bool safeHomeRulesApply(const Rules &r)
 // tableau still needs it: the lower cards of the other colour can go home
 // themselves (their foundations stand at most two below it) and so can the
 // same-colour ones that would lie on those (at most three below).
-bool safeAtHome(const Position &p, CardCode card)
+using SuitHeights = std::array<int, kPositionCards / kRanks>;
+
+SuitHeights heightsOf(const Position &p)
 {
-    std::array<int, kPositionCards / kRanks> height{};
+    SuitHeights height{};
     for (int g = 0; g < kFoundationPiles; ++g) {
         const int pile = PileIndex::foundation(g);
         if (!p.isEmpty(pile))
             height[size_t(suitOf(p.top(pile)))] = rankOf(p.top(pile)) + 1;
     }
+    return height;
+}
+
+bool safeAtHome(const SuitHeights &height, CardCode card)
+{
     const int rank = rankOf(card) + 1; // an Ace counts one
     constexpr int kAlwaysSafe = 2;
     if (rank <= kAlwaysSafe)
@@ -98,12 +107,13 @@ std::optional<Move> safeMoveHome(const Position &p, const MoveList &legal, const
 {
     if (c.autoplay || !safeHomeRulesApply(c.rules))
         return std::nullopt;
+    const SuitHeights height = heightsOf(p);
     for (const Move &m : legal) {
         if (m.kind != MoveKind::Card || m.target.kind != TargetKind::Foundation ||
             m.source.kind == SourceKind::Foundation)
             continue;
         const int from = pileOfSource(m.source);
-        if (safeAtHome(p, p.top(from)))
+        if (safeAtHome(height, p.top(from)))
             return m;
     }
     return std::nullopt;
@@ -127,13 +137,7 @@ void shuffleWithinRanks(std::vector<Move> &out, size_t first, const std::array<i
                         uint64_t seed)
 {
     uint64_t state = seed;
-    auto next = [&state] {
-        state += 0x9e3779b97f4a7c15ull;
-        uint64_t z = state;
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    };
+    auto next = [&state] { return mix64(state += 0x9e3779b97f4a7c15ull); };
     size_t begin = first;
     for (int count : counts) {
         for (int i = count - 1; i > 0; --i)

@@ -3,17 +3,6 @@
 namespace cardova {
 
 namespace {
-// The finishing step of splitmix64: every input bit reaches every output bit.
-uint64_t mix(uint64_t x)
-{
-    x ^= x >> 30;
-    x *= 0xbf58476d1ce4e5b9ull;
-    x ^= x >> 27;
-    x *= 0x94d049bb133111ebull;
-    x ^= x >> 31;
-    return x;
-}
-
 // A polynomial over the pile's cards with an odd multiplier, finished by
 // one mix: cheap per card, and piles that differ in any card or in length
 // still differ in every bit of the result.
@@ -26,7 +15,7 @@ uint64_t pileHash(const Position &p, int pile, uint64_t seed)
     uint64_t h = (seed << 8) + uint64_t(n) + 1;
     for (int pos = 0; pos < n; ++pos)
         h = (h + card[pos] + 1) * kMultiplier;
-    return mix(h);
+    return mix64(h);
 }
 } // namespace
 
@@ -47,7 +36,7 @@ uint64_t positionKey(const Position &p, bool sortTableau)
         key += pileHash(p, PileIndex::tableau(t), sortTableau ? 0 : uint64_t(t) + 1);
     for (int pile = PileIndex::kStock; pile < PileIndex::kCount; ++pile)
         key += pileHash(p, pile, uint64_t(pile) + 1);
-    return mix(key);
+    return mix64(key);
 }
 
 } // namespace cardova

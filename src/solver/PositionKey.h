@@ -6,6 +6,17 @@
 
 namespace cardova {
 
+// The finishing step of splitmix64: every input bit reaches every output bit.
+constexpr uint64_t mix64(uint64_t x)
+{
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ull;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebull;
+    x ^= x >> 31;
+    return x;
+}
+
 // True when positions that differ only in the order of their tableau piles
 // are worth the same. The move rules treat every tableau pile alike; only
 // automatic play scans the piles in order, and that order changes nothing

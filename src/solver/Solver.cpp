@@ -34,8 +34,8 @@ PhaseEnd quickPhase(DepthFirstSearch &search, VisitedTable &visited, const Posit
         PhaseLimits slice = limits;
         slice.maxNodes = std::min(limits.maxNodes, search.nodes() + run);
         const PhaseEnd end = search.run(p, SearchPhase::Quick, slice, seed);
-        if (end != PhaseEnd::OutOfBudget || slice.maxNodes == limits.maxNodes ||
-            std::chrono::steady_clock::now() >= limits.deadline || (limits.stop && limits.stop->load()))
+        // Short of the slice's positions, the clock or the stop ended it.
+        if (end != PhaseEnd::OutOfBudget || search.nodes() < slice.maxNodes || slice.maxNodes == limits.maxNodes)
             return end;
         visited.newSearch();
         run *= 2;

@@ -14,13 +14,15 @@ inline void playTurn(Position &p, const Rules &rules, const Move &m, bool autopl
         apply(p, rules, *next);
 }
 
-// Every card lies on a foundation.
-inline bool isWon(const Position &p)
+inline int cardsOnFoundations(const Position &p)
 {
     int home = 0;
     for (int g = 0; g < kFoundationPiles; ++g)
         home += p.size(PileIndex::foundation(g));
-    return home == kPositionCards;
+    return home;
 }
+
+// Every card lies on a foundation.
+inline bool isWon(const Position &p) { return cardsOnFoundations(p) == kPositionCards; }
 
 } // namespace cardova
