@@ -21,6 +21,7 @@
 #include "Headless.h"
 
 #include "session/MoveDriver.h"
+#include "session/SolverRequest.h"
 #include "solver/Solver.h"
 
 #include <QCoreApplication>
@@ -154,7 +155,7 @@ std::vector<int> benchGame(Headless &h, const QString &game, const Options &o)
             continue;
         numbers.push_back(number);
         const Rules rules = currentRules(*h.ctx);
-        const bool autoplay = o.autoplay && h.ctx->games.DisAutoPlay() != kAutoPlayDisabled;
+        const bool autoplay = autoplayFollows(*h.ctx);
         const SolveResult r = solve(currentPosition(*h.ctx, rules), rules, autoplay, budget);
         tally.add(r);
         if (!o.quiet) {

@@ -5,6 +5,7 @@
 #include "engine/PositionOfTable.h"
 #include "engine/RulesOfGame.h"
 #include "session/GameContext.h"
+#include "session/SolverRequest.h"
 #include "solver/Solver.h"
 
 #include <QStringList>
@@ -45,12 +46,6 @@ QString readBudget(const CliOptions &options, Budget *budget)
     }
     return {};
 }
-
-// The automatic play the game would make after each move of the line.
-bool autoplayOn(const GameContext &ctx)
-{
-    return !ctx.autoplaySuppressed && ctx.data.Autoplay() != 0 && ctx.games.DisAutoPlay() != kAutoPlayDisabled;
-}
 } // namespace
 
 int runSolve(const QStringList &args)
@@ -75,7 +70,7 @@ int runSolve(const QStringList &args)
     for (const PlayAction &action : *actions)
         performPlayAction(*ctx, action);
 
-    const bool autoplay = autoplayOn(*ctx);
+    const bool autoplay = autoplayFollows(*ctx);
     const Rules rules = rulesOfGame(ctx->games, ctx->table.BaseNum);
     const SolveResult result = solve(positionOfTable(ctx->table, ctx->cards, rules), rules, autoplay, budget);
     QStringList line;
