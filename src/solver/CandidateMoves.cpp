@@ -9,7 +9,7 @@
 namespace cardova {
 
 namespace {
-enum Rank { kHome, kTurnsUp, kOther, kStock, kWasteBack, kRankCount };
+enum Rank { kHome, kTurnsUp, kOther, kRankCount };
 
 bool anyFoundationTakes(const Position &p, const Rules &r, CardCode card)
 {
@@ -121,11 +121,6 @@ std::optional<Move> safeMoveHome(const Position &p, const MoveList &legal, const
 
 Rank rankOf(const Position &p, const Move &m)
 {
-    switch (m.kind) {
-    case MoveKind::TurnStock: return kStock;
-    case MoveKind::TurnWasteBack: return kWasteBack;
-    case MoveKind::Card: break;
-    }
     if (m.target.kind == TargetKind::Foundation)
         return kHome;
     const CardCode below = cardLeftBelow(p, m);
@@ -133,7 +128,7 @@ Rank rankOf(const Position &p, const Move &m)
 }
 // Reorders each rank's moves by a small generator seeded from the search's
 // seed and the list, so the same position gets the same order in one run.
-void shuffleWithinRanks(std::vector<Move> &out, size_t first, const std::array<int, kRankCount> &counts,
+void shuffleWithinRanks(std::vector<Candidate> &out, size_t first, const std::array<int, kRankCount> &counts,
                         uint64_t seed)
 {
     uint64_t state = seed;
@@ -147,12 +142,12 @@ void shuffleWithinRanks(std::vector<Move> &out, size_t first, const std::array<i
 }
 } // namespace
 
-void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Move> &out)
+void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out)
 {
     MoveList legal;
     legalMoves(p, c.rules, legal);
     if (const auto safe = safeMoveHome(p, legal, c)) {
-        out.push_back(*safe);
+        out.push_back({*safe, 0});
         return;
     }
     std::array<int, kRankCount> counts{};
@@ -160,9 +155,8 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Mo
     std::array<bool, kMaxMoves> kept;
     for (int i = 0; i < legal.size(); ++i) {
         const Move &m = legal[i];
-        // The table turns the waste back only from its marker, which the
-        // stock covers while it holds a card.
-        bool keep = m.kind != MoveKind::TurnWasteBack || p.isEmpty(PileIndex::kStock);
+        // Turns of the talon come with talonCandidates.
+        bool keep = m.kind == MoveKind::Card;
         keep = keep && !onlyRenamesPiles(p, m, c);
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
         kept[size_t(i)] = keep;
@@ -181,9 +175,10 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Mo
     out.resize(total);
     for (int i = 0; i < legal.size(); ++i)
         if (kept[size_t(i)])
-            out[next[size_t(ranks[size_t(i)])]++] = legal[i];
+            out[next[size_t(ranks[size_t(i)])]++] = {legal[i], 0};
     if (c.shuffle != 0)
         shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
+    talonCandidates(p, c, first, out);
 }
 
 } // namespace cardova

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Moves.h"
+#include "solver/TalonMoves.h"
 
 #include <vector>
 
@@ -27,8 +28,8 @@ struct CandidateContext {
 };
 
 // Appends the moves to try from p to out, the likeliest first: moves to a
-// foundation, moves that turn a card up, other card moves, turning the
-// stock, turning the waste back.
-void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Move> &out);
+// foundation, moves that turn a card up, other card moves, then the moves
+// made after turning the talon, the fewest turns first.
+void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out);
 
 } // namespace cardova

@@ -27,7 +27,7 @@ bool DepthFirstSearch::outOfBudget(const PhaseLimits &limits) const
     return std::chrono::steady_clock::now() >= limits.deadline;
 }
 
-void DepthFirstSearch::enter(const Position &p, uint64_t key, const Move &via, const CandidateContext &c)
+void DepthFirstSearch::enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c)
 {
     visited_.insert(key);
     onLine_.insert(key);
@@ -43,12 +43,12 @@ void DepthFirstSearch::leave()
     stack_.pop_back();
 }
 
-void DepthFirstSearch::takeLine(const Move &last)
+void DepthFirstSearch::takeLine(const Candidate &last)
 {
     line_.clear();
     for (std::size_t i = 1; i < stack_.size(); ++i)
-        line_.push_back(stack_[i].via);
-    line_.push_back(last);
+        appendMoves(stack_[i - 1].position, rules_, stack_[i].via, autoplay_, line_);
+    appendMoves(stack_.back().position, rules_, last, autoplay_, line_);
 }
 
 PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const PhaseLimits &limits, uint64_t shuffle)
@@ -62,7 +62,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
     if (blocked_.anyBlocked(root))
         return PhaseEnd::Exhausted;
     const CandidateContext context{rules_, autoplay_, sortTableau_, phase, shuffle};
-    enter(root, positionKey(root, sortTableau_), Move{}, context);
+    enter(root, positionKey(root, sortTableau_), Candidate{}, context);
     while (!stack_.empty()) {
         Frame &top = stack_.back();
         if (top.next == top.end) {
@@ -71,15 +71,15 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         }
         if (outOfBudget(limits))
             return PhaseEnd::OutOfBudget;
-        const Move move = moves_[top.next++];
+        const Candidate move = moves_[top.next++];
         Position child = top.position;
-        playTurn(child, rules_, move, autoplay_);
+        playCandidate(child, rules_, move, autoplay_);
         ++nodes_;
         if (isWon(child)) {
             takeLine(move);
             return PhaseEnd::Won;
         }
-        if (blocked_.blockedAfter(top.position, child, move))
+        if (blocked_.blockedAfter(top.position, child, move.move))
             continue;
         const uint64_t key = positionKey(child, sortTableau_);
         // A position on the current line is a cycle: a winning line never

@@ -41,16 +41,16 @@ private:
     struct Frame {
         Position position;
         uint64_t key;
-        Move via;           // the player's move that led here
+        Candidate via;      // the move that led here
         std::size_t first;  // this frame's candidates in moves_
         std::size_t next;   // the next one to try
         std::size_t end;    // one past this frame's candidates
     };
 
     bool outOfBudget(const PhaseLimits &limits) const;
-    void enter(const Position &p, uint64_t key, const Move &via, const CandidateContext &c);
+    void enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c);
     void leave();
-    void takeLine(const Move &last);
+    void takeLine(const Candidate &last);
 
     const Rules &rules_;
     bool autoplay_;
@@ -58,7 +58,7 @@ private:
     VisitedTable &visited_;
     BlockedPiles blocked_;
     std::vector<Frame> stack_;
-    std::vector<Move> moves_; // the candidates of every frame, stacked
+    std::vector<Candidate> moves_; // the candidates of every frame, stacked
     std::unordered_set<uint64_t> onLine_;
     std::vector<Move> line_;
     uint64_t nodes_ = 0;

@@ -7,11 +7,24 @@
 
 namespace cardova {
 
-VisitedTable::VisitedTable(std::size_t bytes)
+namespace {
+// The first size: the positions of a quick search fit, and so does the
+// cache of one core.
+constexpr std::size_t kFirstBytes = std::size_t(256) << 10;
+} // namespace
+
+VisitedTable::VisitedTable(std::size_t maxBytes)
 {
+    while (maxBuckets_ * 2 * kWays * sizeof(uint64_t) <= maxBytes)
+        maxBuckets_ *= 2;
     std::size_t buckets = 1;
-    while (buckets * 2 * kWays * sizeof(uint64_t) <= bytes)
+    while (buckets < maxBuckets_ && buckets * 2 * kWays * sizeof(uint64_t) <= kFirstBytes)
         buckets *= 2;
+    allocate(buckets);
+}
+
+void VisitedTable::allocate(std::size_t buckets)
+{
     constexpr std::size_t kCacheLine = 64;
     memory_.reset(static_cast<uint64_t *>(std::calloc(buckets * kWays * sizeof(uint64_t) + kCacheLine, 1)));
     if (!memory_)
@@ -21,8 +34,22 @@ VisitedTable::VisitedTable(std::size_t bytes)
     bucketMask_ = buckets - 1;
 }
 
+void VisitedTable::grow()
+{
+    // The keys of this search move over; the older ones are forgotten.
+    const std::size_t oldSlots = (bucketMask_ + 1) * kWays;
+    auto oldMemory = std::move(memory_);
+    const uint64_t *old = slots_;
+    allocate((bucketMask_ + 1) * 2);
+    keys_ = 0;
+    for (std::size_t i = 0; i < oldSlots; ++i)
+        if ((old[i] & kGenerationMask) == generation_)
+            insert(old[i]);
+}
+
 void VisitedTable::newSearch()
 {
+    keys_ = 0;
     // Keys carry the generation in their low byte: raising it forgets them
     // all; only when it wraps must the memory be cleared.
     if (++generation_ > kGenerationMask) {
@@ -43,6 +70,9 @@ bool VisitedTable::contains(uint64_t key) const
 
 void VisitedTable::insert(uint64_t key)
 {
+    // Half full on average: time to double, while memory is left.
+    if (++keys_ > (bucketMask_ + 1) * kWays / 2 && bucketMask_ + 1 < maxBuckets_)
+        grow();
     uint64_t *b = const_cast<uint64_t *>(bucket(key));
     for (int i = 0; i < kWays; ++i)
         if ((b[i] & kGenerationMask) != generation_) {

@@ -6,19 +6,23 @@
 
 namespace cardova {
 
-// The keys of positions the search has entered, in a fixed amount of memory.
-// When a bucket is full a new key pushes an old one out: the search may then
-// enter that position again, which costs time but changes no answer, since a
-// position is only ever skipped for a key that really was entered.
+// The keys of positions the search has entered, in at most a fixed amount
+// of memory. The table starts small and doubles as it fills, so a short
+// search stays in the cache and touches few pages. Once it has all its
+// memory, a new key in a full bucket pushes an old one out: the search may
+// then enter that position again, which costs time but changes no answer,
+// since a position is only ever skipped for a key that really was entered.
 class VisitedTable {
 public:
     // At least one bucket, however few the bytes.
-    explicit VisitedTable(std::size_t bytes);
+    explicit VisitedTable(std::size_t maxBytes);
 
     // Forgets every key at once (a new search over the same memory).
     void newSearch();
     bool contains(uint64_t key) const;
     void insert(uint64_t key);
+
+    std::size_t bytes() const { return (bucketMask_ + 1) * kWays * sizeof(uint64_t); }
 
 private:
     static constexpr int kWays = 4;
@@ -26,6 +30,8 @@ private:
 
     uint64_t stored(uint64_t key) const { return (key & ~kGenerationMask) | generation_; }
     const uint64_t *bucket(uint64_t key) const { return slots_ + ((key >> 20) & bucketMask_) * kWays; }
+    void allocate(std::size_t buckets);
+    void grow();
 
     struct FreeDeleter {
         void operator()(uint64_t *p) const { std::free(p); }
@@ -37,6 +43,9 @@ private:
     uint64_t *slots_ = nullptr;
     uint64_t bucketMask_ = 0;
     uint64_t generation_ = 1;
+    std::size_t maxBuckets_ = 1;
+    std::size_t keys_ = 0; // inserted since the last newSearch, or the last growth
+
 };
 
 } // namespace cardova

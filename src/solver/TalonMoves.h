@@ -1,0 +1,41 @@
+#pragma once
+#include "engine/Moves.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace cardova {
+
+struct CandidateContext;
+
+// A move of the search: a number of turns of the talon (the stock's top
+// card to the waste, or the waste back from an empty stock), each followed
+// by automatic play, then the player's move.
+struct Candidate {
+    Move move;
+    uint8_t turns = 0;
+};
+
+// The turn of the talon the table offers: the stock's top card while the
+// stock holds one, else the waste back when the game allows it.
+std::optional<Move> talonTurn(const Position &p, const Rules &rules);
+
+// Plays the candidate's turns of the talon, then its move.
+void playCandidate(Position &p, const Rules &rules, const Candidate &c, bool autoplay);
+
+// The player's moves a candidate stands for, appended to line.
+void appendMoves(Position p, const Rules &rules, const Candidate &c, bool autoplay, std::vector<Move> &line);
+
+// Appends the candidates that turn the talon first. Turning sends nothing
+// home as long as no turned card fits a foundation; until then only the
+// waste's top card has new moves, since any other move could be made
+// before the turns with the same result. The first turn that sends a card
+// home is a candidate of its own, and the search goes on from there.
+// plain are p's candidates without turns: under automatic play, the exact
+// phase also tries, after each turn, those of them that send cards home, as
+// automatic play then sees another waste card.
+void talonCandidates(const Position &p, const CandidateContext &c, std::size_t plainFirst,
+                     std::vector<Candidate> &out);
+
+} // namespace cardova
