@@ -3,6 +3,7 @@
 #include "solver/PositionKey.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <optional>
 
@@ -178,7 +179,13 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
             out[next[size_t(ranks[size_t(i)])]++] = {legal[i], 0};
     if (c.shuffle != 0)
         shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
+    const size_t talonFirst = out.size();
     talonCandidates(p, c, first, out);
+    static const int exp = getenv("CARDOVA_EXP") ? atoi(getenv("CARDOVA_EXP")) : 0;
+    if (exp == 1) {
+        const size_t otherFirst = first + size_t(counts[kHome] + counts[kTurnsUp]);
+        std::rotate(out.begin() + std::ptrdiff_t(otherFirst), out.begin() + std::ptrdiff_t(talonFirst), out.end());
+    }
 }
 
 } // namespace cardova

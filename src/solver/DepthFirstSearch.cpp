@@ -27,6 +27,11 @@ bool DepthFirstSearch::outOfBudget(const PhaseLimits &limits) const
     return std::chrono::steady_clock::now() >= limits.deadline;
 }
 
+uint64_t DepthFirstSearch::keyOf(const Position &p) const
+{
+    return positionKey(p, sortTableau_, talonPlaceIrrelevant(p, rules_, autoplay_));
+}
+
 void DepthFirstSearch::enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c)
 {
     visited_.insert(key);
@@ -62,7 +67,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
     if (blocked_.anyBlocked(root))
         return PhaseEnd::Exhausted;
     const CandidateContext context{rules_, autoplay_, sortTableau_, phase, shuffle};
-    enter(root, positionKey(root, sortTableau_), Candidate{}, context);
+    enter(root, keyOf(root), Candidate{}, context);
     while (!stack_.empty()) {
         Frame &top = stack_.back();
         if (top.next == top.end) {
@@ -81,7 +86,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         }
         if (blocked_.blockedAfter(top.position, child, move.move))
             continue;
-        const uint64_t key = positionKey(child, sortTableau_);
+        const uint64_t key = keyOf(child);
         // A position on the current line is a cycle: a winning line never
         // needs to pass one twice.
         if (visited_.contains(key) || onLine_.count(key) != 0)

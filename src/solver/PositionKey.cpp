@@ -1,5 +1,7 @@
 #include "solver/PositionKey.h"
 
+#include "engine/Moves.h"
+
 namespace cardova {
 
 namespace {
@@ -17,7 +19,35 @@ uint64_t pileHash(const Position &p, int pile, uint64_t seed)
         h = (h + card[pos] + 1) * kMultiplier;
     return mix64(h);
 }
+
+// The talon's cards in the order they are turned: the waste from the
+// bottom, then the stock from the top; face up or down does not count.
+uint64_t talonRingHash(const Position &p, uint64_t seed)
+{
+    constexpr uint64_t kMultiplier = 0x9e3779b97f4a7c15ull;
+    uint64_t h = seed << 8;
+    const int waste = p.size(PileIndex::kWaste);
+    for (int pos = 0; pos < waste; ++pos)
+        h = (h + (p.at(PileIndex::kWaste, pos) & ~kFaceDownFlag) + 1) * kMultiplier;
+    for (int pos = p.size(PileIndex::kStock) - 1; pos >= 0; --pos)
+        h = (h + (p.at(PileIndex::kStock, pos) & ~kFaceDownFlag) + 1) * kMultiplier;
+    return mix64(h);
+}
 } // namespace
+
+bool talonPlaceIrrelevant(const Position &p, const Rules &rules, bool autoplay)
+{
+    if (!rules.wasteTurnsBack)
+        return false;
+    if (!autoplay)
+        return true;
+    for (int pile : {PileIndex::kStock, PileIndex::kWaste})
+        for (int pos = 0; pos < p.size(pile); ++pos)
+            for (int g = 0; g < kFoundationPiles; ++g)
+                if (foundationAccepts(p, rules, g, CardCode(p.at(pile, pos) & ~kFaceDownFlag), false))
+                    return false;
+    return true;
+}
 
 bool tableauOrderIrrelevant(const Rules &rules, bool autoplay)
 {
@@ -26,7 +56,7 @@ bool tableauOrderIrrelevant(const Rules &rules, bool autoplay)
     return rules.foundationOrder == OrderCode::UpSameSuit || rules.foundationOrder == OrderCode::DownSameSuit;
 }
 
-uint64_t positionKey(const Position &p, bool sortTableau)
+uint64_t positionKey(const Position &p, bool sortTableau, bool talonAsRing)
 {
     // Summing the piles' hashes makes the key blind to the order of the
     // piles that share one seed, and to nothing else.
@@ -34,7 +64,12 @@ uint64_t positionKey(const Position &p, bool sortTableau)
     uint64_t key = uint64_t(piles) * 0x100000001b3ull + p.reservePiles;
     for (int t = 0; t < piles; ++t)
         key += pileHash(p, PileIndex::tableau(t), sortTableau ? 0 : uint64_t(t) + 1);
-    for (int pile = PileIndex::kStock; pile < PileIndex::kCount; ++pile)
+    int pile = PileIndex::kStock;
+    if (talonAsRing) {
+        key += talonRingHash(p, uint64_t(pile) + 1);
+        pile = PileIndex::kWaste + 1;
+    }
+    for (; pile < PileIndex::kCount; ++pile)
         key += pileHash(p, pile, uint64_t(pile) + 1);
     return mix64(key);
 }

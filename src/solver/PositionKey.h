@@ -24,9 +24,16 @@ constexpr uint64_t mix64(uint64_t x)
 // way): automatic play then moves the same cards whatever the scan order.
 bool tableauOrderIrrelevant(const Rules &rules, bool autoplay);
 
+// True when it does not matter which talon card lies open: the waste turns
+// back, so a round of turns reaches every card from any one, and no turn
+// of the round sends a card home (automatic play is off, or no talon card
+// fits a foundation), so the round changes nothing else.
+bool talonPlaceIrrelevant(const Position &p, const Rules &rules, bool autoplay);
+
 // A 64-bit key of a position for the table of searched positions: the
-// tableau piles as a set when their order is irrelevant, every other pile
-// (the stock and the waste in their order) as it is.
-uint64_t positionKey(const Position &p, bool sortTableau);
+// tableau piles as a set when their order is irrelevant; the talon as its
+// cards in turning order, with the place reached in them unless
+// talonAsRing; every other pile as it is.
+uint64_t positionKey(const Position &p, bool sortTableau, bool talonAsRing = false);
 
 } // namespace cardova
