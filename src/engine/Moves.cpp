@@ -16,36 +16,15 @@ uint64_t cardsOfRank(int rank)
     return mask;
 }
 
-// The cards every pile would accept now, as bit masks: one look-up per
-// source and target instead of a rule check.
-struct Accepting {
-    std::array<uint64_t, kMaxTableauPiles> tableau;
-    std::array<uint64_t, kFoundationPiles> foundation;
-
-    Accepting(const Position &p, const Rules &r)
-    {
-        const uint64_t space = r.emptyRank == kAnyRank ? kAllCards : cardsOfRank(r.emptyRank);
-        for (int b = 0; b < r.tableauPiles; ++b)
-            tableau[size_t(b)] = p.isEmpty(b) ? space : onTop(p.top(b), r.tableauOrder, r.tableauWrap);
-        const uint64_t base = cardsOfRank(r.baseRank);
-        for (int g = 0; g < kFoundationPiles; ++g) {
-            const int pile = PileIndex::foundation(g);
-            foundation[size_t(g)] = p.isEmpty(pile)                  ? base
-                                    : p.size(pile) == kFullFoundation ? 0 // a drop on a full one is refused
-                                                                      : onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
-        }
-    }
-
-    static uint64_t onTop(CardCode top, OrderCode order, bool wrap)
-    {
-        return order_detail::kFitsTable[size_t(order)][wrap ? 1 : 0][top & ~kFaceDownFlag];
-    }
-};
+uint64_t onTop(CardCode top, OrderCode order, bool wrap)
+{
+    return order_detail::kFitsTable[size_t(order)][wrap ? 1 : 0][top & ~kFaceDownFlag];
+}
 
 bool takes(uint64_t mask, CardCode card) { return (mask >> (card & ~kFaceDownFlag)) & 1; }
 
 // A pile never takes its own cards.
-void addTargets(const Accepting &acc, const Rules &r, Source s, CardCode card, int fromPile,
+void addTargets(const AcceptedCards &acc, const Rules &r, Source s, CardCode card, int fromPile,
                 bool single, MoveList &out)
 {
     for (int b = 0; b < r.tableauPiles; ++b)
@@ -61,7 +40,7 @@ void addTargets(const Accepting &acc, const Rules &r, Source s, CardCode card, i
 // A card below a pile's top is taken with the cards on it only when it lies
 // face up and every card from it up keeps the run order. Walking down from
 // the top, the first break ends the run for every card below it too.
-void addTableauSources(const Position &p, const Rules &r, const Accepting &acc, int pile, MoveList &out)
+void addTableauSources(const Position &p, const Rules &r, const AcceptedCards &acc, int pile, MoveList &out)
 {
     const int top = p.size(pile) - 1;
     if (top < 0)
@@ -79,10 +58,27 @@ void addTableauSources(const Position &p, const Rules &r, const Accepting &acc, 
 }
 } // namespace
 
+AcceptedCards::AcceptedCards(const Position &p, const Rules &r)
+{
+    const uint64_t space = r.emptyRank == kAnyRank ? kAllCards : cardsOfRank(r.emptyRank);
+    for (int b = 0; b < r.tableauPiles; ++b)
+        tableau[size_t(b)] = p.isEmpty(b) ? space : onTop(p.top(b), r.tableauOrder, r.tableauWrap);
+    const uint64_t base = cardsOfRank(r.baseRank);
+    for (int g = 0; g < kFoundationPiles; ++g) {
+        const int pile = PileIndex::foundation(g);
+        const uint64_t next = p.isEmpty(pile) ? base : onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
+        // A drop on a full foundation is refused; automatic play does not ask.
+        foundation[size_t(g)] = p.size(pile) == kFullFoundation ? 0 : next;
+        anyFoundationAutomatic |= next;
+    }
+}
+
+bool AcceptedCards::has(uint64_t mask, CardCode card) { return takes(mask, card); }
+
 void legalMoves(const Position &p, const Rules &r, MoveList &out)
 {
     out.clear();
-    const Accepting acc(p, r);
+    const AcceptedCards acc(p, r);
     for (int t = 0; t < r.tableauPiles; ++t)
         addTableauSources(p, r, acc, t, out);
     if (!p.isEmpty(PileIndex::kWaste))
@@ -175,7 +171,7 @@ std::optional<Move> autoPlayStep(const Position &p, const Rules &r)
     const uint64_t base = cardsOfRank(r.baseRank);
     for (int g = 0; g < kFoundationPiles; ++g) {
         const int pile = PileIndex::foundation(g);
-        takesHome[size_t(g)] = p.isEmpty(pile) ? base : Accepting::onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
+        takesHome[size_t(g)] = p.isEmpty(pile) ? base : onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
         anyTakes |= takesHome[size_t(g)];
     }
     auto toFoundation = [&](Source s, CardCode card) -> std::optional<Move> {

@@ -88,6 +88,17 @@ struct Applied {
 // turning the waste back.
 void legalMoves(const Position &p, const Rules &rules, MoveList &out);
 
+// The cards each pile would take now, as bit masks over card codes: the
+// move rules' answer for many cards against one table at the cost of one.
+struct AcceptedCards {
+    AcceptedCards(const Position &p, const Rules &rules);
+    static bool has(uint64_t mask, CardCode card);
+
+    std::array<uint64_t, kMaxTableauPiles> tableau{};
+    std::array<uint64_t, kFoundationPiles> foundation{}; // a player's drop
+    uint64_t anyFoundationAutomatic = 0;                 // automatic play's, on any foundation
+};
+
 // True if the source's card may be picked up: a tableau card with the cards
 // on it when they form a run that may move, or the top of the waste or of
 // a foundation.

@@ -52,8 +52,8 @@ void DepthFirstSearch::takeLine(const Candidate &last)
 {
     line_.clear();
     for (std::size_t i = 1; i < stack_.size(); ++i)
-        appendMoves(stack_[i - 1].position, rules_, stack_[i].via, autoplay_, line_);
-    appendMoves(stack_.back().position, rules_, last, autoplay_, line_);
+        appendMoves(stack_[i - 1].position, rules_, stack_[i].via, line_);
+    appendMoves(stack_.back().position, rules_, last, line_);
 }
 
 PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const PhaseLimits &limits, uint64_t shuffle)

@@ -41,11 +41,15 @@ bool talonPlaceIrrelevant(const Position &p, const Rules &rules, bool autoplay)
         return false;
     if (!autoplay)
         return true;
+    const uint64_t home = AcceptedCards(p, rules).anyFoundationAutomatic;
+    // A table automatic play has not finished with counts as well.
+    for (int t = 0; t < p.tableauPiles; ++t)
+        if (!p.isEmpty(t) && AcceptedCards::has(home, p.top(t)))
+            return false;
     for (int pile : {PileIndex::kStock, PileIndex::kWaste})
         for (int pos = 0; pos < p.size(pile); ++pos)
-            for (int g = 0; g < kFoundationPiles; ++g)
-                if (foundationAccepts(p, rules, g, CardCode(p.at(pile, pos) & ~kFaceDownFlag), false))
-                    return false;
+            if (AcceptedCards::has(home, p.at(pile, pos)))
+                return false;
     return true;
 }
 

@@ -6,47 +6,46 @@
 namespace cardova {
 
 namespace {
-bool anyFoundationTakes(const Position &p, const Rules &r, CardCode card)
-{
-    for (int g = 0; g < kFoundationPiles; ++g)
-        if (foundationAccepts(p, r, g, CardCode(card & ~kFaceDownFlag), true))
-            return true;
-    return false;
-}
-
 // Under automatic play: a move whose turn may send cards home or take one
 // back, so that the waste card lying open changes what happens.
-bool touchesFoundations(const Position &p, const Rules &r, const Move &m)
+bool touchesFoundations(const Position &p, const AcceptedCards &acc, const Move &m)
 {
     if (m.kind != MoveKind::Card || m.source.kind == SourceKind::Waste)
         return false;
     if (m.source.kind == SourceKind::Foundation || m.target.kind == TargetKind::Foundation)
         return true;
-    return m.source.pos > 0 && anyFoundationTakes(p, r, p.at(PileIndex::tableau(m.source.pile), m.source.pos - 1));
+    return m.source.pos > 0 &&
+           AcceptedCards::has(acc.anyFoundationAutomatic, p.at(PileIndex::tableau(m.source.pile), m.source.pos - 1));
 }
 
-void appendWasteMoves(const Position &q, const Rules &r, uint8_t turns, std::vector<Candidate> &out)
+void appendWasteMoves(const AcceptedCards &acc, const Rules &r, CardCode card, uint8_t turns,
+                      std::vector<Candidate> &out)
 {
-    if (q.isEmpty(PileIndex::kWaste))
-        return;
     const Source waste{SourceKind::Waste, 0, 0};
-    for (int t = 0; t < r.tableauPiles; ++t) {
-        const Move m = Move::card(waste, {TargetKind::Tableau, uint8_t(t)});
-        if (isLegal(q, r, m))
-            out.push_back({m, turns});
-    }
-    for (int g = 0; g < kFoundationPiles; ++g) {
-        const Move m = Move::card(waste, {TargetKind::Foundation, uint8_t(g)});
-        if (isLegal(q, r, m))
-            out.push_back({m, turns});
-    }
+    for (int t = 0; t < r.tableauPiles; ++t)
+        if (AcceptedCards::has(acc.tableau[size_t(t)], card))
+            out.push_back({Move::card(waste, {TargetKind::Tableau, uint8_t(t)}), turns});
+    for (int g = 0; g < kFoundationPiles; ++g)
+        if (AcceptedCards::has(acc.foundation[size_t(g)], card))
+            out.push_back({Move::card(waste, {TargetKind::Foundation, uint8_t(g)}), turns});
 }
 
-// Turns after which the talon lies as it started: each card turned once,
-// and the waste turned back once.
-int fullRound(const Position &p)
+// The card a number of turns leaves open on the waste, and the last turn
+// made: the stock's cards from the top, then the waste turned back (no card
+// open), then the waste's cards from the bottom.
+struct AfterTurns {
+    Move turn;
+    CardCode open;
+};
+
+AfterTurns afterTurns(const Position &p, int turns)
 {
-    return p.size(PileIndex::kStock) + p.size(PileIndex::kWaste) + 1;
+    const int stock = p.size(PileIndex::kStock);
+    if (turns <= stock)
+        return {Move::turnStock(), p.at(PileIndex::kStock, stock - turns)};
+    if (turns == stock + 1)
+        return {Move::turnWasteBack(), kNoCard};
+    return {Move::turnStock(), p.at(PileIndex::kWaste, turns - stock - 2)};
 }
 } // namespace
 
@@ -62,15 +61,15 @@ std::optional<Move> talonTurn(const Position &p, const Rules &rules)
 void playCandidate(Position &p, const Rules &rules, const Candidate &c, bool autoplay)
 {
     for (int i = 0; i < c.turns; ++i)
-        playTurn(p, rules, *talonTurn(p, rules), autoplay);
+        apply(p, rules, *talonTurn(p, rules));
     playTurn(p, rules, c.move, autoplay);
 }
 
-void appendMoves(Position p, const Rules &rules, const Candidate &c, bool autoplay, std::vector<Move> &line)
+void appendMoves(Position p, const Rules &rules, const Candidate &c, std::vector<Move> &line)
 {
     for (int i = 0; i < c.turns; ++i) {
         const Move turn = *talonTurn(p, rules);
-        playTurn(p, rules, turn, autoplay);
+        apply(p, rules, turn);
         line.push_back(turn);
     }
     line.push_back(c.move);
@@ -80,26 +79,37 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
                      std::vector<Candidate> &out)
 {
     const std::size_t plainEnd = out.size();
-    const bool tryHomeMoves = c.autoplay && c.phase == SearchPhase::Exact;
-    const int home = cardsOnFoundations(p);
-    const int round = fullRound(p);
-    Position q = p;
-    for (int turns = 0; turns + 1 < round; ++turns) {
-        const auto turn = talonTurn(q, c.rules);
-        if (!turn)
-            return;
-        playTurn(q, c.rules, *turn, c.autoplay);
-        if (cardsOnFoundations(q) != home) {
-            out.push_back({*turn, uint8_t(turns)});
+    const AcceptedCards acc(p, c.rules);
+    const uint64_t sentHome = c.autoplay ? acc.anyFoundationAutomatic : 0;
+    // Under automatic play the exact phase repeats, after each turn, the
+    // moves whose automatic play then sees another waste card.
+    std::vector<Move> homeMoves;
+    if (c.autoplay && c.phase == SearchPhase::Exact)
+        for (std::size_t i = plainFirst; i < plainEnd; ++i)
+            if (touchesFoundations(p, acc, out[i].move))
+                homeMoves.push_back(out[i].move);
+    // A table automatic play has not finished with (a game's first table)
+    // sends cards home at the first turn.
+    if (c.autoplay && autoPlayStep(p, c.rules)) {
+        if (const auto turn = talonTurn(p, c.rules))
+            out.push_back({*turn, 0});
+        return;
+    }
+    const int stock = p.size(PileIndex::kStock);
+    const int lastTurn = c.rules.wasteTurnsBack && p.size(PileIndex::kWaste) + stock > 0
+                             ? stock + p.size(PileIndex::kWaste) // one short of the full round
+                             : stock;
+    for (int turns = 1; turns <= lastTurn; ++turns) {
+        const AfterTurns now = afterTurns(p, turns);
+        if (now.open == kNoCard)
+            continue;
+        if (AcceptedCards::has(sentHome, now.open)) {
+            out.push_back({now.turn, uint8_t(turns - 1)});
             return;
         }
-        const uint8_t made = uint8_t(turns + 1);
-        appendWasteMoves(q, c.rules, made, out);
-        if (!tryHomeMoves)
-            continue;
-        for (std::size_t i = plainFirst; i < plainEnd; ++i)
-            if (touchesFoundations(q, c.rules, out[i].move))
-                out.push_back({out[i].move, made});
+        appendWasteMoves(acc, c.rules, now.open, uint8_t(turns), out);
+        for (const Move &m : homeMoves)
+            out.push_back({m, uint8_t(turns)});
     }
 }
 

@@ -10,8 +10,10 @@ namespace cardova {
 struct CandidateContext;
 
 // A move of the search: a number of turns of the talon (the stock's top
-// card to the waste, or the waste back from an empty stock), each followed
-// by automatic play, then the player's move.
+// card to the waste, or the waste back from an empty stock), then the
+// player's move. The turns are only those that send no card home, so
+// automatic play has nothing to do after them; a turn that does send one
+// is the move.
 struct Candidate {
     Move move;
     uint8_t turns = 0;
@@ -21,11 +23,12 @@ struct Candidate {
 // stock holds one, else the waste back when the game allows it.
 std::optional<Move> talonTurn(const Position &p, const Rules &rules);
 
-// Plays the candidate's turns of the talon, then its move.
+// Plays the candidate's turns of the talon, then its move followed by
+// automatic play.
 void playCandidate(Position &p, const Rules &rules, const Candidate &c, bool autoplay);
 
 // The player's moves a candidate stands for, appended to line.
-void appendMoves(Position p, const Rules &rules, const Candidate &c, bool autoplay, std::vector<Move> &line);
+void appendMoves(Position p, const Rules &rules, const Candidate &c, std::vector<Move> &line);
 
 // Appends the candidates that turn the talon first. Turning sends nothing
 // home as long as no turned card fits a foundation; until then only the
