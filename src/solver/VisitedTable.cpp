@@ -73,15 +73,24 @@ void VisitedTable::insert(uint64_t key)
     // Half full on average: time to double, while memory is left.
     if (++keys_ > (bucketMask_ + 1) * kWays / 2 && bucketMask_ + 1 < maxBuckets_)
         grow();
-    uint64_t *b = const_cast<uint64_t *>(bucket(key));
-    for (int i = 0; i < kWays; ++i)
-        if ((b[i] & kGenerationMask) != generation_) {
-            b[i] = stored(key);
-            return;
+    for (;;) {
+        uint64_t *b = const_cast<uint64_t *>(bucket(key));
+        for (int i = 0; i < kWays; ++i)
+            if ((b[i] & kGenerationMask) != generation_) {
+                b[i] = stored(key);
+                return;
+            }
+        // A full bucket in a table a quarter full or more: grow rather than
+        // give up a key; an emptier one only had bad luck.
+        if (bucketMask_ + 1 < maxBuckets_ && keys_ * 4 >= (bucketMask_ + 1) * kWays) {
+            grow();
+            continue;
         }
-    // A full bucket: the newest keys stay, the oldest slides out.
-    std::memmove(b + 1, b, (kWays - 1) * sizeof(uint64_t));
-    b[0] = stored(key);
+        // The newest keys stay, the oldest slides out.
+        std::memmove(b + 1, b, (kWays - 1) * sizeof(uint64_t));
+        b[0] = stored(key);
+        return;
+    }
 }
 
 } // namespace cardova

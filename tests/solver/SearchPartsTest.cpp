@@ -1,0 +1,197 @@
+// The solver's table of positions and its turns of the talon, checked
+// against what they stand for.
+#include "solver/PositionKey.h"
+#include "solver/TalonMoves.h"
+#include "solver/CandidateMoves.h"
+#include "solver/Transition.h"
+#include "solver/VisitedTable.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+using namespace cardova;
+
+namespace {
+
+uint64_t someKey(std::mt19937_64 &rng) { return rng() | (uint64_t(1) << 63); }
+
+TEST(VisitedTableTest, GrowingKeepsEveryKeyOfTheSearchAndStaysWithinItsMemory)
+{
+    constexpr std::size_t kMax = std::size_t(8) << 20;
+    VisitedTable table(kMax);
+    const std::size_t first = table.bytes();
+    EXPECT_LT(first, kMax);
+    std::mt19937_64 rng(7);
+    std::vector<uint64_t> keys;
+    // Far fewer keys than the full table holds: growing moves them all
+    // over, and only the few meeting a full bucket early are given up.
+    for (int i = 0; i < 100000; ++i) {
+        keys.push_back(someKey(rng));
+        table.insert(keys.back());
+    }
+    EXPECT_GT(table.bytes(), first);
+    EXPECT_LE(table.bytes(), kMax);
+    std::size_t kept = 0;
+    for (uint64_t key : keys)
+        kept += table.contains(key) ? 1 : 0;
+    EXPECT_GE(kept, keys.size() * 99 / 100);
+    std::mt19937_64 other(8);
+    int strays = 0;
+    for (int i = 0; i < 10000; ++i)
+        strays += table.contains(someKey(other)) ? 1 : 0;
+    EXPECT_EQ(strays, 0);
+}
+
+TEST(VisitedTableTest, AFullTableForgetsOldKeysButNeverGrowsPastItsMemory)
+{
+    constexpr std::size_t kMax = std::size_t(64) << 10;
+    VisitedTable table(kMax);
+    std::mt19937_64 rng(9);
+    std::vector<uint64_t> keys;
+    for (int i = 0; i < 50000; ++i) {
+        keys.push_back(someKey(rng));
+        table.insert(keys.back());
+    }
+    EXPECT_LE(table.bytes(), kMax);
+    EXPECT_TRUE(table.contains(keys.back()));
+    int kept = 0;
+    for (uint64_t key : keys)
+        kept += table.contains(key) ? 1 : 0;
+    EXPECT_LE(std::size_t(kept) * sizeof(uint64_t), kMax);
+}
+
+TEST(VisitedTableTest, ANewSearchForgetsEveryKeyEvenAfterGrowing)
+{
+    VisitedTable table(std::size_t(4) << 20);
+    std::mt19937_64 rng(11);
+    std::vector<uint64_t> keys;
+    for (int i = 0; i < 60000; ++i) {
+        keys.push_back(someKey(rng));
+        table.insert(keys.back());
+    }
+    table.newSearch();
+    for (uint64_t key : keys)
+        ASSERT_FALSE(table.contains(key));
+    table.insert(keys.front());
+    EXPECT_TRUE(table.contains(keys.front()));
+}
+
+Rules klondike()
+{
+    Rules r;
+    r.emptyRank = 12;
+    return r;
+}
+
+// A Klondike table part way through: a few cards home, a long talon.
+Position midGame(std::mt19937 &rng)
+{
+    std::vector<CardCode> deck;
+    for (int c = 0; c < kPositionCards; ++c)
+        deck.push_back(CardCode(c));
+    std::shuffle(deck.begin(), deck.end(), rng);
+    Position p = Position::empty(7);
+    std::size_t next = 0;
+    for (int t = 0; t < 7; ++t)
+        for (int i = 0; i <= t; ++i)
+            p.push(t, CardCode(deck[next++] | (i < t ? kFaceDownFlag : 0)));
+    const int turned = int(rng() % 12);
+    for (int i = 0; next < deck.size(); ++i)
+        p.push(i < turned ? PileIndex::kWaste : PileIndex::kStock,
+               CardCode(deck[next++] | (i < turned ? 0 : kFaceDownFlag)));
+    return p;
+}
+
+// Every candidate that turns the talon first must be the same as its moves
+// played one by one, every turn before its move must be a turn of the
+// table, and none of them may send a card home.
+TEST(TalonMovesTest, ACandidateIsTheTurnsAndTheMoveItStandsFor)
+{
+    const Rules rules = klondike();
+    std::mt19937 rng(3);
+    for (bool autoplay : {true, false})
+        for (int round = 0; round < 40; ++round) {
+            Position p = midGame(rng);
+            while (autoplay && autoPlayStep(p, rules))
+                apply(p, rules, *autoPlayStep(p, rules));
+            const CandidateContext context{rules, autoplay, true, SearchPhase::Exact};
+            std::vector<Candidate> candidates;
+            candidateMoves(p, context, candidates);
+            for (const Candidate &c : candidates) {
+                Position viaCandidate = p;
+                playCandidate(viaCandidate, rules, c, autoplay);
+                std::vector<Move> line;
+                appendMoves(p, rules, c, line);
+                ASSERT_EQ(line.size(), std::size_t(c.turns) + 1);
+                Position oneByOne = p;
+                for (std::size_t i = 0; i < line.size(); ++i) {
+                    ASSERT_TRUE(isLegal(oneByOne, rules, line[i])) << oneByOne.text();
+                    const int home = cardsOnFoundations(oneByOne);
+                    playTurn(oneByOne, rules, line[i], autoplay);
+                    if (i + 1 < line.size())
+                        ASSERT_EQ(cardsOnFoundations(oneByOne), home);
+                }
+                ASSERT_EQ(viaCandidate, oneByOne) << p.text();
+            }
+        }
+}
+
+// Every waste card a round of turns shows gets its moves, at the turn
+// that shows it; a turn sending a card home ends the list.
+TEST(TalonMovesTest, EveryWasteCardOfARoundIsOffered)
+{
+    const Rules rules = klondike();
+    std::mt19937 rng(5);
+    for (int round = 0; round < 40; ++round) {
+        const Position p = midGame(rng);
+        const CandidateContext context{rules, false, true, SearchPhase::Exact};
+        std::vector<Candidate> candidates;
+        talonCandidates(p, context, 0, candidates);
+        Position q = p;
+        const int turns = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
+        for (int t = 1; t <= turns; ++t) {
+            apply(q, rules, *talonTurn(q, rules));
+            MoveList legal;
+            legalMoves(q, rules, legal);
+            for (const Move &m : legal) {
+                if (m.kind != MoveKind::Card || m.source.kind != SourceKind::Waste)
+                    continue;
+                const Candidate want{m, uint8_t(t)};
+                EXPECT_NE(std::find_if(candidates.begin(), candidates.end(),
+                                       [&](const Candidate &c) { return c.move == want.move && c.turns == want.turns; }),
+                          candidates.end());
+            }
+        }
+    }
+}
+
+// The talon as a ring: a position and the same one turned round share a
+// key exactly when no turn of the round sends a card home.
+TEST(PositionKeyTest, TheOpenTalonCardCountsOnlyWhenARoundSendsACardHome)
+{
+    const Rules rules = klondike();
+    std::mt19937 rng(13);
+    int merged = 0;
+    int apart = 0;
+    for (int round = 0; round < 60; ++round) {
+        Position p = midGame(rng);
+        while (autoPlayStep(p, rules))
+            apply(p, rules, *autoPlayStep(p, rules));
+        Position q = p;
+        apply(q, rules, *talonTurn(q, rules));
+        const bool ring = talonPlaceIrrelevant(p, rules, true);
+        if (ring) {
+            ASSERT_EQ(positionKey(p, true, true), positionKey(q, true, talonPlaceIrrelevant(q, rules, true)));
+            ++merged;
+        } else {
+            ++apart;
+        }
+        EXPECT_NE(positionKey(p, true, false), positionKey(q, true, false));
+        EXPECT_TRUE(talonPlaceIrrelevant(p, rules, false));
+    }
+    EXPECT_GT(merged, 0);
+    EXPECT_GT(apart, 0);
+}
+
+} // namespace
