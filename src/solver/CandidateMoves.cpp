@@ -1,9 +1,9 @@
 #include "solver/CandidateMoves.h"
 
 #include "solver/PositionKey.h"
+#include "solver/QuickPhaseRules.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
 #include <optional>
 
@@ -11,14 +11,6 @@ namespace cardova {
 
 namespace {
 enum Rank { kHome, kTurnsUp, kOther, kRankCount };
-
-bool anyFoundationTakes(const Position &p, const Rules &r, CardCode card)
-{
-    for (int g = 0; g < kFoundationPiles; ++g)
-        if (foundationAccepts(p, r, g, card, true))
-            return true;
-    return false;
-}
 
 // The card a tableau move leaves on top of its pile, or kNoCard.
 CardCode cardLeftBelow(const Position &p, const Move &m)
@@ -41,21 +33,6 @@ bool onlyRenamesPiles(const Position &p, const Move &m, const CandidateContext &
     if (isFaceDown(p.at(PileIndex::tableau(m.source.pile), 0)))
         return false;
     return !c.autoplay || !autoPlayStep(p, c.rules);
-}
-
-// The narrow rules of the quick phase (see SearchPhase::Quick).
-bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c)
-{
-    if (m.kind != MoveKind::Card)
-        return false;
-    if (m.source.kind == SourceKind::Foundation)
-        return true;
-    if (m.source.kind != SourceKind::Tableau || m.target.kind != TargetKind::Tableau)
-        return false;
-    if (m.source.pos == 0)
-        return p.isEmpty(PileIndex::tableau(m.target.pile));
-    const CardCode below = cardLeftBelow(p, m);
-    return !isFaceDown(below) && !anyFoundationTakes(p, c.rules, below);
 }
 
 // Building down in alternate colours onto foundations built up by suit
@@ -160,6 +137,9 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
         bool keep = m.kind == MoveKind::Card;
         keep = keep && !onlyRenamesPiles(p, m, c);
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
+        keep = keep && !(c.phase == SearchPhase::Quick && m.source.kind == SourceKind::Waste &&
+                         m.target.kind == TargetKind::Tableau &&
+                         !quickPhasePlaysTalonCard(p, c, p.top(PileIndex::kWaste)));
         kept[size_t(i)] = keep;
         ranks[size_t(i)] = rankOf(p, m);
         if (keep)
@@ -179,13 +159,7 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
             out[next[size_t(ranks[size_t(i)])]++] = {legal[i], 0};
     if (c.shuffle != 0)
         shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
-    const size_t talonFirst = out.size();
     talonCandidates(p, c, first, out);
-    static const int exp = getenv("CARDOVA_EXP") ? atoi(getenv("CARDOVA_EXP")) : 0;
-    if (exp == 1) {
-        const size_t otherFirst = first + size_t(counts[kHome] + counts[kTurnsUp]);
-        std::rotate(out.begin() + std::ptrdiff_t(otherFirst), out.begin() + std::ptrdiff_t(talonFirst), out.end());
-    }
 }
 
 } // namespace cardova

@@ -8,9 +8,8 @@ namespace cardova {
 
 // Which moves a search phase tries.
 enum class SearchPhase : uint8_t {
-    // A narrow search for a quick win: a run leaves its pile only when that
-    // turns a card up, empties the pile or frees a card for a foundation,
-    // and no card leaves a foundation. Its failures prove nothing.
+    // A narrow search for a quick win (see QuickPhaseRules.h). Its failures
+    // prove nothing.
     Quick,
     // Every move the table offers but the pointless ones; when it finds
     // nothing the position is lost.

@@ -3,7 +3,6 @@
 #include "solver/DepthFirstSearch.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
 
 namespace cardova {
@@ -12,9 +11,9 @@ namespace {
 // Most wins are found by the quick phase, and most losses it can prove are
 // proved early (a small search space runs out in either phase), so the quick
 // phase gets three quarters of the budget and the exact phase the rest.
-static const double kQuickShare = getenv("CQS") ? atof(getenv("CQS")) : 0.75;
+constexpr double kQuickShare = 0.75;
 // Positions of the first quick run; each further run gets twice as many.
-static const uint64_t kFirstQuickRun = getenv("CQR") ? atoi(getenv("CQR")) : 5000;
+constexpr uint64_t kFirstQuickRun = 5000;
 
 std::chrono::steady_clock::time_point deadlineAfter(std::chrono::steady_clock::time_point start, double seconds)
 {

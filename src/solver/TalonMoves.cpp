@@ -1,6 +1,7 @@
 #include "solver/TalonMoves.h"
 
 #include "solver/CandidateMoves.h"
+#include "solver/QuickPhaseRules.h"
 #include "solver/Transition.h"
 
 namespace cardova {
@@ -107,7 +108,8 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
             out.push_back({now.turn, uint8_t(turns - 1)});
             return;
         }
-        appendWasteMoves(acc, c.rules, now.open, uint8_t(turns), out);
+        if (c.phase == SearchPhase::Exact || quickPhasePlaysTalonCard(p, c, now.open))
+            appendWasteMoves(acc, c.rules, now.open, uint8_t(turns), out);
         for (const Move &m : homeMoves)
             out.push_back({m, uint8_t(turns)});
     }

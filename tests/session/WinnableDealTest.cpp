@@ -15,8 +15,8 @@ namespace {
 // decide (found with cardova-cli solve "Klondike Plus" N --nodes 20000).
 const QString kGame = QStringLiteral("Klondike Plus");
 constexpr double kWinnable = 4;
-constexpr double kNotWinnable = 12;
-constexpr double kUndecided = 1;
+constexpr double kNotWinnable = 1;
+constexpr double kUndecided = 12;
 constexpr uint64_t kNodes = 20'000;
 
 WinnableSearchLimits nodeLimits(int maxDeals)

@@ -129,8 +129,9 @@ TEST(TalonMovesTest, ACandidateIsTheTurnsAndTheMoveItStandsFor)
                     ASSERT_TRUE(isLegal(oneByOne, rules, line[i])) << oneByOne.text();
                     const int home = cardsOnFoundations(oneByOne);
                     playTurn(oneByOne, rules, line[i], autoplay);
-                    if (i + 1 < line.size())
+                    if (i + 1 < line.size()) {
                         ASSERT_EQ(cardsOnFoundations(oneByOne), home);
+                    }
                 }
                 ASSERT_EQ(viaCandidate, oneByOne) << p.text();
             }

@@ -1,0 +1,28 @@
+#pragma once
+#include "engine/Moves.h"
+
+namespace cardova {
+
+struct CandidateContext;
+
+// The narrow rules of the quick phase: moves a quick search leaves out
+// because they seldom lead anywhere. Its failures prove nothing, so these
+// need not be exact, only good at keeping the search on likely lines.
+
+// A card move the quick phase leaves out:
+// - a card taken back off a foundation;
+// - a run leaving its pile without turning a card up, emptying the pile or
+//   freeing the card under it for a foundation;
+// - emptying a pile while no card that could fill the space waits
+//   anywhere it would gain from moving;
+// - a whole pile moved onto an empty one.
+bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c);
+
+// Whether the quick phase plays this talon card to the tableau. A card that
+// stays reachable in the talon (the waste turns back) can be played later
+// just as well; it is worth playing now only when a card could be laid on
+// it: the lowest face-up card of a pile, which would move with its run, or
+// a talon card.
+bool quickPhasePlaysTalonCard(const Position &p, const CandidateContext &c, CardCode card);
+
+} // namespace cardova
