@@ -98,6 +98,22 @@ TEST_F(ReplayTest, BuiltInGamesWinThroughTheDriver)
     }
 }
 
+// The help names this deal: lost with automatic play, which sends home a
+// card the tableau still needs, and won by hand.
+TEST_F(ReplayTest, KlondikeDealLostToAutomaticPlayIsWonByHand)
+{
+    constexpr int kNumber = 2992;
+    ctx->data.SetAutoplay(1);
+    start(QStringLiteral("Klondike"), kNumber);
+    const Rules rules = currentRules(*ctx);
+    const SolveResult lost = solve(currentPosition(*ctx, rules), rules, true, Budget::ofNodes(1'000'000));
+    EXPECT_EQ(lost.verdict, Verdict::NotWinnable);
+
+    ctx->data.SetAutoplay(0);
+    start(QStringLiteral("Klondike"), kNumber);
+    EXPECT_TRUE(solveAndReplay(1'000'000));
+}
+
 TEST_F(ReplayTest, DesignedGamesWinThroughTheDriver)
 {
     int lines = 0;
