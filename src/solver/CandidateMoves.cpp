@@ -97,6 +97,23 @@ std::optional<Move> safeMoveHome(const Position &p, const MoveList &legal, const
     return std::nullopt;
 }
 
+// The same for a talon card: when the waste turns back, turning the talon
+// round to it loses nothing either, since any card can be turned to again.
+std::optional<Candidate> safeTalonMoveHome(const Position &p, const std::vector<Candidate> &talon, std::size_t first,
+                                           const CandidateContext &c)
+{
+    if (c.autoplay || !c.rules.wasteTurnsBack || !safeHomeRulesApply(c.rules))
+        return std::nullopt;
+    const SuitHeights height = heightsOf(p);
+    for (std::size_t i = first; i < talon.size(); ++i) {
+        const Candidate &t = talon[i];
+        if (t.move.kind == MoveKind::Card && t.move.target.kind == TargetKind::Foundation &&
+            safeAtHome(height, talonCardOpenAfter(p, t.turns)))
+            return t;
+    }
+    return std::nullopt;
+}
+
 Rank rankOf(const Position &p, const Move &m)
 {
     if (m.target.kind == TargetKind::Foundation)
@@ -159,7 +176,19 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
             out[next[size_t(ranks[size_t(i)])]++] = {legal[i], 0};
     if (c.shuffle != 0)
         shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
+    const std::size_t talonFirst = out.size();
     talonCandidates(p, c, first, out);
+    if (const auto safe = safeTalonMoveHome(p, out, talonFirst, c)) {
+        out.resize(first);
+        out.push_back(*safe);
+        return;
+    }
+    // Talon cards going home come with the other moves home.
+    const auto talon = out.begin() + std::ptrdiff_t(talonFirst);
+    const auto homeEnd = std::stable_partition(talon, out.end(), [](const Candidate &t) {
+        return t.move.kind == MoveKind::Card && t.move.target.kind == TargetKind::Foundation;
+    });
+    std::rotate(out.begin() + std::ptrdiff_t(first + size_t(counts[kHome])), talon, homeEnd);
 }
 
 } // namespace cardova

@@ -50,6 +50,8 @@ AfterTurns afterTurns(const Position &p, int turns)
 }
 } // namespace
 
+CardCode talonCardOpenAfter(const Position &p, int turns) { return afterTurns(p, turns).open; }
+
 std::optional<Move> talonTurn(const Position &p, const Rules &rules)
 {
     if (!p.isEmpty(PileIndex::kStock))

@@ -23,6 +23,10 @@ struct Candidate {
 // stock holds one, else the waste back when the game allows it.
 std::optional<Move> talonTurn(const Position &p, const Rules &rules);
 
+// The card lying open on the waste after that many turns of the talon
+// (none after the waste is turned back); turns at most a round.
+CardCode talonCardOpenAfter(const Position &p, int turns);
+
 // Plays the candidate's turns of the talon, then its move followed by
 // automatic play.
 void playCandidate(Position &p, const Rules &rules, const Candidate &c, bool autoplay);
