@@ -48,6 +48,35 @@ AfterTurns afterTurns(const Position &p, int turns)
         return {Move::turnWasteBack(), kNoCard};
     return {Move::turnStock(), p.at(PileIndex::kWaste, turns - stock - 2)};
 }
+
+// A move sending cards home, and the fewest turns of the talon before it
+// that can make a difference. With one foundation place per card, the
+// turns make none as long as the move takes nothing off the waste and
+// none of the cards they turn fits the foundations after it: the same
+// move made first, then the same turns, which send nothing home either,
+// reach the same table, and the search goes that way anyway.
+struct HomeMove {
+    Move move;
+    int fromTurn;
+};
+
+int firstTurnThatMatters(const Position &p, const Rules &r, const Move &m, int lastTurn)
+{
+    const bool onePlacePerCard = r.foundationOrder == OrderCode::UpSameSuit || r.foundationOrder == OrderCode::DownSameSuit;
+    if (!onePlacePerCard)
+        return 1;
+    Position after = p;
+    playTurn(after, r, m, true);
+    if (after.size(PileIndex::kWaste) != p.size(PileIndex::kWaste))
+        return 1;
+    const uint64_t home = AcceptedCards(after, r).anyFoundationAutomatic;
+    for (int turns = 1; turns <= lastTurn; ++turns) {
+        const CardCode open = afterTurns(p, turns).open;
+        if (open != kNoCard && AcceptedCards::has(home, open))
+            return turns;
+    }
+    return lastTurn + 1;
+}
 } // namespace
 
 CardCode talonCardOpenAfter(const Position &p, int turns) { return afterTurns(p, turns).open; }
@@ -84,13 +113,6 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
     const std::size_t plainEnd = out.size();
     const AcceptedCards acc(p, c.rules);
     const uint64_t sentHome = c.autoplay ? acc.anyFoundationAutomatic : 0;
-    // Under automatic play the exact phase repeats, after each turn, the
-    // moves whose automatic play then sees another waste card.
-    std::vector<Move> homeMoves;
-    if (c.autoplay && c.phase == SearchPhase::Exact)
-        for (std::size_t i = plainFirst; i < plainEnd; ++i)
-            if (touchesFoundations(p, acc, out[i].move))
-                homeMoves.push_back(out[i].move);
     // A table automatic play has not finished with (a game's first table)
     // sends cards home at the first turn.
     if (c.autoplay && autoPlayStep(p, c.rules)) {
@@ -102,6 +124,13 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
     const int lastTurn = c.rules.wasteTurnsBack && p.size(PileIndex::kWaste) + stock > 0
                              ? stock + p.size(PileIndex::kWaste) // one short of the full round
                              : stock;
+    // Under automatic play the exact phase repeats, after each turn, the
+    // moves whose automatic play then sees another waste card.
+    std::vector<HomeMove> homeMoves;
+    if (c.autoplay && c.phase == SearchPhase::Exact)
+        for (std::size_t i = plainFirst; i < plainEnd; ++i)
+            if (touchesFoundations(p, acc, out[i].move))
+                homeMoves.push_back({out[i].move, firstTurnThatMatters(p, c.rules, out[i].move, lastTurn)});
     for (int turns = 1; turns <= lastTurn; ++turns) {
         const AfterTurns now = afterTurns(p, turns);
         if (now.open == kNoCard)
@@ -112,8 +141,9 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
         }
         if (c.phase == SearchPhase::Exact || quickPhasePlaysTalonCard(p, c, now.open))
             appendWasteMoves(acc, c.rules, now.open, uint8_t(turns), out);
-        for (const Move &m : homeMoves)
-            out.push_back({m, uint8_t(turns)});
+        for (const HomeMove &h : homeMoves)
+            if (turns >= h.fromTurn)
+                out.push_back({h.move, uint8_t(turns)});
     }
 }
 

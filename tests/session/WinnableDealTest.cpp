@@ -16,7 +16,7 @@ namespace {
 const QString kGame = QStringLiteral("Klondike Plus");
 constexpr double kWinnable = 4;
 constexpr double kNotWinnable = 1;
-constexpr double kUndecided = 12;
+constexpr double kUndecided = 2;
 constexpr uint64_t kNodes = 20'000;
 
 WinnableSearchLimits nodeLimits(int maxDeals)
