@@ -71,4 +71,10 @@ inline bool fitsOrder(CardCode lower, CardCode upper, OrderCode order, bool wrap
     return (masks[lower & ~kFaceDownFlag] >> (upper & ~kFaceDownFlag)) & 1;
 }
 
+// Every card that may lie on lower, as a bit mask over card codes.
+inline uint64_t cardsFittingOn(CardCode lower, OrderCode order, bool wrap)
+{
+    return order_detail::kFitsTable[size_t(order)][wrap ? 1 : 0][lower & ~kFaceDownFlag];
+}
+
 } // namespace cardova

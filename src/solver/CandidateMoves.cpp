@@ -156,7 +156,7 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
         keep = keep && !(c.phase == SearchPhase::Quick && m.source.kind == SourceKind::Waste &&
                          m.target.kind == TargetKind::Tableau &&
-                         !quickPhasePlaysTalonCard(p, c, p.top(PileIndex::kWaste)));
+                         !QuickTalonCards(p, c).plays(p.top(PileIndex::kWaste)));
         kept[size_t(i)] = keep;
         ranks[size_t(i)] = rankOf(p, m);
         if (keep)

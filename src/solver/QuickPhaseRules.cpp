@@ -30,11 +30,6 @@ bool spaceFillerWaiting(const Position &p, const Rules &r, int source)
     return false;
 }
 
-bool liesOn(const Rules &r, CardCode lower, CardCode upper)
-{
-    return fitsOrder(CardCode(lower & ~kFaceDownFlag), CardCode(upper & ~kFaceDownFlag), r.tableauOrder,
-                     r.tableauWrap);
-}
 } // namespace
 
 bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c)
@@ -51,22 +46,25 @@ bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c
     return !isFaceDown(below) && !anyFoundationTakes(p, c.rules, below);
 }
 
-bool quickPhasePlaysTalonCard(const Position &p, const CandidateContext &c, CardCode card)
+QuickTalonCards::QuickTalonCards(const Position &p, const CandidateContext &c)
+    : order_(c.rules.tableauOrder), wrap_(c.rules.tableauWrap), playsAll_(!c.rules.wasteTurnsBack)
 {
-    if (!c.rules.wasteTurnsBack)
-        return true;
+    auto add = [this](CardCode card) { mayBeLaidOn_ |= uint64_t(1) << (card & ~kFaceDownFlag); };
     for (int t = 0; t < p.tableauPiles; ++t) {
         int lowestUp = 0;
         while (lowestUp < p.size(t) && isFaceDown(p.at(t, lowestUp)))
             ++lowestUp;
-        if (lowestUp < p.size(t) && liesOn(c.rules, card, p.at(t, lowestUp)))
-            return true;
+        if (lowestUp < p.size(t))
+            add(p.at(t, lowestUp));
     }
     for (int pile : {PileIndex::kStock, PileIndex::kWaste})
         for (int i = 0; i < p.size(pile); ++i)
-            if (liesOn(c.rules, card, p.at(pile, i)))
-                return true;
-    return false;
+            add(p.at(pile, i));
+}
+
+bool QuickTalonCards::plays(CardCode card) const
+{
+    return playsAll_ || (cardsFittingOn(card, order_, wrap_) & mayBeLaidOn_) != 0;
 }
 
 } // namespace cardova

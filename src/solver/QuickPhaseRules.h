@@ -18,11 +18,21 @@ struct CandidateContext;
 // - a whole pile moved onto an empty one.
 bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c);
 
-// Whether the quick phase plays this talon card to the tableau. A card that
-// stays reachable in the talon (the waste turns back) can be played later
-// just as well; it is worth playing now only when a card could be laid on
-// it: the lowest face-up card of a pile, which would move with its run, or
-// a talon card.
-bool quickPhasePlaysTalonCard(const Position &p, const CandidateContext &c, CardCode card);
+// Which talon cards the quick phase plays to the tableau. A card that stays
+// reachable in the talon (the waste turns back) can be played later just as
+// well; it is worth playing now only when a card could be laid on it: the
+// lowest face-up card of a pile, which would move with its run, or a talon
+// card.
+class QuickTalonCards {
+public:
+    QuickTalonCards(const Position &p, const CandidateContext &c);
+    bool plays(CardCode card) const;
+
+private:
+    uint64_t mayBeLaidOn_ = 0; // the cards that could come onto a played one
+    OrderCode order_;
+    bool wrap_;
+    bool playsAll_;
+};
 
 } // namespace cardova

@@ -131,6 +131,8 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
         for (std::size_t i = plainFirst; i < plainEnd; ++i)
             if (touchesFoundations(p, acc, out[i].move))
                 homeMoves.push_back({out[i].move, firstTurnThatMatters(p, c.rules, out[i].move, lastTurn)});
+    const std::optional<QuickTalonCards> quick =
+        c.phase == SearchPhase::Quick ? std::optional<QuickTalonCards>(std::in_place, p, c) : std::nullopt;
     for (int turns = 1; turns <= lastTurn; ++turns) {
         const AfterTurns now = afterTurns(p, turns);
         if (now.open == kNoCard)
@@ -139,7 +141,7 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
             out.push_back({now.turn, uint8_t(turns - 1)});
             return;
         }
-        if (c.phase == SearchPhase::Exact || quickPhasePlaysTalonCard(p, c, now.open))
+        if (!quick || quick->plays(now.open))
             appendWasteMoves(acc, c.rules, now.open, uint8_t(turns), out);
         for (const HomeMove &h : homeMoves)
             if (turns >= h.fromTurn)
