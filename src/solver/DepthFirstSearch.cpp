@@ -35,10 +35,33 @@ uint64_t DepthFirstSearch::keyOf(const Position &p) const
 void DepthFirstSearch::enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c)
 {
     visited_.insert(key);
+    markTurnedTables(p);
     onLine_.insert(key);
     const std::size_t first = moves_.size();
     candidateMoves(p, c, moves_);
     stack_.push_back({p, key, via, first, first, moves_.size()});
+}
+
+void DepthFirstSearch::markTurnedTables(const Position &p)
+{
+    // With the place in the talon part of the key, the tables that turns
+    // reach before one sends a card home can only do less than this one:
+    // its search covers theirs, so they count as searched too.
+    if (talonPlaceIrrelevant(p, rules_, autoplay_) || (autoplay_ && autoPlayStep(p, rules_)))
+        return;
+    const uint64_t home = autoplay_ ? AcceptedCards(p, rules_).anyFoundationAutomatic : 0;
+    const int lastTurn = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
+    Position q = p;
+    for (int turns = 1; turns <= lastTurn; ++turns) {
+        const auto turn = talonTurn(q, rules_);
+        if (!turn)
+            return;
+        apply(q, rules_, *turn);
+        if (!q.isEmpty(PileIndex::kWaste) && turn->kind == MoveKind::TurnStock &&
+            AcceptedCards::has(home, q.top(PileIndex::kWaste)))
+            return;
+        visited_.insert(keyOf(q));
+    }
 }
 
 void DepthFirstSearch::leave()

@@ -50,6 +50,7 @@ private:
     bool outOfBudget(const PhaseLimits &limits) const;
     uint64_t keyOf(const Position &p) const;
     void enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c);
+    void markTurnedTables(const Position &p);
     void leave();
     void takeLine(const Candidate &last);
 
