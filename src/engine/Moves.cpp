@@ -16,12 +16,7 @@ uint64_t cardsOfRank(int rank)
     return mask;
 }
 
-uint64_t onTop(CardCode top, OrderCode order, bool wrap)
-{
-    return order_detail::kFitsTable[size_t(order)][wrap ? 1 : 0][top & ~kFaceDownFlag];
-}
-
-bool takes(uint64_t mask, CardCode card) { return (mask >> (card & ~kFaceDownFlag)) & 1; }
+bool takes(uint64_t mask, CardCode card) { return AcceptedCards::has(mask, card); }
 
 // A pile never takes its own cards.
 void addTargets(const AcceptedCards &acc, const Rules &r, Source s, CardCode card, int fromPile,
@@ -62,18 +57,16 @@ AcceptedCards::AcceptedCards(const Position &p, const Rules &r)
 {
     const uint64_t space = r.emptyRank == kAnyRank ? kAllCards : cardsOfRank(r.emptyRank);
     for (int b = 0; b < r.tableauPiles; ++b)
-        tableau[size_t(b)] = p.isEmpty(b) ? space : onTop(p.top(b), r.tableauOrder, r.tableauWrap);
+        tableau[size_t(b)] = p.isEmpty(b) ? space : cardsFittingOn(p.top(b), r.tableauOrder, r.tableauWrap);
     const uint64_t base = cardsOfRank(r.baseRank);
     for (int g = 0; g < kFoundationPiles; ++g) {
         const int pile = PileIndex::foundation(g);
-        const uint64_t next = p.isEmpty(pile) ? base : onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
+        const uint64_t next = p.isEmpty(pile) ? base : cardsFittingOn(p.top(pile), r.foundationOrder, r.foundationWrap);
         // A drop on a full foundation is refused; automatic play does not ask.
         foundation[size_t(g)] = p.size(pile) == kFullFoundation ? 0 : next;
         anyFoundationAutomatic |= next;
     }
 }
-
-bool AcceptedCards::has(uint64_t mask, CardCode card) { return takes(mask, card); }
 
 void legalMoves(const Position &p, const Rules &r, MoveList &out)
 {
@@ -171,7 +164,7 @@ std::optional<Move> autoPlayStep(const Position &p, const Rules &r)
     const uint64_t base = cardsOfRank(r.baseRank);
     for (int g = 0; g < kFoundationPiles; ++g) {
         const int pile = PileIndex::foundation(g);
-        takesHome[size_t(g)] = p.isEmpty(pile) ? base : onTop(p.top(pile), r.foundationOrder, r.foundationWrap);
+        takesHome[size_t(g)] = p.isEmpty(pile) ? base : cardsFittingOn(p.top(pile), r.foundationOrder, r.foundationWrap);
         anyTakes |= takesHome[size_t(g)];
     }
     auto toFoundation = [&](Source s, CardCode card) -> std::optional<Move> {

@@ -92,7 +92,7 @@ void legalMoves(const Position &p, const Rules &rules, MoveList &out);
 // move rules' answer for many cards against one table at the cost of one.
 struct AcceptedCards {
     AcceptedCards(const Position &p, const Rules &rules);
-    static bool has(uint64_t mask, CardCode card);
+    static bool has(uint64_t mask, CardCode card) { return (mask >> (card & ~kFaceDownFlag)) & 1; }
 
     std::array<uint64_t, kMaxTableauPiles> tableau{};
     std::array<uint64_t, kFoundationPiles> foundation{}; // a player's drop

@@ -38,4 +38,10 @@ struct Rules {
     bool wasteTurnsBack = true; // the stock marker turns the waste back
 };
 
+// Foundations built by suit, one way: every card has one place to go home.
+inline bool foundationsBySuit(const Rules &r)
+{
+    return r.foundationOrder == OrderCode::UpSameSuit || r.foundationOrder == OrderCode::DownSameSuit;
+}
+
 } // namespace cardova

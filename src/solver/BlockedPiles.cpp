@@ -8,7 +8,7 @@ namespace cardova {
 
 BlockedPiles::BlockedPiles(const Rules &rules, bool autoplay)
     : rules_(rules),
-      applies_(rules.foundationOrder == OrderCode::UpSameSuit || rules.foundationOrder == OrderCode::DownSameSuit),
+      applies_(foundationsBySuit(rules)),
       anyCardFillsSpace_(rules.emptyRank == kAnyRank), homeIsFinal_(autoplay)
 {
     for (int lower = 0; lower < kPositionCards; ++lower)

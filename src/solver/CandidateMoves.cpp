@@ -145,6 +145,10 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
         out.push_back({*safe, 0});
         return;
     }
+    // The quick phase's choice of talon cards, worked out once per position.
+    std::optional<QuickTalonCards> quick;
+    if (c.phase == SearchPhase::Quick)
+        quick.emplace(p, c);
     std::array<int, kRankCount> counts{};
     std::array<Rank, kMaxMoves> ranks;
     std::array<bool, kMaxMoves> kept;
@@ -154,9 +158,9 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
         bool keep = m.kind == MoveKind::Card;
         keep = keep && !onlyRenamesPiles(p, m, c);
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
-        keep = keep && !(c.phase == SearchPhase::Quick && m.source.kind == SourceKind::Waste &&
+        keep = keep && !(quick && m.source.kind == SourceKind::Waste &&
                          m.target.kind == TargetKind::Tableau &&
-                         !QuickTalonCards(p, c).plays(p.top(PileIndex::kWaste)));
+                         !quick->plays(p.top(PileIndex::kWaste)));
         kept[size_t(i)] = keep;
         ranks[size_t(i)] = rankOf(p, m);
         if (keep)
@@ -177,7 +181,7 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
     if (c.shuffle != 0)
         shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
     const std::size_t talonFirst = out.size();
-    talonCandidates(p, c, first, out);
+    talonCandidates(p, c, first, quick ? &*quick : nullptr, out);
     if (const auto safe = safeTalonMoveHome(p, out, talonFirst, c)) {
         out.resize(first);
         out.push_back(*safe);

@@ -27,15 +27,18 @@ bool DepthFirstSearch::outOfBudget(const PhaseLimits &limits) const
     return std::chrono::steady_clock::now() >= limits.deadline;
 }
 
-uint64_t DepthFirstSearch::keyOf(const Position &p) const
+DepthFirstSearch::Keyed DepthFirstSearch::keyOf(const Position &p) const
 {
-    return positionKey(p, sortTableau_, talonPlaceIrrelevant(p, rules_, autoplay_));
+    const bool talonAsRing = talonPlaceIrrelevant(p, rules_, autoplay_);
+    return {positionKey(p, sortTableau_, talonAsRing), talonAsRing};
 }
 
-void DepthFirstSearch::enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c)
+void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c)
 {
+    const uint64_t key = keyed.key;
     visited_.insert(key);
-    markTurnedTables(p);
+    if (!keyed.talonAsRing)
+        markTurnedTables(p);
     onLine_.insert(key);
     const std::size_t first = moves_.size();
     candidateMoves(p, c, moves_);
@@ -46,8 +49,10 @@ void DepthFirstSearch::markTurnedTables(const Position &p)
 {
     // With the place in the talon part of the key, the tables that turns
     // reach before one sends a card home can only do less than this one:
-    // its search covers theirs, so they count as searched too.
-    if (talonPlaceIrrelevant(p, rules_, autoplay_) || (autoplay_ && autoPlayStep(p, rules_)))
+    // its search covers theirs, so they count as searched too. Turning
+    // changes neither the talon's cards nor the foundations, so those
+    // tables keep the place in their keys as well.
+    if (autoplay_ && autoPlayStep(p, rules_))
         return;
     const uint64_t home = autoplay_ ? AcceptedCards(p, rules_).anyFoundationAutomatic : 0;
     const int lastTurn = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
@@ -60,7 +65,7 @@ void DepthFirstSearch::markTurnedTables(const Position &p)
         if (!q.isEmpty(PileIndex::kWaste) && turn->kind == MoveKind::TurnStock &&
             AcceptedCards::has(home, q.top(PileIndex::kWaste)))
             return;
-        visited_.insert(keyOf(q));
+        visited_.insert(positionKey(q, sortTableau_, false));
     }
 }
 
@@ -109,12 +114,12 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         }
         if (blocked_.blockedAfter(top.position, child, move.move))
             continue;
-        const uint64_t key = keyOf(child);
+        const Keyed keyed = keyOf(child);
         // A position on the current line is a cycle: a winning line never
         // needs to pass one twice.
-        if (visited_.contains(key) || onLine_.count(key) != 0)
+        if (visited_.contains(keyed.key) || onLine_.count(keyed.key) != 0)
             continue;
-        enter(child, key, move, context);
+        enter(child, keyed, move, context);
     }
     return PhaseEnd::Exhausted;
 }

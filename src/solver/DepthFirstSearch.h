@@ -47,9 +47,15 @@ private:
         std::size_t end;    // one past this frame's candidates
     };
 
+    // A position's key, and whether it leaves out the place in the talon.
+    struct Keyed {
+        uint64_t key;
+        bool talonAsRing;
+    };
+
     bool outOfBudget(const PhaseLimits &limits) const;
-    uint64_t keyOf(const Position &p) const;
-    void enter(const Position &p, uint64_t key, const Candidate &via, const CandidateContext &c);
+    Keyed keyOf(const Position &p) const;
+    void enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c);
     void markTurnedTables(const Position &p);
     void leave();
     void takeLine(const Candidate &last);

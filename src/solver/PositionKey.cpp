@@ -57,7 +57,7 @@ bool tableauOrderIrrelevant(const Rules &rules, bool autoplay)
 {
     if (!autoplay)
         return true;
-    return rules.foundationOrder == OrderCode::UpSameSuit || rules.foundationOrder == OrderCode::DownSameSuit;
+    return foundationsBySuit(rules);
 }
 
 uint64_t positionKey(const Position &p, bool sortTableau, bool talonAsRing)

@@ -62,8 +62,7 @@ struct HomeMove {
 
 int firstTurnThatMatters(const Position &p, const Rules &r, const Move &m, int lastTurn)
 {
-    const bool onePlacePerCard = r.foundationOrder == OrderCode::UpSameSuit || r.foundationOrder == OrderCode::DownSameSuit;
-    if (!onePlacePerCard)
+    if (!foundationsBySuit(r))
         return 1;
     Position after = p;
     playTurn(after, r, m, true);
@@ -108,7 +107,7 @@ void appendMoves(Position p, const Rules &rules, const Candidate &c, std::vector
 }
 
 void talonCandidates(const Position &p, const CandidateContext &c, std::size_t plainFirst,
-                     std::vector<Candidate> &out)
+                     const QuickTalonCards *quick, std::vector<Candidate> &out)
 {
     const std::size_t plainEnd = out.size();
     const AcceptedCards acc(p, c.rules);
@@ -131,8 +130,6 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
         for (std::size_t i = plainFirst; i < plainEnd; ++i)
             if (touchesFoundations(p, acc, out[i].move))
                 homeMoves.push_back({out[i].move, firstTurnThatMatters(p, c.rules, out[i].move, lastTurn)});
-    const std::optional<QuickTalonCards> quick =
-        c.phase == SearchPhase::Quick ? std::optional<QuickTalonCards>(std::in_place, p, c) : std::nullopt;
     for (int turns = 1; turns <= lastTurn; ++turns) {
         const AfterTurns now = afterTurns(p, turns);
         if (now.open == kNoCard)

@@ -8,6 +8,7 @@
 namespace cardova {
 
 struct CandidateContext;
+class QuickTalonCards;
 
 // A move of the search: a number of turns of the talon (the stock's top
 // card to the waste, or the waste back from an empty stock), then the
@@ -41,8 +42,9 @@ void appendMoves(Position p, const Rules &rules, const Candidate &c, std::vector
 // home is a candidate of its own, and the search goes on from there.
 // plain are p's candidates without turns: under automatic play, the exact
 // phase also tries, after each turn, those of them that send cards home, as
-// automatic play then sees another waste card.
+// automatic play then sees another waste card. quick, when given, picks the
+// talon cards played to the tableau.
 void talonCandidates(const Position &p, const CandidateContext &c, std::size_t plainFirst,
-                     std::vector<Candidate> &out);
+                     const QuickTalonCards *quick, std::vector<Candidate> &out);
 
 } // namespace cardova

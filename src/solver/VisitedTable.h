@@ -45,7 +45,6 @@ private:
     uint64_t generation_ = 1;
     std::size_t maxBuckets_ = 1;
     std::size_t keys_ = 0; // inserted since the last newSearch, or the last growth
-
 };
 
 } // namespace cardova

@@ -148,7 +148,7 @@ TEST(TalonMovesTest, EveryWasteCardOfARoundIsOffered)
         const Position p = midGame(rng);
         const CandidateContext context{rules, false, true, SearchPhase::Exact};
         std::vector<Candidate> candidates;
-        talonCandidates(p, context, 0, candidates);
+        talonCandidates(p, context, 0, nullptr, candidates);
         Position q = p;
         const int turns = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
         for (int t = 1; t <= turns; ++t) {
