@@ -114,6 +114,15 @@ std::optional<Candidate> safeTalonMoveHome(const Position &p, const std::vector<
     return std::nullopt;
 }
 
+// Under automatic play with one foundation per suit, a card taken off a
+// foundation goes straight back (a base card perhaps to another empty
+// foundation, which changes nothing that matters), once the table is
+// settled: no other card can go home first, as none could before.
+bool homeCardsReturn(const Position &p, const CandidateContext &c)
+{
+    return c.autoplay && foundationsBySuit(c.rules) && !autoPlayStep(p, c.rules);
+}
+
 Rank rankOf(const Position &p, const Move &m)
 {
     if (m.target.kind == TargetKind::Foundation)
@@ -137,7 +146,13 @@ void shuffleWithinRanks(std::vector<Candidate> &out, size_t first, const std::ar
 }
 } // namespace
 
-void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out)
+CardCode movedCard(const Position &p, const Move &m)
+{
+    const int pile = pileOfSource(m.source);
+    return m.source.kind == SourceKind::Tableau ? p.at(pile, m.source.pos) : p.top(pile);
+}
+
+void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out, CardCode justMoved)
 {
     MoveList legal;
     legalMoves(p, c.rules, legal);
@@ -149,6 +164,7 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
     std::optional<QuickTalonCards> quick;
     if (c.phase == SearchPhase::Quick)
         quick.emplace(p, c);
+    const bool homeCardsReturn = cardova::homeCardsReturn(p, c);
     std::array<int, kRankCount> counts{};
     std::array<Rank, kMaxMoves> ranks;
     std::array<bool, kMaxMoves> kept;
@@ -156,6 +172,8 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
         const Move &m = legal[i];
         // Turns of the talon come with talonCandidates.
         bool keep = m.kind == MoveKind::Card;
+        keep = keep && !(homeCardsReturn && m.source.kind == SourceKind::Foundation);
+        keep = keep && !(justMoved != kNoCard && movedCard(p, m) == justMoved);
         keep = keep && !onlyRenamesPiles(p, m, c);
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
         keep = keep && !(quick && m.source.kind == SourceKind::Waste &&

@@ -26,9 +26,16 @@ struct CandidateContext {
     uint64_t shuffle = 0;
 };
 
+// The card a card move takes (the lowest of a run).
+CardCode movedCard(const Position &p, const Move &m);
+
 // Appends the moves to try from p to out, the likeliest first: moves to a
 // foundation, moves that turn a card up, other card moves, then the moves
-// made after turning the talon, the fewest turns first.
-void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out);
+// made after turning the talon, the fewest turns first. justMoved, when
+// given, is a card the move into p laid on a pile while no card went home:
+// moving it on at once is left out, since the move before could have taken
+// it there directly, with the same cards open when automatic play looks.
+void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out,
+                    CardCode justMoved = kNoCard);
 
 } // namespace cardova

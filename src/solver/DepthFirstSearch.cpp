@@ -9,10 +9,24 @@ namespace {
 // The clock and the stop flag are read once per this many positions: a few
 // milliseconds of search at most.
 constexpr uint64_t kCheckEvery = 1024;
+
+// The card a move laid on a tableau pile while no card went home, or
+// kNoCard. A card taken off a foundation does not count: automatic play
+// may have sent another card home in its place.
+CardCode justMovedInto(const Position &parent, const Position &child, const Candidate &via)
+{
+    const Move &m = via.move;
+    if (m.kind != MoveKind::Card || m.target.kind != TargetKind::Tableau || m.source.kind == SourceKind::Foundation ||
+        cardsOnFoundations(child) != cardsOnFoundations(parent))
+        return kNoCard;
+    if (m.source.kind == SourceKind::Waste && via.turns > 0)
+        return talonCardOpenAfter(parent, via.turns);
+    return movedCard(parent, m);
+}
 } // namespace
 
 DepthFirstSearch::DepthFirstSearch(const Rules &rules, bool autoplay, VisitedTable &visited)
-    : rules_(rules), autoplay_(autoplay), sortTableau_(tableauOrderIrrelevant(rules, autoplay)), visited_(visited), blocked_(rules, autoplay)
+    : rules_(rules), autoplay_(autoplay), keyShape_(keyShapeFor(rules, autoplay)), visited_(visited), blocked_(rules, autoplay)
 {
 }
 
@@ -30,7 +44,7 @@ bool DepthFirstSearch::outOfBudget(const PhaseLimits &limits) const
 DepthFirstSearch::Keyed DepthFirstSearch::keyOf(const Position &p) const
 {
     const bool talonAsRing = talonPlaceIrrelevant(p, rules_, autoplay_);
-    return {positionKey(p, sortTableau_, talonAsRing), talonAsRing};
+    return {positionKey(p, keyShape_, talonAsRing), talonAsRing};
 }
 
 void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c)
@@ -41,7 +55,7 @@ void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candid
         markTurnedTables(p);
     onLine_.insert(key);
     const std::size_t first = moves_.size();
-    candidateMoves(p, c, moves_);
+    candidateMoves(p, c, moves_, stack_.empty() ? kNoCard : justMovedInto(stack_.back().position, p, via));
     stack_.push_back({p, key, via, first, first, moves_.size()});
 }
 
@@ -65,7 +79,7 @@ void DepthFirstSearch::markTurnedTables(const Position &p)
         if (!q.isEmpty(PileIndex::kWaste) && turn->kind == MoveKind::TurnStock &&
             AcceptedCards::has(home, q.top(PileIndex::kWaste)))
             return;
-        visited_.insert(positionKey(q, sortTableau_, false));
+        visited_.insert(positionKey(q, keyShape_, false));
     }
 }
 
@@ -94,7 +108,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         return PhaseEnd::Won;
     if (blocked_.anyBlocked(root))
         return PhaseEnd::Exhausted;
-    const CandidateContext context{rules_, autoplay_, sortTableau_, phase, shuffle};
+    const CandidateContext context{rules_, autoplay_, keyShape_.sortTableau, phase, shuffle};
     enter(root, keyOf(root), Candidate{}, context);
     while (!stack_.empty()) {
         Frame &top = stack_.back();

@@ -2,6 +2,7 @@
 #include "solver/BlockedPiles.h"
 #include "solver/CandidateMoves.h"
 #include "solver/Solver.h"
+#include "solver/PositionKey.h"
 #include "solver/VisitedTable.h"
 
 #include <chrono>
@@ -62,7 +63,7 @@ private:
 
     const Rules &rules_;
     bool autoplay_;
-    bool sortTableau_;
+    KeyShape keyShape_;
     VisitedTable &visited_;
     BlockedPiles blocked_;
     std::vector<Frame> stack_;

@@ -60,21 +60,29 @@ bool tableauOrderIrrelevant(const Rules &rules, bool autoplay)
     return foundationsBySuit(rules);
 }
 
-uint64_t positionKey(const Position &p, bool sortTableau, bool talonAsRing)
+KeyShape keyShapeFor(const Rules &rules, bool autoplay)
+{
+    return {tableauOrderIrrelevant(rules, autoplay), foundationsBySuit(rules)};
+}
+
+uint64_t positionKey(const Position &p, KeyShape shape, bool talonAsRing)
 {
     // Summing the piles' hashes makes the key blind to the order of the
     // piles that share one seed, and to nothing else.
     const int piles = p.tableauPiles;
     uint64_t key = uint64_t(piles) * 0x100000001b3ull + p.reservePiles;
     for (int t = 0; t < piles; ++t)
-        key += pileHash(p, PileIndex::tableau(t), sortTableau ? 0 : uint64_t(t) + 1);
+        key += pileHash(p, PileIndex::tableau(t), shape.sortTableau ? 0 : uint64_t(t) + 1);
     int pile = PileIndex::kStock;
     if (talonAsRing) {
         key += talonRingHash(p, uint64_t(pile) + 1);
         pile = PileIndex::kWaste + 1;
     }
-    for (; pile < PileIndex::kCount; ++pile)
-        key += pileHash(p, pile, uint64_t(pile) + 1);
+    for (; pile < PileIndex::kCount; ++pile) {
+        const bool sorted = shape.sortFoundations && pile >= PileIndex::foundation(0) &&
+                            pile < PileIndex::foundation(kFoundationPiles);
+        key += pileHash(p, pile, uint64_t(sorted ? PileIndex::foundation(0) : pile) + 1);
+    }
     return mix64(key);
 }
 

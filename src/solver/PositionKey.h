@@ -30,10 +30,21 @@ bool tableauOrderIrrelevant(const Rules &rules, bool autoplay);
 // fits a foundation), so the round changes nothing else.
 bool talonPlaceIrrelevant(const Position &p, const Rules &rules, bool autoplay);
 
+// Which piles a key takes as a set rather than in order.
+struct KeyShape {
+    bool sortTableau = false;
+    // With foundations built by suit, empty foundations are all alike and
+    // every other one takes only its own suit, so which foundation holds a
+    // suit never matters to a move or to automatic play.
+    bool sortFoundations = false;
+};
+
+KeyShape keyShapeFor(const Rules &rules, bool autoplay);
+
 // A 64-bit key of a position for the table of searched positions: the
-// tableau piles as a set when their order is irrelevant; the talon as its
-// cards in turning order, with the place reached in them unless
+// tableau piles and the foundations as sets as the shape says; the talon
+// as its cards in turning order, with the place reached in them unless
 // talonAsRing; every other pile as it is.
-uint64_t positionKey(const Position &p, bool sortTableau, bool talonAsRing = false);
+uint64_t positionKey(const Position &p, KeyShape shape, bool talonAsRing = false);
 
 } // namespace cardova

@@ -10,13 +10,9 @@ using namespace cardova;
 using namespace cardova::test;
 
 namespace {
-// Numbers of the game whose deals, with automatic play and kNodes positions
-// per search, the solver proves winnable, proves not winnable, and cannot
-// decide (found with cardova-cli solve "Klondike Plus" N --nodes 20000).
+// The game whose deals the choice is tried on, with automatic play and
+// kNodes positions per search.
 const QString kGame = QStringLiteral("Klondike Plus");
-constexpr double kWinnable = 4;
-constexpr double kNotWinnable = 1;
-constexpr double kUndecided = 2;
 constexpr uint64_t kNodes = 20'000;
 
 WinnableSearchLimits nodeLimits(int maxDeals)
@@ -44,6 +40,18 @@ protected:
     {
         ContextFixture::SetUp();
         ctx->animate = false;
+    }
+    // The first number whose deal gets that verdict from the short search:
+    // looked up rather than written down, so a stronger solver leaves the
+    // test meaningful.
+    double firstNumberWith(Verdict verdict)
+    {
+        constexpr double kLastTried = 300;
+        for (double number = 1; number <= kLastTried; ++number)
+            if (verdictOf(number) == verdict)
+                return number;
+        ADD_FAILURE() << "no deal up to " << kLastTried << " gets verdict " << int(verdict);
+        return 0;
     }
     cGames gamesOf(const QString &name)
     {
@@ -85,14 +93,15 @@ TEST_F(WinnableDealTest, ADealWorkedOutAwayFromTheTableIsTheDealOnIt)
 
 TEST_F(WinnableDealTest, TheFirstProvenWinnableNumberIsChosenAndItsWinPlaysOnTheTable)
 {
-    ASSERT_EQ(verdictOf(kNotWinnable), Verdict::NotWinnable);
-    ASSERT_EQ(verdictOf(kUndecided), Verdict::Unknown);
+    const double notWinnable = firstNumberWith(Verdict::NotWinnable);
+    const double undecided = firstNumberWith(Verdict::Unknown);
+    const double winnable = firstNumberWith(Verdict::Winnable);
     const auto choice = chooseWinnableNumber(gamesOf(kGame), true,
-                                             numbersOf({kNotWinnable, kUndecided, kWinnable, kWinnable + 1}),
+                                             numbersOf({notWinnable, undecided, winnable, winnable + 1}),
                                              nodeLimits(10));
     ASSERT_TRUE(choice);
     EXPECT_TRUE(choice->proven);
-    EXPECT_EQ(choice->number.toDouble(), kWinnable);
+    EXPECT_EQ(choice->number.toDouble(), winnable);
     EXPECT_EQ(choice->tried, 3);
 
     // The deal really is won by the solver's line, played on the table.
@@ -107,24 +116,27 @@ TEST_F(WinnableDealTest, TheFirstProvenWinnableNumberIsChosenAndItsWinPlaysOnThe
 
 TEST_F(WinnableDealTest, WithoutAProvenWinTheLastNumberTriedIsGivenUnproven)
 {
+    const double notWinnable = firstNumberWith(Verdict::NotWinnable);
+    const double undecided = firstNumberWith(Verdict::Unknown);
+    const double winnable = firstNumberWith(Verdict::Winnable);
     const cGames game = gamesOf(kGame);
-    const auto none = chooseWinnableNumber(game, true, numbersOf({kUndecided, kNotWinnable}), nodeLimits(10));
+    const auto none = chooseWinnableNumber(game, true, numbersOf({undecided, notWinnable}), nodeLimits(10));
     ASSERT_TRUE(none);
     EXPECT_FALSE(none->proven);
-    EXPECT_EQ(none->number.toDouble(), kNotWinnable);
+    EXPECT_EQ(none->number.toDouble(), notWinnable);
     // The limit stops the search before the winnable number.
-    const auto limited = chooseWinnableNumber(game, true, numbersOf({kUndecided, kWinnable}), nodeLimits(1));
+    const auto limited = chooseWinnableNumber(game, true, numbersOf({undecided, winnable}), nodeLimits(1));
     ASSERT_TRUE(limited);
     EXPECT_FALSE(limited->proven);
-    EXPECT_EQ(limited->number.toDouble(), kUndecided);
+    EXPECT_EQ(limited->number.toDouble(), undecided);
     // A source that keeps giving the same number is searched once and ends.
-    const auto same = chooseWinnableNumber(game, true, [] { return GameNumber::fromNumber(kNotWinnable); },
+    const auto same = chooseWinnableNumber(game, true, [notWinnable] { return GameNumber::fromNumber(notWinnable); },
                                            nodeLimits(50));
     ASSERT_TRUE(same);
     EXPECT_EQ(same->tried, 1);
     EXPECT_FALSE(chooseWinnableNumber(game, true, numbersOf({}), nodeLimits(10)));
     const std::atomic<bool> stop{true};
-    EXPECT_FALSE(chooseWinnableNumber(game, true, numbersOf({kWinnable}), nodeLimits(10), &stop));
+    EXPECT_FALSE(chooseWinnableNumber(game, true, numbersOf({winnable}), nodeLimits(10), &stop));
 }
 
 TEST_F(WinnableDealTest, TheSearchTakesTheGameAndTheSettingsAsTheyStand)

@@ -172,6 +172,7 @@ TEST(TalonMovesTest, EveryWasteCardOfARoundIsOffered)
 TEST(PositionKeyTest, TheOpenTalonCardCountsOnlyWhenARoundSendsACardHome)
 {
     const Rules rules = klondike();
+    const KeyShape kShape{true, true};
     std::mt19937 rng(13);
     int merged = 0;
     int apart = 0;
@@ -183,12 +184,12 @@ TEST(PositionKeyTest, TheOpenTalonCardCountsOnlyWhenARoundSendsACardHome)
         apply(q, rules, *talonTurn(q, rules));
         const bool ring = talonPlaceIrrelevant(p, rules, true);
         if (ring) {
-            ASSERT_EQ(positionKey(p, true, true), positionKey(q, true, talonPlaceIrrelevant(q, rules, true)));
+            ASSERT_EQ(positionKey(p, kShape, true), positionKey(q, kShape, talonPlaceIrrelevant(q, rules, true)));
             ++merged;
         } else {
             ++apart;
         }
-        EXPECT_NE(positionKey(p, true, false), positionKey(q, true, false));
+        EXPECT_NE(positionKey(p, kShape, false), positionKey(q, kShape, false));
         EXPECT_TRUE(talonPlaceIrrelevant(p, rules, false));
     }
     EXPECT_GT(merged, 0);
@@ -196,3 +197,40 @@ TEST(PositionKeyTest, TheOpenTalonCardCountsOnlyWhenARoundSendsACardHome)
 }
 
 } // namespace
+
+// Which foundation holds a suit does not matter when each takes one suit;
+// with suit-blind foundations automatic play picks the first that fits, so
+// there it does.
+TEST(PositionKeyTest, FoundationsSwappedShareAKeyOnlyWhenBuiltBySuit)
+{
+    // Three spades home on one foundation, two hearts on another, the rest
+    // dealt out in the same order either way.
+    auto table = [](int spades, int hearts) {
+        Position p = Position::empty(7);
+        int next = 0;
+        for (int suit = 0; suit < kFoundationPiles; ++suit)
+            for (int rank = 0; rank < kRanks; ++rank) {
+                const CardCode card = cardCode(suit, rank);
+                if (suit == 0 && rank < 3)
+                    p.push(PileIndex::foundation(spades), card);
+                else if (suit == 1 && rank < 2)
+                    p.push(PileIndex::foundation(hearts), card);
+                else
+                    p.push(next < 28 ? PileIndex::tableau(next % 7) : PileIndex::kStock, card);
+                ++next;
+            }
+        return p;
+    };
+    const Position p = table(0, 1);
+    const Position q = table(3, 0);
+    const Rules bySuit = klondike();
+    Rules suitBlind = klondike();
+    suitBlind.foundationOrder = OrderCode::UpRegardless;
+    for (bool autoplay : {false, true})
+        EXPECT_EQ(positionKey(p, keyShapeFor(bySuit, autoplay)), positionKey(q, keyShapeFor(bySuit, autoplay)));
+    EXPECT_NE(positionKey(p, keyShapeFor(suitBlind, true)), positionKey(q, keyShapeFor(suitBlind, true)));
+    // Which cards lie together on a foundation still counts.
+    Position moved = p;
+    moved.carry(PileIndex::foundation(0), PileIndex::foundation(1), 1);
+    EXPECT_NE(positionKey(p, keyShapeFor(bySuit, true)), positionKey(moved, keyShapeFor(bySuit, true)));
+}
