@@ -24,7 +24,7 @@ CardCode cardLeftBelow(const Position &p, const Move &m)
 // when the pile order does not matter, the bottom card already lies face up
 // (arriving would turn it up) and no automatic move is waiting (the new pile
 // order could change what it does).
-bool onlyRenamesPiles(const Position &p, const Move &m, const CandidateContext &c)
+bool onlyRenamesPiles(const Position &p, const Move &m, const CandidateContext &c, bool settled)
 {
     if (m.kind != MoveKind::Card || m.source.kind != SourceKind::Tableau || m.target.kind != TargetKind::Tableau ||
         m.source.pos != 0 ||
@@ -32,7 +32,7 @@ bool onlyRenamesPiles(const Position &p, const Move &m, const CandidateContext &
         return false;
     if (isFaceDown(p.at(PileIndex::tableau(m.source.pile), 0)))
         return false;
-    return !c.autoplay || !autoPlayStep(p, c.rules);
+    return settled;
 }
 
 // Building down in alternate colours onto foundations built up by suit
@@ -118,9 +118,9 @@ std::optional<Candidate> safeTalonMoveHome(const Position &p, const std::vector<
 // foundation goes straight back (a base card perhaps to another empty
 // foundation, which changes nothing that matters), once the table is
 // settled: no other card can go home first, as none could before.
-bool homeCardsReturn(const Position &p, const CandidateContext &c)
+bool homeCardsReturn(const CandidateContext &c, bool settled)
 {
-    return c.autoplay && foundationsBySuit(c.rules) && !autoPlayStep(p, c.rules);
+    return c.autoplay && foundationsBySuit(c.rules) && settled;
 }
 
 Rank rankOf(const Position &p, const Move &m)
@@ -152,7 +152,7 @@ CardCode movedCard(const Position &p, const Move &m)
     return m.source.kind == SourceKind::Tableau ? p.at(pile, m.source.pos) : p.top(pile);
 }
 
-void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out, CardCode justMoved)
+void candidateMoves(const Position &p, const CandidateContext &c, const Arrival &arrival, std::vector<Candidate> &out)
 {
     MoveList legal;
     legalMoves(p, c.rules, legal);
@@ -164,7 +164,7 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
     std::optional<QuickTalonCards> quick;
     if (c.phase == SearchPhase::Quick)
         quick.emplace(p, c);
-    const bool homeCardsReturn = cardova::homeCardsReturn(p, c);
+    const bool skipHomeCards = homeCardsReturn(c, arrival.settled);
     std::array<int, kRankCount> counts{};
     std::array<Rank, kMaxMoves> ranks;
     std::array<bool, kMaxMoves> kept;
@@ -172,9 +172,9 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
         const Move &m = legal[i];
         // Turns of the talon come with talonCandidates.
         bool keep = m.kind == MoveKind::Card;
-        keep = keep && !(homeCardsReturn && m.source.kind == SourceKind::Foundation);
-        keep = keep && !(justMoved != kNoCard && movedCard(p, m) == justMoved);
-        keep = keep && !onlyRenamesPiles(p, m, c);
+        keep = keep && !(skipHomeCards && m.source.kind == SourceKind::Foundation);
+        keep = keep && !(arrival.justMoved != kNoCard && movedCard(p, m) == arrival.justMoved);
+        keep = keep && !onlyRenamesPiles(p, m, c, arrival.settled);
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
         keep = keep && !(quick && m.source.kind == SourceKind::Waste &&
                          m.target.kind == TargetKind::Tableau &&
@@ -199,7 +199,7 @@ void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Ca
     if (c.shuffle != 0)
         shuffleWithinRanks(out, first, counts, c.shuffle ^ (uint64_t(legal.size()) << 32));
     const std::size_t talonFirst = out.size();
-    talonCandidates(p, c, first, quick ? &*quick : nullptr, out);
+    talonCandidates(p, c, arrival.settled, first, quick ? &*quick : nullptr, out);
     if (const auto safe = safeTalonMoveHome(p, out, talonFirst, c)) {
         out.resize(first);
         out.push_back(*safe);

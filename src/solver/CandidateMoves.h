@@ -26,16 +26,25 @@ struct CandidateContext {
     uint64_t shuffle = 0;
 };
 
+// What the search knows of a position as it enters it.
+struct Arrival {
+    // Automatic play has nothing left to do (always so with it off); only
+    // a game's first table may be otherwise.
+    bool settled = true;
+    // A card the move into the position laid on a pile while no card went
+    // home, or kNoCard: moving it on at once is left out, since the move
+    // before could have taken it there directly, with the same cards open
+    // when automatic play looks.
+    CardCode justMoved = kNoCard;
+};
+
 // The card a card move takes (the lowest of a run).
 CardCode movedCard(const Position &p, const Move &m);
 
 // Appends the moves to try from p to out, the likeliest first: moves to a
 // foundation, moves that turn a card up, other card moves, then the moves
-// made after turning the talon, the fewest turns first. justMoved, when
-// given, is a card the move into p laid on a pile while no card went home:
-// moving it on at once is left out, since the move before could have taken
-// it there directly, with the same cards open when automatic play looks.
-void candidateMoves(const Position &p, const CandidateContext &c, std::vector<Candidate> &out,
-                    CardCode justMoved = kNoCard);
+// made after turning the talon, the fewest turns first.
+void candidateMoves(const Position &p, const CandidateContext &c, const Arrival &arrival,
+                    std::vector<Candidate> &out);
 
 } // namespace cardova

@@ -51,11 +51,13 @@ void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candid
 {
     const uint64_t key = keyed.key;
     visited_.insert(key);
-    if (!keyed.talonAsRing)
+    const bool settled = !autoplay_ || !autoPlayStep(p, rules_);
+    if (!keyed.talonAsRing && settled)
         markTurnedTables(p);
     onLine_.insert(key);
     const std::size_t first = moves_.size();
-    candidateMoves(p, c, moves_, stack_.empty() ? kNoCard : justMovedInto(stack_.back().position, p, via));
+    const CardCode justMoved = stack_.empty() ? kNoCard : justMovedInto(stack_.back().position, p, via);
+    candidateMoves(p, c, {settled, justMoved}, moves_);
     stack_.push_back({p, key, via, first, first, moves_.size()});
 }
 
@@ -65,9 +67,9 @@ void DepthFirstSearch::markTurnedTables(const Position &p)
     // reach before one sends a card home can only do less than this one:
     // its search covers theirs, so they count as searched too. Turning
     // changes neither the talon's cards nor the foundations, so those
-    // tables keep the place in their keys as well.
-    if (autoplay_ && autoPlayStep(p, rules_))
-        return;
+    // tables keep the place in their keys as well. A table automatic play
+    // has not finished with sends cards home at the first turn: its
+    // caller leaves it out.
     const uint64_t home = autoplay_ ? AcceptedCards(p, rules_).anyFoundationAutomatic : 0;
     const int lastTurn = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
     Position q = p;

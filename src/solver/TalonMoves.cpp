@@ -106,7 +106,7 @@ void appendMoves(Position p, const Rules &rules, const Candidate &c, std::vector
     line.push_back(c.move);
 }
 
-void talonCandidates(const Position &p, const CandidateContext &c, std::size_t plainFirst,
+void talonCandidates(const Position &p, const CandidateContext &c, bool settled, std::size_t plainFirst,
                      const QuickTalonCards *quick, std::vector<Candidate> &out)
 {
     const std::size_t plainEnd = out.size();
@@ -114,7 +114,7 @@ void talonCandidates(const Position &p, const CandidateContext &c, std::size_t p
     const uint64_t sentHome = c.autoplay ? acc.anyFoundationAutomatic : 0;
     // A table automatic play has not finished with (a game's first table)
     // sends cards home at the first turn.
-    if (c.autoplay && autoPlayStep(p, c.rules)) {
+    if (!settled) {
         if (const auto turn = talonTurn(p, c.rules))
             out.push_back({*turn, 0});
         return;

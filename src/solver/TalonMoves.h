@@ -43,8 +43,9 @@ void appendMoves(Position p, const Rules &rules, const Candidate &c, std::vector
 // plain are p's candidates without turns: under automatic play, the exact
 // phase also tries, after each turn, those of them that send cards home, as
 // automatic play then sees another waste card. quick, when given, picks the
-// talon cards played to the tableau.
-void talonCandidates(const Position &p, const CandidateContext &c, std::size_t plainFirst,
+// talon cards played to the tableau. settled: automatic play has nothing
+// left to do in p.
+void talonCandidates(const Position &p, const CandidateContext &c, bool settled, std::size_t plainFirst,
                      const QuickTalonCards *quick, std::vector<Candidate> &out);
 
 } // namespace cardova

@@ -41,17 +41,30 @@ protected:
         ContextFixture::SetUp();
         ctx->animate = false;
     }
-    // The first number whose deal gets that verdict from the short search:
-    // looked up rather than written down, so a stronger solver leaves the
-    // test meaningful.
-    double firstNumberWith(Verdict verdict)
+    // The first number whose deal gets each verdict from the short search,
+    // found in one pass: looked up rather than written down, so a stronger
+    // solver leaves the test meaningful.
+    struct Numbers {
+        double notWinnable = 0;
+        double undecided = 0;
+        double winnable = 0;
+    };
+    Numbers firstNumbers()
     {
         constexpr double kLastTried = 300;
-        for (double number = 1; number <= kLastTried; ++number)
-            if (verdictOf(number) == verdict)
-                return number;
-        ADD_FAILURE() << "no deal up to " << kLastTried << " gets verdict " << int(verdict);
-        return 0;
+        Numbers found;
+        for (double number = 1; number <= kLastTried; ++number) {
+            const Verdict verdict = verdictOf(number);
+            double &first = verdict == Verdict::Winnable      ? found.winnable
+                            : verdict == Verdict::NotWinnable ? found.notWinnable
+                                                              : found.undecided;
+            if (first == 0)
+                first = number;
+            if (found.winnable != 0 && found.notWinnable != 0 && found.undecided != 0)
+                return found;
+        }
+        ADD_FAILURE() << "deals up to " << kLastTried << " do not get all three verdicts";
+        return found;
     }
     cGames gamesOf(const QString &name)
     {
@@ -93,9 +106,7 @@ TEST_F(WinnableDealTest, ADealWorkedOutAwayFromTheTableIsTheDealOnIt)
 
 TEST_F(WinnableDealTest, TheFirstProvenWinnableNumberIsChosenAndItsWinPlaysOnTheTable)
 {
-    const double notWinnable = firstNumberWith(Verdict::NotWinnable);
-    const double undecided = firstNumberWith(Verdict::Unknown);
-    const double winnable = firstNumberWith(Verdict::Winnable);
+    const auto [notWinnable, undecided, winnable] = firstNumbers();
     const auto choice = chooseWinnableNumber(gamesOf(kGame), true,
                                              numbersOf({notWinnable, undecided, winnable, winnable + 1}),
                                              nodeLimits(10));
@@ -116,9 +127,7 @@ TEST_F(WinnableDealTest, TheFirstProvenWinnableNumberIsChosenAndItsWinPlaysOnThe
 
 TEST_F(WinnableDealTest, WithoutAProvenWinTheLastNumberTriedIsGivenUnproven)
 {
-    const double notWinnable = firstNumberWith(Verdict::NotWinnable);
-    const double undecided = firstNumberWith(Verdict::Unknown);
-    const double winnable = firstNumberWith(Verdict::Winnable);
+    const auto [notWinnable, undecided, winnable] = firstNumbers();
     const cGames game = gamesOf(kGame);
     const auto none = chooseWinnableNumber(game, true, numbersOf({undecided, notWinnable}), nodeLimits(10));
     ASSERT_TRUE(none);
@@ -130,7 +139,7 @@ TEST_F(WinnableDealTest, WithoutAProvenWinTheLastNumberTriedIsGivenUnproven)
     EXPECT_FALSE(limited->proven);
     EXPECT_EQ(limited->number.toDouble(), undecided);
     // A source that keeps giving the same number is searched once and ends.
-    const auto same = chooseWinnableNumber(game, true, [notWinnable] { return GameNumber::fromNumber(notWinnable); },
+    const auto same = chooseWinnableNumber(game, true, [number = notWinnable] { return GameNumber::fromNumber(number); },
                                            nodeLimits(50));
     ASSERT_TRUE(same);
     EXPECT_EQ(same->tried, 1);

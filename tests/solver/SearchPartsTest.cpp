@@ -16,26 +16,38 @@ namespace {
 
 uint64_t someKey(std::mt19937_64 &rng) { return rng() | (uint64_t(1) << 63); }
 
+// Inserts count random keys drawn from seed; returns them in order.
+std::vector<uint64_t> insertSomeKeys(VisitedTable &table, unsigned seed, int count)
+{
+    std::mt19937_64 rng(seed);
+    std::vector<uint64_t> keys;
+    for (int i = 0; i < count; ++i) {
+        keys.push_back(someKey(rng));
+        table.insert(keys.back());
+    }
+    return keys;
+}
+
+std::size_t keysKept(const VisitedTable &table, const std::vector<uint64_t> &keys)
+{
+    std::size_t kept = 0;
+    for (uint64_t key : keys)
+        kept += table.contains(key) ? 1 : 0;
+    return kept;
+}
+
 TEST(VisitedTableTest, GrowingKeepsEveryKeyOfTheSearchAndStaysWithinItsMemory)
 {
     constexpr std::size_t kMax = std::size_t(8) << 20;
     VisitedTable table(kMax);
     const std::size_t first = table.bytes();
     EXPECT_LT(first, kMax);
-    std::mt19937_64 rng(7);
-    std::vector<uint64_t> keys;
     // Far fewer keys than the full table holds: growing moves them all
     // over, and only the few meeting a full bucket early are given up.
-    for (int i = 0; i < 100000; ++i) {
-        keys.push_back(someKey(rng));
-        table.insert(keys.back());
-    }
+    const std::vector<uint64_t> keys = insertSomeKeys(table, 7, 100000);
     EXPECT_GT(table.bytes(), first);
     EXPECT_LE(table.bytes(), kMax);
-    std::size_t kept = 0;
-    for (uint64_t key : keys)
-        kept += table.contains(key) ? 1 : 0;
-    EXPECT_GE(kept, keys.size() * 99 / 100);
+    EXPECT_GE(keysKept(table, keys), keys.size() * 99 / 100);
     std::mt19937_64 other(8);
     int strays = 0;
     for (int i = 0; i < 10000; ++i)
@@ -47,29 +59,16 @@ TEST(VisitedTableTest, AFullTableForgetsOldKeysButNeverGrowsPastItsMemory)
 {
     constexpr std::size_t kMax = std::size_t(64) << 10;
     VisitedTable table(kMax);
-    std::mt19937_64 rng(9);
-    std::vector<uint64_t> keys;
-    for (int i = 0; i < 50000; ++i) {
-        keys.push_back(someKey(rng));
-        table.insert(keys.back());
-    }
+    const std::vector<uint64_t> keys = insertSomeKeys(table, 9, 50000);
     EXPECT_LE(table.bytes(), kMax);
     EXPECT_TRUE(table.contains(keys.back()));
-    int kept = 0;
-    for (uint64_t key : keys)
-        kept += table.contains(key) ? 1 : 0;
-    EXPECT_LE(std::size_t(kept) * sizeof(uint64_t), kMax);
+    EXPECT_LE(keysKept(table, keys) * sizeof(uint64_t), kMax);
 }
 
 TEST(VisitedTableTest, ANewSearchForgetsEveryKeyEvenAfterGrowing)
 {
     VisitedTable table(std::size_t(4) << 20);
-    std::mt19937_64 rng(11);
-    std::vector<uint64_t> keys;
-    for (int i = 0; i < 60000; ++i) {
-        keys.push_back(someKey(rng));
-        table.insert(keys.back());
-    }
+    const std::vector<uint64_t> keys = insertSomeKeys(table, 11, 60000);
     table.newSearch();
     for (uint64_t key : keys)
         ASSERT_FALSE(table.contains(key));
@@ -117,7 +116,7 @@ TEST(TalonMovesTest, ACandidateIsTheTurnsAndTheMoveItStandsFor)
                 apply(p, rules, *autoPlayStep(p, rules));
             const CandidateContext context{rules, autoplay, true, SearchPhase::Exact};
             std::vector<Candidate> candidates;
-            candidateMoves(p, context, candidates);
+            candidateMoves(p, context, {}, candidates);
             for (const Candidate &c : candidates) {
                 Position viaCandidate = p;
                 playCandidate(viaCandidate, rules, c, autoplay);
@@ -148,7 +147,7 @@ TEST(TalonMovesTest, EveryWasteCardOfARoundIsOffered)
         const Position p = midGame(rng);
         const CandidateContext context{rules, false, true, SearchPhase::Exact};
         std::vector<Candidate> candidates;
-        talonCandidates(p, context, 0, nullptr, candidates);
+        talonCandidates(p, context, true, 0, nullptr, candidates);
         Position q = p;
         const int turns = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
         for (int t = 1; t <= turns; ++t) {
