@@ -199,6 +199,7 @@ void CancelDrag(GameContext &ctx)
     if (held && ctx.tableLive())
         ReturnCard(ctx, in.PickedID);
     in.PickedID = -1;
+    in.keyHeld.reset();
 }
 
 } // namespace cardova

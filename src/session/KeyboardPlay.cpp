@@ -100,17 +100,17 @@ bool KeyboardPlay::select()
     if (!ctx_.GameRunning())
         return false;
     const Cursor c = cursor();
-    if (!held_) {
+    if (!ctx_.input.keyHeld) {
         if (c.spot == Spot::Stock)
             return turnStock();
         const auto source = sourceUnderCursor();
         const Rules rules = currentRules(ctx_);
         if (source && canPickUp(currentPosition(ctx_, rules), rules, *source))
-            held_ = source;
+            ctx_.input.keyHeld = source;
         return false;
     }
-    const Source from = *held_;
-    held_.reset();
+    const Source from = *ctx_.input.keyHeld;
+    ctx_.input.keyHeld.reset();
     if (c.spot != Spot::Tableau && c.spot != Spot::Foundation)
         return false;
     const TargetKind kind = c.spot == Spot::Tableau ? TargetKind::Tableau : TargetKind::Foundation;
@@ -119,10 +119,26 @@ bool KeyboardPlay::select()
     return moved;
 }
 
+std::optional<Source> KeyboardPlay::held() const
+{
+    return ctx_.input.keyHeld;
+}
+
+void KeyboardPlay::cancel()
+{
+    ctx_.input.keyHeld.reset();
+}
+
+void KeyboardPlay::hide()
+{
+    visible_ = false;
+    ctx_.input.keyHeld.reset();
+}
+
 bool KeyboardPlay::turnStock()
 {
     show();
-    held_.reset();
+    ctx_.input.keyHeld.reset();
     if (!ctx_.GameRunning())
         return false;
     return playMove(ctx_, stockClick(ctx_));
@@ -131,7 +147,7 @@ bool KeyboardPlay::turnStock()
 bool KeyboardPlay::sendHome()
 {
     show();
-    held_.reset();
+    ctx_.input.keyHeld.reset();
     const auto source = sourceUnderCursor();
     if (!source || !ctx_.GameRunning())
         return false;

@@ -36,7 +36,7 @@ public:
     // drops it on the pile under the cursor. True when cards moved.
     bool select();
     // Escape: lets go of the held card.
-    void cancel() { held_.reset(); }
+    void cancel();
     // Turns the stock (or the waste back when the stock is empty).
     bool turnStock();
     // Sends the card under the cursor (the top of its pile) to the first
@@ -45,10 +45,12 @@ public:
 
     // The cursor shows from the first key until the mouse is used.
     bool visible() const { return visible_; }
-    void hide() { visible_ = false; held_.reset(); }
+    void hide();
     void show() { visible_ = true; }
     Cursor cursor() const;
-    std::optional<Source> held() const { return held_; }
+    // The held card lives in the context's input state, so every command
+    // that lets go of the mouse's card lets go of this one too.
+    std::optional<Source> held() const;
     // The table card under the cursor, or -1 on an empty pile.
     int16_t cardUnderCursor() const;
     // "Seven of Hearts, pile 3", "Stock, empty": what a screen reader says.
@@ -66,7 +68,6 @@ private:
     int index_ = 0; // into the walking order
     int pos_ = -1;  // on a tableau pile; -1 means its top
     bool visible_ = false;
-    std::optional<Source> held_;
 };
 
 } // namespace cardova

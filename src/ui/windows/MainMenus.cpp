@@ -83,11 +83,11 @@ void frmMain::buildMenus()
     addSeparator(game, QStringLiteral("mGame"), 5);
     addItem(game, QStringLiteral("mGame"), 6, QStringLiteral("U&ndo All"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] {
         CmdUndoAll(ctx_);
-        TableView::dropQueuedInput();
+        dropQueuedInput();
     });
     addItem(game, QStringLiteral("mGame"), 7, QStringLiteral("R&edo All"), QKeySequence(Qt::CTRL | Qt::Key_V), [this] {
         CmdRedoAll(ctx_);
-        TableView::dropQueuedInput();
+        dropQueuedInput();
     });
     addSeparator(game, QStringLiteral("mGame"), 8);
     addItem(game, QStringLiteral("mGame"), 9, QStringLiteral("View Toolbar"), QKeySequence(), [this] { cmdToggleToolbar(); })

@@ -22,36 +22,7 @@ namespace {
 constexpr double kPx = 1.0 / kTwipsPerPixel;
 const QColor kBeyondTable(16, 20, 16);
 
-// Eats the player's input while installed on the application.
-class InputSwallower : public QObject {
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
 } // namespace
-
-void TableView::dropQueuedInput()
-{
-    InputSwallower swallower;
-    QCoreApplication::instance()->installEventFilter(&swallower);
-    QCoreApplication::processEvents();
-    QCoreApplication::instance()->removeEventFilter(&swallower);
-}
 
 TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
     : QWidget(parent), ctx_(ctx), art_(appearance), keys_(ctx)

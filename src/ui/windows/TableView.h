@@ -46,9 +46,6 @@ public:
     // or places the fixed-size background across the width (negative left
     // when narrow); then lays the tableau out for the room it has.
     void ArrangeTable();
-    // Drops the mouse and key input that queued up while the window was busy
-    // (a deal, an undo-all): a click made then must not act afterwards.
-    static void dropQueuedInput();
 
     // New deck back or background settings: drop the pictures made for them.
     void ApplyDeckBack();

@@ -1,5 +1,7 @@
 #include "ui/windows/frmMain.h"
 
+#include "ui/windows/StaleInput.h"
+
 #include "common/FormatTime.h"
 #include "common/PrintableText.h"
 #include "session/Commands.h"
@@ -48,6 +50,8 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     table_ = new TableView(ctx_, art_, this);
     setCentralWidget(table_);
     table_->setFocus(); // the keys of keyboard play go to the table
+    staleInput_ = new StaleInput(this);
+    QCoreApplication::instance()->installEventFilter(staleInput_);
     ctx_.setSurface(table_);
     help_ = new Help(ctx_.data, ctx_.custom, this);
     inform = [this](const QString &text) {
@@ -286,7 +290,12 @@ void frmMain::gameChanged()
     RefreshToolbar();
     RefreshCounters();
     if (ctx_.GameRunning())
-        TableView::dropQueuedInput();
+        dropQueuedInput();
+}
+
+void frmMain::dropQueuedInput()
+{
+    staleInput_->dropQueuedUntilNow();
 }
 
 void frmMain::forwardTick()

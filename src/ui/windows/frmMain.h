@@ -25,6 +25,7 @@ namespace cardova::ui {
 class Appearance;
 class Help;
 class SolverAdvice;
+class StaleInput;
 class TableView;
 class WinnableDeals;
 
@@ -53,6 +54,9 @@ public:
     void RefreshCounters();
     void forwardTick();
     void backwardTick();
+    // Mouse and key input that queued up while the window was busy (a deal,
+    // an undo-all) is dropped when it arrives: a click made then must not act.
+    void dropQueuedInput();
     void StopReplay();
     bool replaying() const;
     // Starts a replay timer; the game is replayed until StopReplay.
@@ -122,6 +126,7 @@ private:
     GameContext &ctx_;
     Appearance &art_;
     TableView *table_;
+    StaleInput *staleInput_ = nullptr;
     QToolBar *toolbar_;
     Help *help_;
     std::map<QString, QAction *> items_;   // "mFile4" -> action

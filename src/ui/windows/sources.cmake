@@ -4,6 +4,7 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/AppWiring.cpp
   windows/MainMenus.cpp
   windows/SolveRun.cpp
+  windows/StaleInput.cpp
   windows/SolverAdvice.cpp
   windows/Sprites.cpp
   windows/TableHint.cpp

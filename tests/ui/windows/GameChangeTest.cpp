@@ -97,21 +97,48 @@ TEST_F(GameChangeTest, NewRestartAndCloseEndAReplay)
 
 TEST_F(GameChangeTest, InputQueuedWhileTheWindowWasBusyIsDropped)
 {
-    const auto postClickOnStock = [this] {
+    // Stamps in the window system's clock: the filter learns it from the
+    // first one, and a click stamped before the busy time ended is stale.
+    const auto postClickOnStock = [this](ulong stamp) {
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-            QCoreApplication::postEvent(view, new QMouseEvent(type, onStock(), view->mapToGlobal(onStock()),
-                                                              Qt::LeftButton, buttons, Qt::NoModifier));
+            auto *event = new QMouseEvent(type, onStock(), view->mapToGlobal(onStock()), Qt::LeftButton, buttons,
+                                          Qt::NoModifier);
+            event->setTimestamp(stamp);
+            QCoreApplication::postEvent(view, event);
         }
     };
-    postClickOnStock();
-    ui::TableView::dropQueuedInput();
+    QMouseEvent calibrate(QEvent::MouseMove, QPointF(1, 1), view->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    calibrate.setTimestamp(100000);
+    QApplication::sendEvent(view, &calibrate);
+    postClickOnStock(100000);
+    window->dropQueuedInput();
     QCoreApplication::processEvents();
     EXPECT_EQ(ctx->table.GetTop(kWaste, 0), -1) << "a queued click turned a card";
-    // The same click, not dropped, turns one.
-    postClickOnStock();
+    // A click made after the busy time, and one the program made itself
+    // (no stamp), each turn one.
+    postClickOnStock(100000 + 60000);
     QCoreApplication::processEvents();
     EXPECT_EQ(ctx->table.GetTop(kWaste, 0), 0);
+    postClickOnStock(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ctx->table.GetTop(kWaste, 0), 1);
+}
+
+TEST_F(GameChangeTest, DroppingQueuedInputRunsNothingElseInsideACommand)
+{
+    // Timers, solver answers and replay ticks wait until the command is over.
+    clickStock();
+    clickStock();
+    bool ran = false;
+    QTimer::singleShot(0, window.get(), [&ran] { ran = true; });
+    window->RefreshCommands();
+    window->menuItem(QStringLiteral("mGame"), 6)->trigger(); // undo all drops queued input
+    ASSERT_EQ(ctx->trans->TransPos, 0);
+    EXPECT_FALSE(ran) << "the event loop ran inside the command";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ran);
 }
 
 TEST_F(GameChangeTest, ADoubleClickOnTheStockTurnsOneCard)
