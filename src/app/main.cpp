@@ -3,13 +3,14 @@
 // program last closed, which needs no selection).
 #include "session/GameContext.h"
 #include "ui/appearance/Appearance.h"
-#include "ui/appearance/QtSoundPlayer.h"
+#include "ui/parts/LazySound.h"
 #include "ui/windows/AppIcon.h"
 #include "ui/windows/AppWiring.h"
 #include "ui/windows/frmMain.h"
 #include "ui/windows/frmSplash.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 using namespace cardova;
@@ -26,7 +27,7 @@ int main(int argc, char **argv)
     auto data = std::make_unique<cData>();
     data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
     GameContext ctx(std::move(data));
-    ui::QtSoundPlayer sound;
+    ui::LazySound sound; // Qt Multimedia is loaded once the table is up
     ctx.setSoundPlayer(&sound);
     ui::Appearance art(ctx.data, app.devicePixelRatio());
 
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
         mainWindow = std::make_unique<ui::frmMain>(ctx, art);
         ui::wireDialogs(*mainWindow);
         mainWindow->show();
+        QTimer::singleShot(0, &sound, [&sound] { sound.preload(); });
         if (!mainWindow->continueSavedGame())
             ui::showStartSelection(*mainWindow);
     });

@@ -4,7 +4,9 @@
 #include "engine/Interfaces.h"
 #include "session/GameContext.h"
 #include "settings/cData.h"
-#include "ui/appearance/QtSoundPlayer.h"
+#include "ui/appearance/Resources.h"
+#include "ui/parts/LazySound.h"
+#include "ui/parts/sound/QtSoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -69,7 +71,7 @@ TEST(Waves, EveryWaveIsBundledAsAShortPcmFile)
     for (Wave wave : kWaves) {
         EXPECT_EQ(waveName(wave), names[i++]);
         QFile file(QLatin1Char(':') + waveUrl(wave).path());
-        QtSoundPlayer player; // makes sure the resources are registered
+        ensureResources();
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
         const WaveInfo info = readWave(file.readAll());
         EXPECT_TRUE(info.valid) << qPrintable(waveName(wave));
@@ -81,6 +83,7 @@ TEST(Waves, EveryWaveIsBundledAsAShortPcmFile)
 
 TEST(QtSoundPlayer, MakesEachEffectOnceWhenItsWaveIsFirstPlayed)
 {
+    ensureResources();
     QtSoundPlayer player;
     EXPECT_EQ(player.effectsCreated(), 0);
     EXPECT_EQ(player.effect(Wave::Undo), nullptr);
@@ -96,6 +99,7 @@ TEST(QtSoundPlayer, MakesEachEffectOnceWhenItsWaveIsFirstPlayed)
 
 TEST(QtSoundPlayer, LoadsTheWavesWithOrWithoutASoundDevice)
 {
+    ensureResources();
     QtSoundPlayer player;
     for (Wave wave : kWaves)
         player.play(wave);
@@ -126,4 +130,29 @@ TEST(QtSoundPlayer, RedoThroughTheGameContextPlaysTheUndoWave)
     ctx.PlaySound(SoundEvent::Win);
     EXPECT_EQ(player.effect(Wave::Win), nullptr);
     ctx.setSoundPlayer(nullptr);
+}
+
+// The program starts without Qt Multimedia: the sound part is loaded on a
+// worker once the window is up, or by the first sound at the latest.
+TEST(LazySound, LoadsThePartInTheBackgroundAndPlaysThroughIt)
+{
+    LazySound sound;
+    EXPECT_EQ(sound.player(), nullptr);
+    sound.preload();
+    waitFor([&] { return sound.player() != nullptr; }, 5000);
+    ASSERT_NE(sound.player(), nullptr) << qPrintable(sound.problem());
+    sound.play(Wave::Undo);
+    auto *player = dynamic_cast<QtSoundPlayer *>(sound.player());
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->effectsCreated(), 1);
+}
+
+TEST(LazySound, TheFirstSoundLoadsThePartWhenNothingPreloadedIt)
+{
+    LazySound sound;
+    sound.play(Wave::Win);
+    ASSERT_NE(sound.player(), nullptr) << qPrintable(sound.problem());
+    EXPECT_NE(static_cast<QtSoundPlayer *>(sound.player())->effect(Wave::Win), nullptr);
+    sound.preload(); // too late to matter: nothing happens
+    EXPECT_NE(sound.player(), nullptr);
 }

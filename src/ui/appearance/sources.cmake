@@ -15,7 +15,6 @@ set(CARDOVA_UI_APPEARANCE_SOURCES
   appearance/HelpViewer.cpp
   appearance/PictureGroups.cpp
   appearance/PileMarks.cpp
-  appearance/QtSoundPlayer.cpp
   appearance/Resources.cpp
   appearance/ScaledCache.cpp
   appearance/SuitShapes.cpp

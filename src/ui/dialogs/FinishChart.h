@@ -3,11 +3,11 @@
 #include <cstdint>
 
 class QWidget;
-class QChartView;
 
 namespace cardova::ui {
 
 // Bars "Score", "Moves" and "Time" (seconds); a negative score shows as 0.
-QChartView *makeFinishChart(int32_t score, int32_t moves, int32_t time, QWidget *parent);
+// Drawn by the chart part; without it, a line saying why there is no chart.
+QWidget *makeFinishChart(int32_t score, int32_t moves, int32_t time, QWidget *parent);
 
 } // namespace cardova::ui

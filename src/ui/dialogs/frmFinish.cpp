@@ -9,7 +9,6 @@
 #include "ui/stats/frmGameStat.h"
 
 #include <QAction>
-#include <QChartView>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -57,7 +56,7 @@ void frmFinish::buildLayout()
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(list);
 
-    QChartView *chart = makeFinishChart(d.CurScore, d.CurMoves, d.CurTime, this);
+    QWidget *chart = makeFinishChart(d.CurScore, d.CurMoves, d.CurTime, this);
 
     auto *body = new QHBoxLayout;
     body->addWidget(frame, 2);

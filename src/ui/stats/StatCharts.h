@@ -1,24 +1,18 @@
 #pragma once
 // The statistics charts: a table of rows and labelled columns, drawn as
-// grouped bars (one bar set per column, one group per row).
-#include <QList>
-#include <QStringList>
+// grouped bars (one bar set per column, one group per row) by the chart part,
+// which is loaded the first time a chart is made.
+#include "ui/parts/ChartPart.h"
 
-class QChartView;
 class QTreeWidget;
 class QWidget;
 
 namespace cardova::ui {
 
-struct ChartTable {
-    QStringList columns;      // one bar set each
-    QStringList rows;         // one group each (may be empty texts)
-    QList<QList<double>> values; // values[row][column]
-};
-
 // Creates a chart view showing the table; `objectName` names the view.
-QChartView *makeStatChart(const QString &objectName, QWidget *parent);
-void setChartTable(QChartView *view, const ChartTable &table);
+// Without the chart part it is a line saying why there is no chart.
+QWidget *makeStatChart(const QString &objectName, QWidget *parent);
+void setChartTable(QWidget *view, const ChartTable &table);
 
 // A list in report style with these column titles, sized to its contents.
 QTreeWidget *makeReportList(const QString &objectName, const QStringList &columns, QWidget *parent);

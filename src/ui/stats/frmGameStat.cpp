@@ -9,7 +9,6 @@
 #include "ui/windows/AppIcon.h"
 #include "ui/windows/WindowMemory.h"
 
-#include <QChartView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -235,7 +234,7 @@ QWidget *frmGameStat::buildPlayers()
 
 // A tab of totals per name: the list, a chooser of one name, its two charts.
 QWidget *frmGameStat::buildSumTab(const SumTabNames &names, QTreeWidget **list, QComboBox **chooser,
-                                  QChartView **left, QChartView **right)
+                                  QWidget **left, QWidget **right)
 {
     auto *page = new QWidget(this);
     *list = makeReportList(names.list, QStringList{names.first} + kSumColumns, page);

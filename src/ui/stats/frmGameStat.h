@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QLocale>
 
-class QChartView;
+
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -51,8 +51,8 @@ private:
     struct SumTabNames {
         QString list, first, chooser, leftChart, rightChart;
     };
-    QWidget *buildSumTab(const SumTabNames &names, QTreeWidget **list, QComboBox **chooser, QChartView **left,
-                         QChartView **right);
+    QWidget *buildSumTab(const SumTabNames &names, QTreeWidget **list, QComboBox **chooser, QWidget **left,
+                         QWidget **right);
 
     GameContext &ctx_;
     QLocale locale_;
@@ -60,16 +60,16 @@ private:
     QTabWidget *tabs_;
     QLabel *lblUnreadable_;
     QListWidget *lvGeneral_;
-    QChartView *chGen_, *chGen1_;
+    QWidget *chGen_, *chGen1_;
     QTreeWidget *lvGames_;
     QComboBox *imcGames_;
-    QChartView *chGames_, *chGames1_;
+    QWidget *chGames_, *chGames1_;
     QComboBox *imcDate_;
     QTreeWidget *lvDate_;
-    QChartView *chDate_, *chDate1_;
+    QWidget *chDate_, *chDate1_;
     QTreeWidget *lvPlayer_;
     QComboBox *imcPlayer_;
-    QChartView *chPlayer_, *chPlayer1_;
+    QWidget *chPlayer_, *chPlayer1_;
 };
 
 } // namespace cardova::ui

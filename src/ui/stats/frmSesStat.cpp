@@ -6,7 +6,6 @@
 #include "ui/windows/AppIcon.h"
 #include "ui/windows/WindowMemory.h"
 
-#include <QChartView>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

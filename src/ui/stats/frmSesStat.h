@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QTimer>
 
-class QChartView;
+
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -35,7 +35,7 @@ private:
     QLabel *lblSesStarted_, *lblSesPlayed_, *lblSesWon_, *lblSesLost_, *lblsesScore_, *lblSesMoves_,
         *lblSesElapsedTime_;
     QLabel *lblGameStarted_, *lblGameName_, *lblGameNo_, *lblGameScore_, *lblGameMoves_, *lblGameTime_, *lblPlayer_;
-    QChartView *chSummary_, *chChart_;
+    QWidget *chSummary_, *chChart_;
     QTreeWidget *lvSession_, *lvSesChart_;
     QTreeWidgetItem *runningRow_ = nullptr, *runningChartRow_ = nullptr;
 };

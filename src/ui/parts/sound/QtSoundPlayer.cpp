@@ -1,6 +1,6 @@
-#include "ui/appearance/QtSoundPlayer.h"
+#include "ui/parts/sound/QtSoundPlayer.h"
 
-#include "ui/appearance/Resources.h"
+#include "ui/parts/SoundPart.h"
 
 #include <QSoundEffect>
 
@@ -20,7 +20,7 @@ QString waveName(Wave wave)
 
 QUrl waveUrl(Wave wave) { return QUrl(QStringLiteral("qrc:/sounds/%1.wav").arg(waveName(wave))); }
 
-QtSoundPlayer::QtSoundPlayer(QObject *parent) : QObject(parent) { ensureResources(); }
+QtSoundPlayer::QtSoundPlayer(QObject *parent) : QObject(parent) {}
 
 QtSoundPlayer::~QtSoundPlayer() = default; // the effects are children
 
@@ -53,3 +53,8 @@ int QtSoundPlayer::effectsCreated() const
 }
 
 } // namespace cardova::ui
+
+extern "C" Q_DECL_EXPORT cardova::SoundPlayer *cardovaSoundPart(QObject *parent)
+{
+    return new cardova::ui::QtSoundPlayer(parent);
+}

@@ -3,6 +3,9 @@
 // the first time its wave is asked for, and play() returns at once: without
 // a sound device (a headless machine) the effect simply stays silent.
 // Which events sound at all is decided by the core (the sound switches).
+// This is the sound part (libcardova_sound): the program loads it when it
+// needs it (LazySound); the waves are the program's resources, registered
+// before the first sound.
 #include "engine/Interfaces.h"
 
 #include <QObject>

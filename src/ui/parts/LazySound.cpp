@@ -1,0 +1,60 @@
+#include "ui/parts/LazySound.h"
+
+#include "ui/appearance/Resources.h"
+#include "ui/parts/PartLoader.h"
+#include "ui/parts/SoundPart.h"
+
+#include <QThread>
+
+namespace cardova::ui {
+
+namespace {
+const QString kPart = QStringLiteral("cardova_sound");
+} // namespace
+
+LazySound::LazySound(QObject *parent) : QObject(parent) {}
+
+LazySound::~LazySound()
+{
+    if (loader_)
+        loader_->wait(); // loading a library cannot be stopped half-way
+}
+
+void LazySound::preload()
+{
+    if (loader_ || done_)
+        return;
+    loader_ = QThread::create([this] { entry_ = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &workerProblem_); });
+    loader_->setParent(this);
+    connect(loader_, &QThread::finished, this, [this] { finishLoading(); });
+    loader_->start(QThread::LowPriority);
+}
+
+void LazySound::finishLoading()
+{
+    if (done_)
+        return;
+    if (loader_) {
+        loader_->wait();
+        problem_ = workerProblem_;
+    }
+    QFunctionPointer entry = entry_;
+    if (!entry && !loader_)
+        entry = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &problem_);
+    done_ = true;
+    if (!entry)
+        return;
+    ensureResources(); // the waves are the program's resources
+    player_ = reinterpret_cast<CardovaSoundPartEntry>(entry)(this);
+    problem_.clear();
+}
+
+void LazySound::play(Wave wave)
+{
+    if (!done_)
+        finishLoading();
+    if (player_)
+        player_->play(wave);
+}
+
+} // namespace cardova::ui

@@ -1,0 +1,42 @@
+#pragma once
+// Plays the sounds through the sound part, which is loaded only when sounds
+// are wanted: preload() maps it on a worker thread once the first window is
+// up, and the first sound loads it at the latest. Until then, and when the
+// part cannot be loaded, a sound is simply not heard.
+#include "engine/Interfaces.h"
+
+#include <QFunctionPointer>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+class QThread;
+
+namespace cardova::ui {
+
+class LazySound : public QObject, public SoundPlayer {
+public:
+    explicit LazySound(QObject *parent = nullptr);
+    ~LazySound() override;
+
+    void play(Wave wave) override;
+    // Loads the part on a worker thread; the player is made on this thread
+    // when the worker is done. Calling it again does nothing.
+    void preload();
+    // The player of the part, once made (nullptr before, or when it failed).
+    SoundPlayer *player() const { return player_; }
+    QString problem() const { return problem_; }
+
+private:
+    void finishLoading();
+
+    QThread *loader_ = nullptr;
+    std::atomic<QFunctionPointer> entry_{nullptr}; // set by the worker
+    QString workerProblem_;                      // read after the worker ended
+    SoundPlayer *player_ = nullptr;              // a child of this object
+    QString problem_;
+    bool done_ = false;
+};
+
+} // namespace cardova::ui
