@@ -23,6 +23,7 @@ class WinHandler;
 namespace cardova::ui {
 
 class Appearance;
+class CounterStrip;
 class Help;
 class SolverAdvice;
 class TableView;
@@ -117,6 +118,7 @@ private:
     void placeOnScreen();
     void pauseWhenIdle();
     void gameChanged();
+    void actionEnded();
     bool keepForNextStart();
 
     GameContext &ctx_;
@@ -131,6 +133,7 @@ private:
     QAction *mScore_ = nullptr;
     QAction *mTime_ = nullptr;
     QAction *mMoves_ = nullptr;
+    CounterStrip *strip_ = nullptr;
     bool exiting_ = false;
     bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;
