@@ -69,4 +69,7 @@ private:
     std::optional<Source> held_;
 };
 
+// The table area a cursor spot stands on.
+int cellOf(KeyboardPlay::Spot spot);
+
 } // namespace cardova
