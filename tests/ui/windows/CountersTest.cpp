@@ -40,9 +40,13 @@ protected:
         settleLayouts();
     }
     // Every counter and the verdict show whole inside the window, clear of
-    // the menus, and no menu is pushed out of the menu bar.
+    // the menus, and no menu is pushed out of the menu bar. The window is
+    // kept as a picture to look at.
     void expectAllReadable(const std::string &what)
     {
+        QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
+        const QString file = QString::fromStdString(what).replace(QLatin1Char(' '), QLatin1Char('-'));
+        EXPECT_TRUE(window->grab().toImage().save(QStringLiteral(SCREENSHOT_DIR "/counters-%1.png").arg(file)));
         const QRect inWindow(window->mapToGlobal(QPoint(0, 0)), window->size());
         QMenuBar *bar = window->menuBar();
         QAction *help = window->findChild<QMenu *>(QStringLiteral("mHelp"))->menuAction();
@@ -68,6 +72,8 @@ protected:
 
 TEST_F(CountersTest, EveryCounterAndTheVerdictAreReadableAt640Pixels)
 {
+    showAt(1920, 1080);
+    expectAllReadable("Klondike at 1920");
     showAt(640, 480);
     expectAllReadable("Klondike at 640");
     // A designed game with nine piles, played for an hour and a half.
