@@ -4,7 +4,6 @@
 #include "session/GameContext.h"
 #include "ui/appearance/Appearance.h"
 #include "ui/parts/LazySound.h"
-#include "ui/windows/AppIcon.h"
 #include "ui/windows/AppWiring.h"
 #include "ui/windows/frmMain.h"
 #include "ui/windows/frmSplash.h"
@@ -18,11 +17,7 @@ using namespace cardova;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cardova"));
-    QApplication::setApplicationVersion(QStringLiteral(CARDOVA_VERSION));
-    QApplication::setApplicationDisplayName(QStringLiteral("Cardova"));
-    QApplication::setDesktopFileName(QStringLiteral("cardova"));
-    QApplication::setWindowIcon(ui::applicationIcon());
+    ui::setUpApplication(QStringLiteral(CARDOVA_VERSION));
 
     auto data = std::make_unique<cData>();
     data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));

@@ -1,5 +1,6 @@
 #include "session/KeyboardPlay.h"
 
+#include "session/CardNames.h"
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
 
@@ -10,10 +11,6 @@ namespace cardova {
 
 namespace {
 constexpr int kStockSpots = 2; // the stock and the waste
-
-const char *const kRankNames[] = {"Ace", "Two",   "Three", "Four", "Five",  "Six", "Seven",
-                                  "Eight", "Nine", "Ten",  "Jack", "Queen", "King"};
-const char *const kSuitNames[] = {"Hearts", "Spades", "Diamonds", "Clubs"};
 } // namespace
 
 int KeyboardPlay::spots() const
@@ -162,21 +159,25 @@ bool KeyboardPlay::sendHome()
 QString KeyboardPlay::describe() const
 {
     const Cursor c = cursor();
-    QString place;
-    switch (c.spot) {
-    case Spot::Stock: place = QStringLiteral("Stock"); break;
-    case Spot::Waste: place = QStringLiteral("Waste"); break;
-    case Spot::Foundation: place = QStringLiteral("Foundation %1").arg(c.pile + 1); break;
-    case Spot::Tableau: place = QStringLiteral("pile %1").arg(c.pile + 1); break;
-    }
+    const QString place = pileName(cellOf(c.spot), c.pile);
     const int16_t id = cardUnderCursor();
     if (id < 0)
         return place + QStringLiteral(", empty");
     const cCard &card = ctx_.cards[size_t(id)];
     if (card.FaceMode != kFaceUp)
         return place + QStringLiteral(", a card face down");
-    return QStringLiteral("%1 of %2, %3")
-        .arg(QLatin1String(kRankNames[card.Num % kRanksPerSuit]), QLatin1String(kSuitNames[card.Suit % 4]), place);
+    return cardName(card) + QStringLiteral(", ") + place;
+}
+
+int cellOf(KeyboardPlay::Spot spot)
+{
+    switch (spot) {
+    case KeyboardPlay::Spot::Stock: return kStock;
+    case KeyboardPlay::Spot::Waste: return kWaste;
+    case KeyboardPlay::Spot::Foundation: return kFoundation;
+    case KeyboardPlay::Spot::Tableau: break;
+    }
+    return kTableau;
 }
 
 } // namespace cardova

@@ -70,4 +70,7 @@ private:
     bool visible_ = false;
 };
 
+// The table area a cursor spot stands on.
+int cellOf(KeyboardPlay::Spot spot);
+
 } // namespace cardova

@@ -12,10 +12,12 @@
 #include "ui/stats/frmLogStat.h"
 #include "ui/stats/frmSesStat.h"
 #include "ui/wizard/frmGamesWizard.h"
+#include "ui/windows/AppIcon.h"
 #include "ui/windows/TableView.h"
 #include "ui/windows/WinnableDeals.h"
 #include "ui/windows/frmMain.h"
 
+#include <QApplication>
 #include <memory>
 
 namespace cardova::ui {
@@ -71,6 +73,14 @@ void wireDialogs(frmMain &window)
     auto finish = std::make_unique<FinishWinHandler>(&window, [&window] { window.openSelect(); });
     finish->dealRandom = [&window](const QString &name) { window.winnableDeals().dealRandom(name); };
     window.setWinHandler(std::move(finish));
+}
+
+void setUpApplication(const QString &version)
+{
+    QApplication::setApplicationName(QStringLiteral("Cardova"));
+    QApplication::setApplicationVersion(version);
+    QApplication::setDesktopFileName(QStringLiteral("cardova"));
+    QApplication::setWindowIcon(applicationIcon());
 }
 
 void showStartSelection(frmMain &window)

@@ -3,6 +3,7 @@
 
 #include "session/Commands.h"
 #include "session/GameContext.h"
+#include "ui/windows/CounterStrip.h"
 #include "ui/windows/SolverAdvice.h"
 #include "ui/windows/WinnableDeals.h"
 #include "ui/windows/TableView.h"
@@ -154,20 +155,26 @@ void frmMain::buildMenus()
     addSeparator(help, QStringLiteral("mHelp"), 7);
     addItem(help, QStringLiteral("mHelp"), 8, QStringLiteral("About Cardova..."), QKeySequence(), [this] { cmdAbout(); });
 
-    // Three spacers, then the counters as menu-bar entries of their own.
+    // Three spacers follow the menus. The counters' strip keeps its own
+    // distance from the menus, so they take no room: a narrow window needs
+    // all it has.
     for (int i = 1; i <= 3; ++i) {
         QAction *spacer = bar->addAction(QString());
         spacer->setObjectName(QStringLiteral("mtemp%1").arg(i));
         spacer->setEnabled(false);
+        spacer->setVisible(false);
     }
-    mScore_ = bar->addAction(QString());
-    mScore_->setObjectName(QStringLiteral("mScore"));
-    mTime_ = bar->addAction(QString());
-    mTime_->setObjectName(QStringLiteral("mTime"));
-    mMoves_ = bar->addAction(QString());
-    mMoves_->setObjectName(QStringLiteral("mMoves"));
-    QAction *solverLabel = bar->addAction(QString());
-    solverLabel->setObjectName(QStringLiteral("mSolver"));
+    // The counters' captions; the strip at the right of the menu bar shows them.
+    const auto caption = [this](const char *name) {
+        auto *action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    mScore_ = caption("mScore");
+    mTime_ = caption("mTime");
+    mMoves_ = caption("mMoves");
+    QAction *solverLabel = caption("mSolver");
+    strip_ = new CounterStrip(*this, *help->menuAction(), *mScore_, *mTime_, *mMoves_, *solverLabel);
     advice_ = std::make_unique<SolverAdvice>(ctx_, *table_, *solverLabel, SolverAdvice::windowBudget());
 }
 

@@ -6,6 +6,7 @@
 #include "rules/TableFit.h"
 #include "ui/appearance/Appearance.h"
 #include "ui/appearance/CardFaces.h"
+#include "ui/windows/TableAccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,6 +29,7 @@ TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
     : QWidget(parent), ctx_(ctx), art_(appearance), keys_(ctx)
 {
     setObjectName(QStringLiteral("PicMain"));
+    attachTableAccessibility(*this, ctx_);
     setAccessibleName(QStringLiteral("Table"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -297,18 +299,10 @@ void TableView::mousePressEvent(QMouseEvent *event)
     CardMouseDown(ctx_, pressed_, t.x() - c.Left, t.y() - c.Top);
 }
 
-bool TableView::onStock(const QPointF &widgetPos) const
-{
-    const int16_t card = cardAt(widgetPos);
-    return card >= 0 ? ctx_.cards[size_t(card)].Cell == kStock : stockMarkerHit(widgetPos);
-}
-
 void TableView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A double click has no action of its own. Its second press counts as a
-    // press anywhere but on the stock, where it would turn a second card.
-    if (event->button() == Qt::LeftButton && onStock(event->position()))
-        return;
+    // A double click has no action of its own: its second press is a press
+    // like any other, so two quick clicks on the stock turn two cards.
     mousePressEvent(event);
 }
 
@@ -408,6 +402,7 @@ void TableView::paintKeyboard(QPainter &p) const
 
 void TableView::announceCursor()
 {
+    announceKeyboardCursor(*this); // the card under the cursor takes the focus
     const QString text = keys_.describe();
     if (accessibleDescription() == text)
         return;

@@ -105,7 +105,6 @@ private:
     void rescaleSprites();
     QRectF cardRect(double left, double top) const;
     bool stockMarkerHit(const QPointF &widgetPos) const;
-    bool onStock(const QPointF &widgetPos) const;
     // The rectangle the keyboard cursor outlines, and the held cards'.
     QRectF cursorRect() const;
     QRectF heldRect() const;

@@ -10,6 +10,7 @@
 #include "session/Lifecycle.h"
 #include "session/SaveKeeper.h"
 #include "session/cTrans.h"
+#include "ui/windows/CounterStrip.h"
 #include "ui/appearance/Appearance.h"
 #include "ui/appearance/Help.h"
 #include "ui/appearance/HelpViewer.h"
@@ -60,7 +61,10 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     ctx_.reportProblem = [this](const QString &text) { inform(text); };
     ctx_.gameChanged = [this] { gameChanged(); };
     keeper_ = std::make_unique<SaveKeeper>(ctx_);
-    ctx_.tableSettled = [this] { keeper_->settle(); };
+    ctx_.tableSettled = [this] {
+        keeper_->settle();
+        actionEnded();
+    };
     // Settings problems can turn up inside any command that stores a
     // setting; the player reads about them once that command is over.
     ctx_.data.setProblemReport([this](const QString &text) {
@@ -298,6 +302,16 @@ void frmMain::dropQueuedInput()
     staleInput_->dropQueuedUntilNow();
 }
 
+void frmMain::actionEnded()
+{
+    // The counters show what an action did as soon as it is over; the clock
+    // ticks on with the timer. Time, moves and the score made of them are
+    // stored together, as they are when a game ends, so the score shown is
+    // the one the score store would record now.
+    FinalCounters(ctx_);
+    RefreshCounters();
+}
+
 void frmMain::forwardTick()
 {
     // A card held by the mouse stays put: the replay waits for the release.
@@ -339,7 +353,7 @@ void frmMain::showStatus(const QString &text)
     QStatusBar *bar = statusBar();
     if (bar->objectName().isEmpty()) {
         bar->setObjectName(QStringLiteral("statusBar"));
-        connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString &now) { bar->setVisible(!now.isEmpty()); });
+        connect(bar, &QStatusBar::messageChanged, this, [this] { strip_->updateStatusBar(); });
     }
     bar->show();
     bar->showMessage(text, kStatusMs);

@@ -23,6 +23,7 @@ class WinHandler;
 namespace cardova::ui {
 
 class Appearance;
+class CounterStrip;
 class Help;
 class SolverAdvice;
 class StaleInput;
@@ -121,6 +122,7 @@ private:
     void placeOnScreen();
     void pauseWhenIdle();
     void gameChanged();
+    void actionEnded();
     bool keepForNextStart();
 
     GameContext &ctx_;
@@ -136,6 +138,7 @@ private:
     QAction *mScore_ = nullptr;
     QAction *mTime_ = nullptr;
     QAction *mMoves_ = nullptr;
+    CounterStrip *strip_ = nullptr;
     bool exiting_ = false;
     bool closing_ = false;
     std::unique_ptr<WinHandler> winHandler_;

@@ -2,12 +2,14 @@
 set(CARDOVA_UI_WINDOWS_SOURCES
   windows/AppIcon.cpp
   windows/AppWiring.cpp
+  windows/CounterStrip.cpp
   windows/MainMenus.cpp
   windows/SolveRun.cpp
   windows/StaleInput.cpp
   windows/SolverAdvice.cpp
   windows/Sprites.cpp
   windows/TableHint.cpp
+  windows/TableAccessible.cpp
   windows/TableView.cpp
   windows/ToolbarIcons.cpp
   windows/frmAbout.cpp

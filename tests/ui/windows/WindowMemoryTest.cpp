@@ -3,7 +3,12 @@
 #include "ui/stats/frmSesStat.h"
 #include "ui/windows/WindowMemory.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <QScreen>
 
 using namespace cardova;
@@ -68,4 +73,30 @@ TEST_F(WindowMemoryTest, AResizedStatisticsWindowKeepsItsSize)
     }
     ui::frmSesStat again(*ctx, window.get());
     EXPECT_EQ(again.size(), left);
+}
+
+TEST_F(WindowMemoryTest, TheHistoryKeepsItsSize)
+{
+    window->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(1));
+    window->show();
+    // Opens the history from its menu item; `use` runs on it while it is up.
+    const auto openHistory = [this](const std::function<void(QDialog &)> &use) {
+        QTimer::singleShot(0, window.get(), [use] {
+            auto *history = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(history, nullptr);
+            ASSERT_EQ(history->objectName(), "frmHistory");
+            use(*history);
+            history->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+        });
+        item("mTools", 5)->trigger();
+    };
+    QSize first, left, again;
+    openHistory([&](QDialog &history) {
+        first = history.size();
+        history.resize(history.size() + QSize(61, 47));
+        left = history.size();
+    });
+    openHistory([&](QDialog &history) { again = history.size(); });
+    ASSERT_NE(left, first);
+    EXPECT_EQ(again, left);
 }
