@@ -3,6 +3,7 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/AppIcon.cpp
   windows/AppWiring.cpp
   windows/MainMenus.cpp
+  windows/SingleInstance.cpp
   windows/SolveRun.cpp
   windows/SolverAdvice.cpp
   windows/Sprites.cpp
