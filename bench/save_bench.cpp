@@ -3,6 +3,9 @@
 // timed alone, one move at a time, with its occasional whole rewrite when
 // superseded states pile up); the whole file through a save file, as at
 // shut-down or after an undo cut the log back; and the restore at start.
+// Reading a crafted file of many chunks that add nothing (each a state
+// line) shows that reading costs what the text is long; a file beyond the
+// largest a kept game can be is set aside without being read.
 // The files go to a folder under the working folder, so the figures are
 // those of that disk (a save file is flushed to disk before it replaces the
 // old one; an append is not).
@@ -15,6 +18,7 @@
 #include "session/cTrans.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -111,8 +115,65 @@ void restoreAtStart(benchmark::State &state)
             state.SkipWithError(why.toStdString().c_str());
     }
 }
+// A text of the longest log and `chunks` chunks that add nothing: about 50
+// bytes a chunk.
+QByteArray manyChunks(int chunks)
+{
+    SavedGame g;
+    g.gameName = QStringLiteral("Klondike");
+    g.gameNumber = QStringLiteral("1");
+    g.player = QStringLiteral("Player1");
+    g.record = GameRecord{};
+    TransRecord r;
+    r.PicID = 5;
+    r.DCell = kFoundation;
+    g.records.assign(size_t(cTrans::kMaxMoves), r);
+    g.transPos = cTrans::kMaxMoves;
+    QByteArray text = savedGameText(g);
+    const QByteArray nothingNew = savedGameChunk(g, g.records.size());
+    for (int i = 0; i < chunks; ++i)
+        text += nothingNew;
+    return text;
+}
+
+void readManyChunks(benchmark::State &state)
+{
+    const QByteArray text = manyChunks(int(state.range(0)));
+    for (auto _ : state) {
+        QString why;
+        if (!parseSavedGame(text, &why))
+            state.SkipWithError(why.toStdString().c_str());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * text.size());
+    state.counters["MB"] = double(text.size()) / (1024.0 * 1024.0);
+}
+
+// The crafted file of the report: 2.1 million chunks, about 100 MB, kept
+// at start; timed up to its being set aside.
+void setAsideHugeFile(benchmark::State &state)
+{
+    KeptGame game(10);
+    const QByteArray text = manyChunks(2100000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto next = game.open();
+        QFile file(savedGamePath(next->data));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        file.close();
+        state.ResumeTiming();
+        if (continueSavedGame(*next).kind != ContinueResult::Kind::SetAside)
+            state.SkipWithError("the file was not set aside");
+        state.PauseTiming();
+        QFile::remove(savedGamePath(next->data) + QStringLiteral(".damaged"));
+        state.ResumeTiming();
+    }
+    state.counters["MB"] = double(text.size()) / (1024.0 * 1024.0);
+}
 } // namespace
 
+BENCHMARK(readManyChunks)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(setAsideHugeFile)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(appendAfterAMove)
     ->Arg(50)
     ->Arg(1000)

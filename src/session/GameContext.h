@@ -58,6 +58,9 @@ public:
     InputState input;
 
     GamePhase phase = GamePhase::NoGame;
+    // The record of the game on the table, as it was dealt: the rules it is
+    // played under, whatever record was loaded since to be shown.
+    GameRecord gameRecord;
     // A game is running while it is played or replayed: input, counters and
     // most commands work only then.
     bool GameRunning() const { return phase == GamePhase::Playing || phase == GamePhase::Replaying; }

@@ -3,6 +3,7 @@
 #include "engine/PositionOfTable.h"
 #include "engine/RulesOfGame.h"
 #include "engine/cArray.h"
+#include "rules/StandardGames.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "session/cTrans.h"
@@ -17,6 +18,10 @@ namespace cardova {
 
 namespace {
 const QString kFileName = QStringLiteral("saved-game.cdvsave");
+// A kept game never comes near this: the longest log and the states an
+// append leaves before the file is written whole again fill a megabyte or
+// two. A larger file is set aside without being read.
+constexpr qint64 kMaxSavedGameBytes = 16 * 1024 * 1024;
 
 bool fail(QString *why, const QString &reason)
 {
@@ -103,6 +108,8 @@ size_t refreshCapture(const GameContext &ctx, SavedGame &g)
 {
     g.gameName = ctx.data.CurGName();
     g.gameNumber = ctx.data.CurGNo().toText();
+    g.player = ctx.data.CurPlayer();
+    g.record = ctx.gameRecord;
     g.elapsed = ElapsedTime(ctx);
     g.score = ctx.data.CurScore;
     g.autoplay = ctx.data.Autoplay();
@@ -160,6 +167,11 @@ QString appendToSavedGame(const cData &data, const QByteArray &chunk, qint64 exp
     return {};
 }
 
+bool removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
 void discardSavedGame(const cData &data)
 {
     const QString path = savedGamePath(data);
@@ -186,6 +198,8 @@ bool restoreGame(GameContext &ctx, const SavedGame &game, QString *why)
         const QString problem = NewGame(ctx, game.gameName, *number);
         if (!problem.isEmpty())
             fail(why, QStringLiteral("its game \"%1\" cannot be loaded").arg(game.gameName));
+        else if (game.record && *game.record != ctx.gameRecord)
+            fail(why, QStringLiteral("the rules of \"%1\" were changed after it was kept").arg(game.gameName));
         else
             restored = replayLog(ctx, game, why);
         ctx.winCheckDue = false;
@@ -207,27 +221,114 @@ bool restoreGame(GameContext &ctx, const SavedGame &game, QString *why)
     return restored;
 }
 
-ContinueResult continueSavedGame(GameContext &ctx)
+namespace {
+// The file as a game, or the reason it is none.
+std::optional<SavedGame> readSavedGame(const QString &path, QString *why)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > kMaxSavedGameBytes) {
+        *why = QStringLiteral("it is far larger than any kept game");
+        return std::nullopt;
+    }
+    return parseSavedGame(file.readAll(), why);
+}
+
+// A file written before kept games held their record: a standard game's
+// rules never change, and a designed game's may have only if its game file
+// was written after the kept game last was.
+bool rulesMayHaveChanged(const GameContext &ctx, const SavedGame &game, const QString &path)
+{
+    if (game.record || standardGameRecord(game.gameName))
+        return false;
+    const QFileInfo rules(ctx.custom.gameFilePath(game.gameName));
+    return rules.exists() && rules.lastModified() > QFileInfo(path).lastModified();
+}
+
+bool isPlayer(const cData &data, const QString &name)
+{
+    if (name.isEmpty()) // a free slot, not a player
+        return false;
+    for (int slot = 1; slot <= kMaxPlayers; ++slot)
+        if (data.GetPlayer(int16_t(slot)) == name)
+            return true;
+    return false;
+}
+
+// Checks what the file says of the game against this run, before anything
+// is laid out; empty text when it may be continued.
+QString reasonNotToContinue(const GameContext &ctx, const SavedGame &game, const QString &path)
+{
+    if (game.player && *game.player != ctx.data.CurPlayer() && !isPlayer(ctx.data, *game.player))
+        return QStringLiteral("its player \"%1\" is no longer among the players").arg(*game.player);
+    if (rulesMayHaveChanged(ctx, game, path))
+        return QStringLiteral("the rules of \"%1\" may have been changed after it was kept").arg(game.gameName);
+    return {};
+}
+
+// What continuing a game changes beyond the table, put back when the game is
+// not continued after all.
+struct Before {
+    explicit Before(const GameContext &ctx)
+        : player(ctx.data.CurPlayer()), autoplay(ctx.data.Autoplay()), suppressed(ctx.autoplaySuppressed)
+    {
+    }
+    void putBack(GameContext &ctx) const
+    {
+        if (ctx.data.CurPlayer() != player)
+            ctx.data.SetCurPlayer(player);
+        if (ctx.data.Autoplay() != autoplay)
+            ctx.data.SetAutoplay(autoplay);
+        ctx.autoplaySuppressed = suppressed;
+    }
+    QString player;
+    int16_t autoplay;
+    bool suppressed;
+};
+} // namespace
+
+ContinueResult continueSavedGame(GameContext &ctx, const RemoveFile &remove)
 {
     ContinueResult result;
     const QString path = savedGamePath(ctx.data);
     if (ctx.phase != GamePhase::NoGame || !QFileInfo(path).isFile())
         return result;
     QString why;
-    std::optional<SavedGame> game;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        game = parseSavedGame(file.readAll(), &why);
-    else
-        why = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
-    file.close();
-    {
+    const std::optional<SavedGame> game = readSavedGame(path, &why);
+    if (game)
+        why = reasonNotToContinue(ctx, *game, path);
+    if (game && why.isEmpty()) {
+        const Before before(ctx);
+        const bool otherPlayer = game->player && *game->player != before.player;
+        if (otherPlayer) // the game is counted for whom it was kept
+            ctx.data.SetCurPlayer(*game->player);
         // The file goes before the action ends: whoever keeps the game
-        // saved writes it anew then.
+        // saved writes it anew then. A file that stays would bring the game
+        // back at the next start after it was counted, so its game is not
+        // continued.
         ActionScope action(ctx);
-        if (game && restoreGame(ctx, *game, &why)) {
-            discardSavedGame(ctx.data);
+        const bool restored = restoreGame(ctx, *game, &why);
+        if (restored && remove(path)) {
             result.kind = ContinueResult::Kind::Continued;
+            if (otherPlayer)
+                result.message =
+                    QStringLiteral("The saved game of %1 was continued, so %1 is now the current player.")
+                        .arg(*game->player);
+            return result;
+        }
+        before.putBack(ctx);
+        if (restored) {
+            ClearTable(ctx);
+            ctx.gameChanged();
+            result.kind = ContinueResult::Kind::Blocked;
+            result.fileBlocked = true;
+            result.message = QStringLiteral("The saved game %1 was not continued because it cannot be removed and "
+                                            "would come back to be counted again at the next start, so it is left "
+                                            "untouched and no game is kept this time.")
+                                 .arg(QDir::toNativeSeparators(path));
             return result;
         }
     }

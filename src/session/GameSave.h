@@ -4,6 +4,7 @@
 #include "session/SavedGameFormat.h"
 
 #include <QString>
+#include <functional>
 
 namespace cardova {
 
@@ -32,6 +33,11 @@ QString appendToSavedGame(const cData &data, const QByteArray &chunk, qint64 exp
 // Removes the kept game (after it was continued, recorded, or given up).
 void discardSavedGame(const cData &data);
 
+// Removes a file; false when it is still there. Tests stand in for the
+// platform, which lets nothing stop a test run as the superuser.
+using RemoveFile = std::function<bool(const QString &path)>;
+bool removeFile(const QString &path);
+
 // Lays a saved game on the table: deals the same game and number, makes the
 // logged moves again through the log and sets the counters and the clock.
 // Nothing is recorded. On failure the table is left empty and the reason
@@ -43,6 +49,7 @@ struct ContinueResult {
         NoFile,    // nothing kept (or a game already lies on the table)
         Continued, // the game is on the table and its file removed
         SetAside,  // the file could not be continued; `message` tells why
+        Blocked,   // the file cannot be removed, so its game was not continued
     };
     Kind kind = Kind::NoFile;
     QString message;
@@ -50,8 +57,12 @@ struct ContinueResult {
     // game would be written, so nothing must be written over it this run.
     bool fileBlocked = false;
 };
-// Continues the kept game, if there is one. A file that cannot be read or
-// no longer fits its game is renamed aside, never over an older one.
-ContinueResult continueSavedGame(GameContext &ctx);
+// Continues the kept game, if there is one, for the player it was kept
+// for: the current player becomes that player, which `message` tells. A file
+// that cannot be read, no longer fits its game, was kept under rules since
+// changed or for a player since removed is renamed aside, never over an
+// older one. The file is removed once its game lies on the table; a file
+// that cannot be removed is not continued, so a game is counted once.
+ContinueResult continueSavedGame(GameContext &ctx, const RemoveFile &remove = removeFile);
 
 } // namespace cardova

@@ -40,6 +40,7 @@ void startGame(GameContext &ctx, const QString &gName, const GameNumber &gameNo)
         EndGame(ctx, 1);
     ctx.data.SetRecent(gName);
     ctx.custom.SelectGame(gName);
+    ctx.gameRecord = ctx.custom.record();
     ctx.data.SetCurGNo(gameNo);
     ctx.data.SetCurGName(gName);
     reseedFromClock(ctx);

@@ -98,9 +98,12 @@ QString SaveKeeper::rewrite()
     return {};
 }
 
+// What the file's first lines say: another player (chosen mid-game) means
+// the file is written whole again.
 QString SaveKeeper::gameKey() const
 {
-    return ctx_.data.CurGName() + QLatin1Char('\n') + ctx_.data.CurGNo().toText();
+    return ctx_.data.CurGName() + QLatin1Char('\n') + ctx_.data.CurGNo().toText() + QLatin1Char('\n') +
+           ctx_.data.CurPlayer();
 }
 
 } // namespace cardova

@@ -9,6 +9,13 @@ using namespace savedgame;
 namespace {
 const QByteArray kMagic = "CardovaSavedGame";
 constexpr int kFirstVersion = 1;
+constexpr int kChunkedVersion = 2; // chunks, but no player and no record
+
+// A text that fits on one line of the file.
+bool oneLine(const QString &text)
+{
+    return !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'));
+}
 
 QByteArray stateLine(const SavedGame &g)
 {
@@ -43,12 +50,14 @@ QByteArray savedGameChunk(const SavedGame &g, size_t from)
 
 QByteArray savedGameText(const SavedGame &g)
 {
-    if (g.gameName.contains(QLatin1Char('\n')) || g.gameName.contains(QLatin1Char('\r')) ||
-        g.gameName.isEmpty() || g.gameNumber.contains(QLatin1Char('\n')))
+    if (g.gameName.isEmpty() || !oneLine(g.gameName) || !oneLine(g.gameNumber) || !g.player ||
+        !oneLine(*g.player) || !g.record)
         return {};
     QByteArray out = kMagic + ' ' + QByteArray::number(kSavedGameVersion) + '\n';
     out += "game " + g.gameName.toUtf8() + '\n';
     out += "number " + g.gameNumber.toUtf8() + '\n';
+    out += "player " + g.player->toUtf8() + '\n';
+    out += rulesLine(*g.record) + '\n';
     return out + savedGameChunk(g, 0);
 }
 
@@ -59,6 +68,8 @@ std::optional<SavedGame> parseSavedGame(const QByteArray &text, QString *why)
     if (!head)
         return refuse(why, "it is not a saved game");
     if (head->at(0) == QByteArray::number(kSavedGameVersion))
+        return readVersion3(in, why);
+    if (head->at(0) == QByteArray::number(kChunkedVersion))
         return readVersion2(in, why);
     if (head->at(0) == QByteArray::number(kFirstVersion))
         return readVersion1(in, why);

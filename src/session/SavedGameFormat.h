@@ -1,9 +1,11 @@
 #pragma once
 // The text of a game put away when the program closed. One item a line:
 //
-//   CardovaSavedGame 2
+//   CardovaSavedGame 3
 //   game Klondike
 //   number 4711
+//   player Player1
+//   rules 0 0 0 4 13 7 1 1         the game's record, as it was dealt
 //   move 12 0 3 4 3 1 0 0 3 0      one per logged move: the TransRecord fields
 //   ...
 //   state 95 -40 1 0 12 14 9f3a 5c1e
@@ -18,10 +20,13 @@
 // stopped mid-append, a power cut) is left out, which loses that move only;
 // a bad chunk with a state line after it means the file is damaged.
 //
-// The table's hash catches a log that no longer leads where it did (another
-// deal, a custom game changed since). Version 1 files (one state, closed by
-// "end") are still read; a file of another version is refused rather than
-// guessed at.
+// The player is whose game it is. The record is the game's rules: a
+// designed game changed since has other rules under the same name, and the
+// table's hash only catches a change of the layout the log no longer fits
+// (another deal, other piles). Files of versions 1 and 2 have neither and
+// are still read; a file of another version is refused rather than guessed
+// at.
+#include "rules/GameRecord.h"
 #include "session/cTrans.h"
 
 #include <QByteArray>
@@ -35,6 +40,10 @@ namespace cardova {
 struct SavedGame {
     QString gameName;
     QString gameNumber; // as GameNumber::toText gives it
+    // Whose game it is and the rules it is played under; absent in files
+    // written before they were kept.
+    std::optional<QString> player;
+    std::optional<GameRecord> record;
     int32_t elapsed = 0;
     int16_t score = 0;
     int16_t autoplay = 1;
@@ -44,10 +53,10 @@ struct SavedGame {
     std::vector<TransRecord> records; // the log's records 1..TransTop, in order
 };
 
-constexpr int kSavedGameVersion = 2;
+constexpr int kSavedGameVersion = 3;
 
 // The whole file's text. Empty when the game cannot be written down (a name
-// with a line break in it).
+// with a line break in it, no player or no record).
 QByteArray savedGameText(const SavedGame &game);
 // The chunk that brings a file holding the first `from` records of `game`
 // (and any state) up to `game`: records from..end, then the state.

@@ -4,21 +4,22 @@
 
 namespace cardova::savedgame {
 
-Lines::Lines(const QByteArray &text) : lines_(text.split('\n'))
+Lines::Lines(const QByteArray &text) : text_(text)
 {
-    // The text ends in a line break, which leaves one empty piece.
-    if (!lines_.isEmpty() && lines_.last().isEmpty())
-        lines_.removeLast();
-    else
-        cutShort_ = true;
+    end_ = text_.indexOf('\n');
+}
+
+void Lines::advance()
+{
+    next_ = lineEnd() + 1;
+    end_ = atEnd() ? -1 : text_.indexOf('\n', next_);
 }
 
 bool Lines::aheadStartsWith(const char *key) const
 {
     const QByteArray prefix = QByteArray(key) + ' ';
-    const qsizetype whole = cutShort_ ? lines_.size() - 1 : lines_.size();
-    for (qsizetype i = next_; i < whole; ++i)
-        if (lines_[i].startsWith(prefix))
+    for (qsizetype at = next_, end = end_; end >= 0; at = end + 1, end = text_.indexOf('\n', at))
+        if (QByteArrayView(text_).sliced(at, end - at).startsWith(prefix))
             return true;
     return false;
 }
@@ -38,19 +39,20 @@ std::optional<QByteArray> Lines::text(const char *key)
 {
     if (atEnd())
         return std::nullopt;
-    const QByteArray &line = lines_[next_];
+    const QByteArrayView line = QByteArrayView(text_).sliced(next_, lineEnd() - next_);
     const QByteArray prefix = QByteArray(key) + ' ';
     if (!line.startsWith(prefix))
         return std::nullopt;
-    ++next_;
-    return line.mid(prefix.size());
+    const QByteArray rest = line.sliced(prefix.size()).toByteArray();
+    advance();
+    return rest;
 }
 
 bool Lines::line(const char *exact)
 {
-    if (atEnd() || lines_[next_] != exact)
+    if (atEnd() || peek() != exact)
         return false;
-    ++next_;
+    advance();
     return true;
 }
 
@@ -106,6 +108,27 @@ std::optional<TransRecord> recordOf(const QList<QByteArray> &w)
                     readInto(w[6], 0, 32767, &r.DPos) && readInto(w[7], 0, kDeckSize - 1, &r.mCards) &&
                     readInto(w[8], kModePlay, kModeUncover, &r.tMod) && readInto(w[9], 0, 1, &r.Multi);
     return ok ? std::optional<TransRecord>(r) : std::nullopt;
+}
+
+QByteArray rulesLine(const GameRecord &r)
+{
+    QByteArray line = "rules";
+    for (long long v : {(long long)r.gOrder, (long long)r.gBase, (long long)r.gCards, (long long)r.hOrder,
+                        (long long)r.hSpace, (long long)r.hPiles, (long long)r.hAk, (long long)r.hMulti})
+        line += ' ' + QByteArray::number(v);
+    return line;
+}
+
+std::optional<GameRecord> rulesOf(const QList<QByteArray> &w)
+{
+    // Any values the record types hold: the record is compared with the
+    // game's own, which the loader checks.
+    GameRecord r;
+    const bool ok = readInto(w[0], INT32_MIN, INT32_MAX, &r.gOrder) && readInto(w[1], INT32_MIN, INT32_MAX, &r.gBase) &&
+                    readInto(w[2], INT16_MIN, INT16_MAX, &r.gCards) && readInto(w[3], INT32_MIN, INT32_MAX, &r.hOrder) &&
+                    readInto(w[4], INT16_MIN, INT16_MAX, &r.hSpace) && readInto(w[5], INT16_MIN, INT16_MAX, &r.hPiles) &&
+                    readInto(w[6], INT16_MIN, INT16_MAX, &r.hAk) && readInto(w[7], INT16_MIN, INT16_MAX, &r.hMulti);
+    return ok ? std::optional<GameRecord>(r) : std::nullopt;
 }
 
 } // namespace cardova::savedgame

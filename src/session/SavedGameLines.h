@@ -1,5 +1,6 @@
 #pragma once
 // Reading the lines of a kept game's text, shared by every version's reader.
+#include "rules/GameRecord.h"
 #include "session/cTrans.h"
 
 #include <QByteArray>
@@ -10,17 +11,19 @@
 namespace cardova::savedgame {
 
 // Reads the lines one after another. Every line ends in a line break; a last
-// piece without one is a line cut short.
+// piece without one is a line cut short. The text is walked in place, so a
+// text of many lines costs no more than its bytes.
 class Lines {
 public:
     explicit Lines(const QByteArray &text);
-    bool atEnd() const { return next_ >= lines_.size(); }
-    bool cutShort() const { return cutShort_; }
+    bool atEnd() const { return next_ >= text_.size(); }
+    bool cutShort() const { return !text_.isEmpty() && !text_.endsWith('\n'); }
     // A line that cannot be read is where the text stops: it was cut short.
-    bool stopsHere() const { return atEnd() || (cutShort_ && next_ == lines_.size() - 1); }
+    bool stopsHere() const { return !nextIsWhole(); }
     // Whether the next line is whole (not the piece cut short).
-    bool nextIsWhole() const { return !atEnd() && !(cutShort_ && next_ == lines_.size() - 1); }
-    const QByteArray &peek() const { return lines_[next_]; }
+    bool nextIsWhole() const { return !atEnd() && end_ >= 0; }
+    // The next line, without its line break.
+    QByteArray peek() const { return text_.mid(next_, lineEnd() - next_); }
     // Whether a whole line, the next one or any after it, starts with `key`
     // and a blank.
     bool aheadStartsWith(const char *key) const;
@@ -31,9 +34,12 @@ public:
     bool line(const char *exact);
 
 private:
-    QList<QByteArray> lines_;
-    qsizetype next_ = 0;
-    bool cutShort_ = false;
+    qsizetype lineEnd() const { return end_ >= 0 ? end_ : text_.size(); }
+    void advance();
+
+    QByteArray text_;
+    qsizetype next_ = 0; // where the next line starts
+    qsizetype end_ = -1; // its line break, -1 when it has none
 };
 
 bool number(const QByteArray &word, long long min, long long max, long long *out);
@@ -69,5 +75,10 @@ private:
 constexpr int kRecordWords = 10;
 QByteArray recordLine(const TransRecord &r);
 std::optional<TransRecord> recordOf(const QList<QByteArray> &words);
+
+// The "rules" line: the eight values of a game record.
+constexpr int kRulesWords = 8;
+QByteArray rulesLine(const GameRecord &r);
+std::optional<GameRecord> rulesOf(const QList<QByteArray> &words);
 
 } // namespace cardova::savedgame

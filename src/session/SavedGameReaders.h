@@ -10,5 +10,10 @@ std::nullopt_t refuse(QString *why, const char *reason);
 
 std::optional<SavedGame> readVersion1(Lines &in, QString *why);
 std::optional<SavedGame> readVersion2(Lines &in, QString *why);
+std::optional<SavedGame> readVersion3(Lines &in, QString *why);
+
+// The chunks after the lines that name the game, onto `head`: the game of
+// the last whole chunk.
+std::optional<SavedGame> readChunks(Lines &in, SavedGame head, QString *why);
 
 } // namespace cardova::savedgame

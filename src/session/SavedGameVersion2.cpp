@@ -1,5 +1,6 @@
-// The current version: the game's name and number, then chunks of records
-// each closed by a state line; the last whole chunk is the game.
+// The chunked versions: the lines that name the game, then chunks of records
+// each closed by a state line; the last whole chunk is the game. Version 2
+// names the game and its number only.
 #include "session/SavedGameReaders.h"
 
 namespace cardova::savedgame {
@@ -23,18 +24,21 @@ bool readState(const QList<QByteArray> &w, size_t records, SavedGame *g)
     return size_t(top) == records;
 }
 
-// One chunk onto `g`: its records, then its state. On a bad chunk `g` may
-// hold part of it, so the caller keeps the game of the last whole chunk.
+// One chunk onto `g`: its records, then its state. A bad chunk leaves `g`
+// as it was, so the game stands as the last whole chunk left it. Only the
+// chunk's own records are held aside: reading costs what the text is long,
+// however many chunks it has.
 ChunkEnd readChunk(Lines &in, SavedGame *g)
 {
     ChunkCheck check;
+    std::vector<TransRecord> added;
     while (in.nextIsWhole() && in.peek().startsWith("move ")) {
         const QByteArray line = in.peek();
         const auto w = in.words("move", kRecordWords);
         const auto r = w ? recordOf(*w) : std::nullopt;
-        if (!r || g->records.size() >= size_t(cTrans::kMaxMoves))
+        if (!r || g->records.size() + added.size() >= size_t(cTrans::kMaxMoves))
             return ChunkEnd::Bad;
-        g->records.push_back(*r);
+        added.push_back(*r);
         check.add(line);
         check.add('\n');
     }
@@ -47,26 +51,26 @@ ChunkEnd readChunk(Lines &in, SavedGame *g)
     if (!w || !readHash(w->at(kStateWords - 1), &stored))
         return ChunkEnd::Bad;
     check.add(line.left(lastBlank));
-    return stored == check.value() && readState(*w, g->records.size(), g) ? ChunkEnd::Whole : ChunkEnd::Bad;
+    SavedGame state;
+    if (stored != check.value() || !readState(*w, g->records.size() + added.size(), &state))
+        return ChunkEnd::Bad;
+    g->elapsed = state.elapsed;
+    g->score = state.score;
+    g->autoplay = state.autoplay;
+    g->autoplaySuppressed = state.autoplaySuppressed;
+    g->transPos = state.transPos;
+    g->tableHash = state.tableHash;
+    g->records.insert(g->records.end(), added.begin(), added.end());
+    return ChunkEnd::Whole;
 }
 } // namespace
 
-std::optional<SavedGame> readVersion2(Lines &in, QString *why)
+std::optional<SavedGame> readChunks(Lines &in, SavedGame head, QString *why)
 {
-    const auto name = in.text("game");
-    const auto no = in.text("number");
-    if (!name || !no)
-        return refuse(why, in.stopsHere() ? "it was cut short" : "it is damaged");
-    SavedGame whole;
-    whole.gameName = QString::fromUtf8(*name);
-    whole.gameNumber = QString::fromUtf8(*no);
-    if (whole.gameName.isEmpty())
-        return refuse(why, "it is damaged");
+    SavedGame whole = std::move(head);
     bool anyWhole = false;
     while (!in.atEnd()) {
-        SavedGame next = whole;
-        if (readChunk(in, &next) == ChunkEnd::Whole) {
-            whole = std::move(next);
+        if (readChunk(in, &whole) == ChunkEnd::Whole) {
             anyWhole = true;
             continue;
         }
@@ -79,6 +83,20 @@ std::optional<SavedGame> readVersion2(Lines &in, QString *why)
     if (!anyWhole)
         return refuse(why, "it was cut short");
     return whole;
+}
+
+std::optional<SavedGame> readVersion2(Lines &in, QString *why)
+{
+    const auto name = in.text("game");
+    const auto no = in.text("number");
+    if (!name || !no)
+        return refuse(why, in.stopsHere() ? "it was cut short" : "it is damaged");
+    SavedGame head;
+    head.gameName = QString::fromUtf8(*name);
+    head.gameNumber = QString::fromUtf8(*no);
+    if (head.gameName.isEmpty())
+        return refuse(why, "it is damaged");
+    return readChunks(in, std::move(head), why);
 }
 
 } // namespace cardova::savedgame

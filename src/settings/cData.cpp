@@ -229,16 +229,26 @@ void cData::InitCD(const QString &cProdName, int16_t cTotalGames, const QString 
     SetTotalGames(cTotalGames);
 }
 
-QString cData::AppDir() const
+namespace {
+// A folder as AppDir gives it: clean, ending in a separator.
+QString folderText(QString dir)
 {
-    QString dir = appDirOverride_;
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-              QLatin1Char('/') + prodName_;
     dir = QDir::cleanPath(dir);
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;
+}
+} // namespace
+
+QString cData::AppDir() const
+{
+    return appDirOverride_.isEmpty() ? defaultAppDir(prodName_) : folderText(appDirOverride_);
+}
+
+QString cData::defaultAppDir(const QString &prodName)
+{
+    return folderText(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
+                      prodName);
 }
 
 QString cData::dataFilePath(const QString &name, const QString &extension) const

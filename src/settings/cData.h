@@ -63,6 +63,9 @@ public:
     const QString &HelpFile() const { return helpFile_; }
     // The data folder, always ending in "/".
     QString AppDir() const;
+    // The data folder of a product when no folder was given: what AppDir
+    // gives before a cData exists (the program's lock lives there).
+    static QString defaultAppDir(const QString &prodName);
     // Path of a file in the data folder named after a game or player.
     QString dataFilePath(const QString &name, const QString &extension) const;
 

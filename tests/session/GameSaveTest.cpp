@@ -7,6 +7,7 @@
 #include "session/cTrans.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -83,7 +84,7 @@ TEST_F(GameSaveTest, EveryShorterTextAndOtherVersionsAreRefused)
     tooFew.remove(firstMove, tooFew.indexOf('\n', firstMove) + 1 - firstMove);
     EXPECT_FALSE(parseSavedGame(tooFew, &why));
     QByteArray other = text;
-    other.replace("CardovaSavedGame 2\n", "CardovaSavedGame 3\n");
+    other.replace("CardovaSavedGame 3\n", "CardovaSavedGame 4\n");
     EXPECT_FALSE(parseSavedGame(other, &why));
     EXPECT_TRUE(why.contains(QStringLiteral("another version"))) << why.toStdString();
     QByteArray outOfRange = text;
@@ -216,4 +217,152 @@ TEST_F(GameSaveTest, TurningTheSettingOffMidGameRemovesTheKeptGameWhenItIsRecord
     EndGame(*ctx, 0);
     ctx->tableSettled = [] {};
     EXPECT_FALSE(savedGameExists(ctx->data)); // recorded, so it must not come back
+}
+
+namespace {
+// A removal the platform refuses (an immutable file, a read-only folder for
+// an ordinary user).
+bool refuseRemoval(const QString &)
+{
+    return false;
+}
+
+bool oneSentence(const QString &text)
+{
+    return text.endsWith(QLatin1Char('.')) && !text.contains(QStringLiteral(". "));
+}
+} // namespace
+
+TEST_F(GameSaveTest, AKeptGameWhoseFileCannotBeRemovedIsNotContinuedSoItIsNeverCountedTwice)
+{
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 20);
+    ctx->autoplaySuppressed = true;
+    ctx->data.SetAutoplay(0);
+    ASSERT_EQ(writeSavedGame(*ctx), QString());
+    const QByteArray kept = savedText();
+
+    for (int run = 0; run < 2; ++run) { // the same at every start
+        auto next = nextRun();
+        MemoryScores scores(next->data);
+        next->setScoreRecorder(&scores);
+        next->data.SetAutoplay(1);
+        const ContinueResult result = continueSavedGame(*next, refuseRemoval);
+        EXPECT_EQ(result.kind, ContinueResult::Kind::Blocked);
+        EXPECT_TRUE(result.fileBlocked); // nothing is written over it this run
+        EXPECT_TRUE(result.message.contains(QStringLiteral("cannot be removed"))) << result.message.toStdString();
+        EXPECT_TRUE(oneSentence(result.message)) << result.message.toStdString();
+        EXPECT_EQ(next->phase, GamePhase::NoGame);
+        EXPECT_EQ(next->data.Autoplay(), 1); // the kept game's setting is not taken on
+        EXPECT_FALSE(next->autoplaySuppressed);
+        EXPECT_EQ(savedText(), kept);
+        if (next->GameRunning()) // closing counts a game on the table
+            EndGame(*next, 0);
+        EXPECT_TRUE(scores.entries.empty());
+        EXPECT_EQ(NewGame(*next, QStringLiteral("Klondike"), GameNumber::fromNumber(3)), QString());
+        EXPECT_TRUE(next->GameRunning()); // a new game can be played
+    }
+}
+
+TEST_F(GameSaveTest, ADesignedGameWhoseRulesChangedSinceItWasKeptIsNotContinued)
+{
+    writeFile(QStringLiteral("Mine.gam"), "0,0,0,4,13,7,1,1\r\n");
+    ctx->custom.Init();
+    start(QStringLiteral("Mine"), 4711);
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(play(*ctx, QStringLiteral("stock")));
+    ASSERT_EQ(writeSavedGame(*ctx), QString());
+    const QByteArray kept = savedText();
+    EXPECT_TRUE(kept.contains("\nrules 0 0 0 4 13 7 1 1\n")) << kept.constData();
+
+    // The same piles and deal, other building rules: the log still fits.
+    writeFile(QStringLiteral("Mine.gam"), "0,0,0,9,13,7,0,1\r\n");
+    auto next = nextRun();
+    const ContinueResult changed = continueSavedGame(*next);
+    EXPECT_EQ(changed.kind, ContinueResult::Kind::SetAside);
+    EXPECT_TRUE(changed.message.contains(QStringLiteral("the rules of \"Mine\" were changed")))
+        << changed.message.toStdString();
+    EXPECT_TRUE(oneSentence(changed.message)) << changed.message.toStdString();
+    EXPECT_EQ(next->phase, GamePhase::NoGame);
+
+    // Under its own rules it is continued.
+    writeFile(QStringLiteral("Mine.gam"), "0,0,0,4,13,7,1,1\r\n");
+    writeFile(QStringLiteral("saved-game.cdvsave"), kept);
+    auto third = nextRun();
+    EXPECT_EQ(continueSavedGame(*third).kind, ContinueResult::Kind::Continued);
+}
+
+TEST_F(GameSaveTest, AKeptGameIsContinuedForItsPlayerOnly)
+{
+    ctx->data.SetPlayer(2, QStringLiteral("Ann"), false);
+    start(QStringLiteral("Klondike"), kWinningNumber);
+    playWinningGame(*ctx, 10);
+    ASSERT_EQ(ctx->data.CurPlayer(), QStringLiteral("Player1"));
+    ASSERT_EQ(writeSavedGame(*ctx), QString());
+    const QByteArray kept = savedText();
+
+    // Another player was chosen since: the game goes back to its player.
+    ctx->data.SetCurPlayer(QStringLiteral("Ann"));
+    auto next = nextRun();
+    MemoryScores scores(next->data);
+    next->setScoreRecorder(&scores);
+    ASSERT_EQ(next->data.CurPlayer(), QStringLiteral("Ann"));
+    const ContinueResult result = continueSavedGame(*next);
+    ASSERT_EQ(result.kind, ContinueResult::Kind::Continued) << result.message.toStdString();
+    EXPECT_EQ(next->data.CurPlayer(), QStringLiteral("Player1"));
+    EXPECT_EQ(result.message, QStringLiteral("The saved game of Player1 was continued, so Player1 is now the current "
+                                             "player."));
+    EndGame(*next, 0);
+    ASSERT_EQ(scores.entries.size(), 1u);
+    EXPECT_EQ(scores.entries[0].player, QStringLiteral("Player1"));
+
+    // Its player was removed since: it is set aside, and nobody takes it.
+    writeFile(QStringLiteral("saved-game.cdvsave"), kept);
+    next->data.SetPlayer(1, QStringLiteral("Ann"), true);
+    next->data.SetPlayer(2, QString(), false);
+    auto third = nextRun();
+    const ContinueResult gone = continueSavedGame(*third);
+    EXPECT_EQ(gone.kind, ContinueResult::Kind::SetAside);
+    EXPECT_TRUE(gone.message.contains(QStringLiteral("its player \"Player1\" is no longer among the players")))
+        << gone.message.toStdString();
+    EXPECT_EQ(third->data.CurPlayer(), QStringLiteral("Ann"));
+    EXPECT_EQ(third->phase, GamePhase::NoGame);
+}
+
+TEST_F(GameSaveTest, AFileOfTheSecondVersionIsContinuedUnlessItsGameFileIsNewer)
+{
+    writeFile(QStringLiteral("Mine.gam"), "0,0,0,4,13,7,1,1\r\n");
+    ctx->custom.Init();
+    const QString gamePath = dataDir() + QStringLiteral("Mine.gam");
+    const QString keptPath = savedGamePath(ctx->data);
+    for (const QString &game : {QStringLiteral("Klondike"), QStringLiteral("Mine")}) {
+        start(game, 4711);
+        for (int i = 0; i < 5; ++i)
+            ASSERT_TRUE(play(*ctx, QStringLiteral("stock")));
+        // The file as the second version wrote it: no player, no record.
+        QByteArray text = savedGameText(captureGame(*ctx));
+        text.replace("CardovaSavedGame 3\n", "CardovaSavedGame 2\n");
+        text.remove(text.indexOf("player "), text.indexOf("\nmove ") + 1 - text.indexOf("player "));
+        const GameView view = viewOf(*ctx);
+        for (const bool gameFileNewer : {false, true}) {
+            writeFile(QStringLiteral("saved-game.cdvsave"), text);
+            QFile gameFile(gamePath);
+            ASSERT_TRUE(gameFile.open(QIODevice::ReadWrite));
+            const QDateTime keptAt = QFileInfo(keptPath).lastModified();
+            ASSERT_TRUE(gameFile.setFileTime(keptAt.addSecs(gameFileNewer ? 60 : -60),
+                                             QFileDevice::FileModificationTime));
+            gameFile.close();
+            auto next = nextRun();
+            const ContinueResult result = continueSavedGame(*next);
+            // A standard game's rules never change.
+            const bool refused = gameFileNewer && game == QStringLiteral("Mine");
+            EXPECT_EQ(result.kind, refused ? ContinueResult::Kind::SetAside : ContinueResult::Kind::Continued)
+                << game.toStdString() << ' ' << gameFileNewer << ' ' << result.message.toStdString();
+            if (refused)
+                EXPECT_TRUE(result.message.contains(QStringLiteral("may have been changed")));
+            else
+                EXPECT_EQ(viewOf(*next), view);
+            QFile::remove(keptPath + QStringLiteral(".damaged"));
+        }
+    }
 }

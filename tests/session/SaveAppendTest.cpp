@@ -4,6 +4,9 @@
 #include "session/Lifecycle.h"
 #include "session/SaveKeeper.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
+
 using namespace cardova;
 using namespace cardova::test;
 
@@ -174,4 +177,63 @@ TEST_F(SaveAppendTest, AFileOfTheFirstVersionIsContinued)
     auto next = continueText(version1Text(captureGame(*ctx)), &result);
     ASSERT_EQ(result.kind, ContinueResult::Kind::Continued) << result.message.toStdString();
     EXPECT_EQ(viewOf(*next), now);
+}
+
+namespace {
+// A well-formed text of `records` moves followed by `chunks` chunks that add
+// nothing: what a crafted file can hold to make a reader slow.
+QByteArray manyChunks(int records, int chunks)
+{
+    SavedGame g;
+    g.gameName = QStringLiteral("Klondike");
+    g.gameNumber = QStringLiteral("1");
+    g.player = QStringLiteral("Player1");
+    g.record = GameRecord{};
+    TransRecord r;
+    r.PicID = 5;
+    r.DCell = kFoundation;
+    g.records.assign(size_t(records), r);
+    g.transPos = int16_t(records);
+    QByteArray text = savedGameText(g);
+    const QByteArray nothingNew = savedGameChunk(g, g.records.size());
+    text.reserve(text.size() + nothingNew.size() * chunks);
+    for (int i = 0; i < chunks; ++i)
+        text += nothingNew;
+    return text;
+}
+} // namespace
+
+TEST_F(SaveAppendTest, ACraftedFileOfManyChunksIsReadInTimeLinearInItsSize)
+{
+    // Each chunk used to copy the whole log: such a text took minutes.
+    for (const bool secondVersion : {false, true}) {
+        QByteArray text = manyChunks(cTrans::kMaxMoves, 100000);
+        if (secondVersion) {
+            text.replace("CardovaSavedGame 3\n", "CardovaSavedGame 2\n");
+            text.remove(text.indexOf("player "), text.indexOf("\nmove ") + 1 - text.indexOf("player "));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        QString why;
+        const auto game = parseSavedGame(text, &why);
+        const qint64 took = timer.elapsed();
+        ASSERT_TRUE(game) << why.toStdString();
+        EXPECT_EQ(game->records.size(), size_t(cTrans::kMaxMoves));
+        EXPECT_LT(took, 5000) << "a text of " << text.size() << " bytes took " << took << " ms";
+    }
+
+    // A file far larger than any kept game is set aside unread.
+    QFile file(dataDir() + kFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.write(manyChunks(1, 1)) > 0);
+    ASSERT_TRUE(file.resize(100 * 1024 * 1024)); // a hole: no disk used
+    file.close();
+    auto next = nextRun();
+    QElapsedTimer timer;
+    timer.start();
+    const ContinueResult result = continueSavedGame(*next);
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_EQ(result.kind, ContinueResult::Kind::SetAside);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("far larger"))) << result.message.toStdString();
+    EXPECT_EQ(QFileInfo(dataDir() + kFile + QStringLiteral(".damaged")).size(), 100 * 1024 * 1024);
 }

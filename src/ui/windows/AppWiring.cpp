@@ -1,6 +1,7 @@
 #include "ui/windows/AppWiring.h"
 
 #include "session/GameContext.h"
+#include "session/GameSave.h"
 #include "ui/dialogs/FinishWinHandler.h"
 #include "ui/dialogs/frmChoose.h"
 #include "ui/dialogs/frmHighScore.h"
@@ -16,6 +17,9 @@
 #include "ui/windows/TableView.h"
 #include "ui/windows/WinnableDeals.h"
 #include "ui/windows/frmMain.h"
+#include "ui/windows/frmSplash.h"
+
+#include <QApplication>
 
 #include <QApplication>
 #include <memory>
@@ -91,6 +95,61 @@ void showStartSelection(frmMain &window)
     dialog->dealRandom = [&window](const QString &name) { window.winnableDeals().dealRandom(name); };
     QObject::connect(dialog, &QDialog::finished, &window, [&window] { afterDialog(window); });
     dialog->show();
+}
+
+ProgramStart::ProgramStart(GameContext &ctx, Appearance &art) : ctx_(ctx), art_(art) {}
+
+ProgramStart::~ProgramStart()
+{
+    main_.reset(); // the window lets go of the context before the splash goes
+    splash_.reset();
+}
+
+void ProgramStart::begin()
+{
+    // A game to continue is what the player left: it comes at once.
+    if (ctx_.data.ContinueGame() != 0 && savedGameExists(ctx_.data)) {
+        openMain();
+        return;
+    }
+    splash_ = std::make_unique<frmSplash>([this] { openMain(); });
+    splash_->show();
+}
+
+void ProgramStart::openMain()
+{
+    if (main_)
+        return;
+    main_ = std::make_unique<frmMain>(ctx_, art_);
+    wireDialogs(*main_);
+    if (windowMade)
+        windowMade(*main_);
+    main_->show();
+    // The main window is up first, so the program never finds itself
+    // without a window; the splash goes before any message can open.
+    if (splash_)
+        splash_->close();
+    if (!main_->continueSavedGame())
+        showStartSelection(*main_);
+}
+
+void ProgramStart::bringToFront()
+{
+    QWidget *window = main_ ? static_cast<QWidget *>(main_.get()) : splash_.get();
+    if (!window)
+        return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    // A dialog open over the window stays on top of it.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+    // Where the desktop will not hand the focus over, the window asks for
+    // attention instead.
+    QApplication::alert(window);
 }
 
 } // namespace cardova::ui

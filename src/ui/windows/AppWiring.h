@@ -1,9 +1,17 @@
 #pragma once
 #include <QString>
+#include <functional>
+#include <memory>
+
+namespace cardova {
+class GameContext;
+}
 
 namespace cardova::ui {
 
+class Appearance;
 class frmMain;
+class frmSplash;
 
 // Connects the main window's dialog commands to the dialogs and the
 // finished-game dialog to the winning move.
@@ -14,5 +22,33 @@ void wireDialogs(frmMain &window);
 void setUpApplication(const QString &version);
 // The game selection as the program opens it at start: not modal.
 void showStartSelection(frmMain &window);
+
+// How the program opens once its settings are read: the splash, then the
+// main window with the game selection; or, when a game kept at the last
+// close waits to be continued, the main window at once with that game. No
+// message is shown while the splash is up.
+class ProgramStart {
+public:
+    ProgramStart(GameContext &ctx, Appearance &art);
+    ~ProgramStart();
+
+    void begin();
+    // Brings the program's window to the front (a later start asked for it).
+    void bringToFront();
+
+    frmMain *mainWindow() const { return main_.get(); }
+    frmSplash *splash() const { return splash_.get(); }
+    // Told of the main window as soon as it exists, before it continues a
+    // game or opens the selection (tests catch its messages here).
+    std::function<void(frmMain &)> windowMade;
+
+private:
+    void openMain();
+
+    GameContext &ctx_;
+    Appearance &art_;
+    std::unique_ptr<frmSplash> splash_;
+    std::unique_ptr<frmMain> main_;
+};
 
 } // namespace cardova::ui

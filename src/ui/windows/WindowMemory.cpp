@@ -14,6 +14,9 @@ namespace {
 // A frame counts as on a screen when this much of it shows there: enough to
 // see the window and take its title bar.
 constexpr int kVisibleEnough = 48;
+// No screen is larger or lies farther out: a value beyond it is damage, kept
+// out before it could overflow a rectangle's corners.
+constexpr int kFarthest = QWIDGETSIZE_MAX;
 
 QString frameText(const QRect &r)
 {
@@ -29,7 +32,8 @@ QRect frameOf(const QString &text)
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         v[i] = parts[i].toInt(&ok);
-        if (!ok)
+        const int least = i < 2 ? -kFarthest : 1; // a place, then a size
+        if (!ok || v[i] < least || v[i] > kFarthest)
             return {};
     }
     return QRect(v[0], v[1], v[2], v[3]);
@@ -40,6 +44,38 @@ void save(const QWidget &w, cData &data)
     data.setWindowGeometry(w.objectName(), w.saveGeometry(), frameText(w.frameGeometry()));
 }
 
+// Whether a window placed at `r` shows enough on some screen to be grabbed
+// there and is no larger than the screens it may span.
+bool fitsTheScreens(const QRect &r)
+{
+    // A corner beyond any screen is refused before a rectangle operation
+    // could overflow on it.
+    for (const int v : {r.left(), r.top(), r.right(), r.bottom()})
+        if (v < -kFarthest || v > kFarthest)
+            return false;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect shown = r.intersected(screen->availableGeometry());
+        const QSize desktop = screen->availableVirtualGeometry().size();
+        if (shown.width() >= kVisibleEnough && shown.height() >= kVisibleEnough && r.width() <= desktop.width() &&
+            r.height() <= desktop.height())
+            return true;
+    }
+    return false;
+}
+
+// The window at its saved size, fitted to the screen, centred on it.
+void centre(QWidget &w, const QSize &size)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect centred(QPoint(), size.boundedTo(room.size()));
+    centred.moveCenter(room.center());
+    w.setWindowState(Qt::WindowNoState);
+    w.setGeometry(centred);
+}
+
 void restore(QWidget &w, const cData &data)
 {
     const QByteArray geometry = data.windowGeometry(w.objectName());
@@ -47,16 +83,16 @@ void restore(QWidget &w, const cData &data)
     if (geometry.isEmpty() || !frame.isValid())
         return; // never saved, or damaged: the window opens as it always has
     if (frameIsOnAScreen(frame)) {
-        w.restoreGeometry(geometry);
-        return;
+        if (!w.restoreGeometry(geometry))
+            return; // bytes Qt cannot read change nothing
+        // The bytes carry a geometry of their own, which the frame need not
+        // match (a file edited or damaged): what they gave is checked too,
+        // and the size the window goes back to from maximised.
+        const QRect normal = w.normalGeometry();
+        if (fitsTheScreens(w.geometry()) && (!normal.isValid() || fitsTheScreens(normal)))
+            return;
     }
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect room = screen->availableGeometry();
-    QRect centred(QPoint(), frame.size().boundedTo(room.size()));
-    centred.moveCenter(room.center());
-    w.setGeometry(centred);
+    centre(w, frame.size());
 }
 
 // Saves the window whenever it is hidden or closed.

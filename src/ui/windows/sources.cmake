@@ -4,6 +4,7 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/AppWiring.cpp
   windows/CounterStrip.cpp
   windows/MainMenus.cpp
+  windows/SingleInstance.cpp
   windows/SolveRun.cpp
   windows/StaleInput.cpp
   windows/SolverAdvice.cpp

@@ -5,6 +5,10 @@
 #include "session/GameSave.h"
 #include "session/MoveDriver.h"
 #include "session/cTrans.h"
+#include "ui/windows/AppWiring.h"
+#include "ui/windows/frmSplash.h"
+
+#include <QApplication>
 
 #include <QFile>
 
@@ -25,6 +29,7 @@ protected:
     }
     void TearDown() override
     {
+        start.reset();
         again.reset(); // the window lets go of its context first
         nextScores.reset();
         next.reset();
@@ -39,9 +44,34 @@ protected:
         again = std::make_unique<ui::frmMain>(*next, *art);
         again->inform = [this](const QString &text) { messages << text; };
     }
+    // The next run opened as the program opens, its messages caught
+    // together with whether a splash was on the screen then.
+    void startNextRun()
+    {
+        next = reopen();
+        nextScores = std::make_unique<MemoryScores>(next->data);
+        next->setScoreRecorder(nextScores.get());
+        start = std::make_unique<ui::ProgramStart>(*next, *art);
+        start->windowMade = [this](ui::frmMain &w) {
+            w.inform = [this](const QString &text) {
+                messages << text;
+                splashUnderMessage = splashOnScreen();
+            };
+        };
+        start->begin();
+    }
+    static bool splashOnScreen()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<ui::frmSplash *>(w) && w->isVisible())
+                return true;
+        return false;
+    }
     std::unique_ptr<GameContext> next;
     std::unique_ptr<MemoryScores> nextScores;
     std::unique_ptr<ui::frmMain> again;
+    std::unique_ptr<ui::ProgramStart> start;
+    bool splashUnderMessage = false;
 };
 } // namespace
 
@@ -117,4 +147,58 @@ TEST_F(ContinueGameTest, AWonGameWaitingForItsDialogIsCountedAsWonNotKept)
     ASSERT_EQ(memoryScores().entries.size(), 1u);
     EXPECT_EQ(memoryScores().entries[0].won, 1);
     EXPECT_FALSE(savedGameExists(ctx->data));
+}
+
+TEST_F(ContinueGameTest, AKeptGameOpensAtOnceWithoutTheSplash)
+{
+    const QStringList table = tableauText(*ctx);
+    window->close();
+    startNextRun();
+    EXPECT_FALSE(splashOnScreen());
+    ASSERT_TRUE(start->mainWindow());
+    EXPECT_TRUE(start->mainWindow()->isVisible());
+    EXPECT_TRUE(next->GameRunning());
+    EXPECT_EQ(tableauText(*next), table);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ContinueGameTest, TheMessageAboutADamagedKeptGameHasNoSplashBehindIt)
+{
+    window->close();
+    QFile file(savedGamePath(ctx->data));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(file.size() / 2);
+    file.close();
+    startNextRun();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("cut short")));
+    EXPECT_FALSE(splashUnderMessage);
+    EXPECT_FALSE(next->GameRunning());
+}
+
+TEST_F(ContinueGameTest, WithoutAKeptGameTheSplashComesFirstAndGoesBeforeTheMainWindowWorks)
+{
+    ctx->data.setIntSetting(IntKey::ContinueGame, 0);
+    window->close(); // counted, nothing kept
+    startNextRun();
+    ASSERT_TRUE(start->splash());
+    EXPECT_TRUE(splashOnScreen());
+    EXPECT_FALSE(start->mainWindow());
+    start->splash()->ContinueStart();
+    EXPECT_FALSE(splashOnScreen());
+    ASSERT_TRUE(start->mainWindow());
+    EXPECT_TRUE(start->mainWindow()->isVisible());
+    EXPECT_FALSE(next->GameRunning());
+}
+
+TEST_F(ContinueGameTest, ALaterStartBringsTheWindowBackFromTheTaskbar)
+{
+    window->close();
+    startNextRun();
+    ASSERT_TRUE(start->mainWindow());
+    start->mainWindow()->showMinimized();
+    ASSERT_TRUE(start->mainWindow()->isMinimized());
+    start->bringToFront();
+    EXPECT_FALSE(start->mainWindow()->isMinimized());
+    EXPECT_TRUE(start->mainWindow()->isVisible());
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDataStream>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTimer>
@@ -19,7 +20,35 @@ class WindowMemoryTest : public WindowFixture {
 protected:
     std::unique_ptr<ui::frmMain> nextWindow() { return std::make_unique<ui::frmMain>(*ctx, *art); }
     QRect screenRoom() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
+    // What the window shows of itself on the screen, and whether it is no
+    // larger than the screen. Worked out in 64 bits: QRect's own operations
+    // overflow at the far ends of int.
+    void expectOnTheScreen(const QWidget &w, const std::string &what) const
+    {
+        const QRect room = screenRoom();
+        const qint64 x = w.x();
+        const qint64 y = w.y();
+        const qint64 shownWidth = std::min<qint64>(x + w.width(), room.x() + room.width()) - std::max<qint64>(x, room.x());
+        const qint64 shownHeight =
+            std::min<qint64>(y + w.height(), room.y() + room.height()) - std::max<qint64>(y, room.y());
+        EXPECT_GE(shownWidth, 48) << what << ": at " << x << ',' << y;
+        EXPECT_GE(shownHeight, 48) << what << ": at " << x << ',' << y;
+        EXPECT_LE(w.width(), room.width()) << what;
+        EXPECT_LE(w.height(), room.height()) << what;
+    }
 };
+
+// Geometry bytes laid out as QWidget::saveGeometry writes them (version 3),
+// with rectangles of our choosing: a settings file edited or damaged.
+QByteArray craftedGeometry(const QRect &frame, const QRect &normal, const QRect &geometry)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_0);
+    out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << frame << normal << qint32(0) << quint8(0) << quint8(0)
+        << qint32(QGuiApplication::primaryScreen()->geometry().width()) << geometry;
+    return bytes;
+}
 } // namespace
 
 TEST_F(WindowMemoryTest, TheMainWindowComesBackWhereThePlayerLeftIt)
@@ -99,4 +128,31 @@ TEST_F(WindowMemoryTest, TheHistoryKeepsItsSize)
     openHistory([&](QDialog &history) { again = history.size(); });
     ASSERT_NE(left, first);
     EXPECT_EQ(again, left);
+}
+
+TEST_F(WindowMemoryTest, SavedBytesThatPlaceTheWindowOffTheScreenAreNotFollowed)
+{
+    constexpr int kLargest = 2147483647;
+    constexpr int kLeast = -2147483647 - 1;
+    const QRect huge(0, 0, kLargest, kLargest);
+    const QRect farLeft(kLeast, 100, 640, 480);
+    const QRect sane(40, 30, 640, 480);
+    const struct {
+        const char *what;
+        QString frame;
+        QRect geometry;
+    } cases[] = {
+        {"a window larger than any screen", QStringLiteral("40 30 640 480"), huge},
+        {"a window far to the left", QStringLiteral("40 30 640 480"), farLeft},
+        {"a frame larger than any screen", QStringLiteral("0 0 %1 %1").arg(kLargest), huge},
+        {"a frame far to the left", QStringLiteral("%1 100 640 480").arg(kLeast), farLeft},
+        {"a frame whose corner overflows", QStringLiteral("100 100 %1 %1").arg(kLargest), sane},
+    };
+    for (const auto &c : cases) {
+        ctx->data.setWindowGeometry(QStringLiteral("frmMain"), craftedGeometry(c.geometry, c.geometry, c.geometry),
+                                    c.frame);
+        auto again = nextWindow();
+        again->show();
+        expectOnTheScreen(*again, c.what);
+    }
 }
