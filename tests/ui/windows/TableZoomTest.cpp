@@ -97,7 +97,7 @@ double borderDifference(const QImage &shown, const QRect &where, const QImage &l
 // drawn at another size is far off. (The fine patterns of a back differ
 // from a scaled-down one by more: a back is compared along its border.)
 constexpr double kFreshTolerance = 12;
-constexpr double kBorderTolerance = 20;
+constexpr double kBorderTolerance = 18;
 
 class TableZoomTest : public TableFixture {
 protected:
