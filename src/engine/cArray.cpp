@@ -114,37 +114,60 @@ void cArray::PlaceRun(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos,
         return;
     const cCard &card = cards_[size_t(picId)];
     const int16_t sc = card.Cell, sp = card.Pile, ss = card.Pos;
-    PlaceCard(picId, dCell, dPile, dPos, tMod, speed, dFace);
+    std::array<int16_t, kSlotsPerPile> run{};
+    int count = 0;
+    run[size_t(count++)] = picId;
     for (int i = 1; i <= mCards; ++i) {
-        const int16_t rider = inRange(sc, sp) ? Slots_[sc][sp][ss + i] : int16_t(-1);
+        const int16_t rider = inRange(sc, sp) && ss + i < kSlotsPerPile ? Slots_[sc][sp][ss + i] : int16_t(-1);
         if (rider >= 0)
-            PlaceCard(rider, dCell, dPile, int16_t(dPos + i), tMod, 0, dFace);
+            run[size_t(count++)] = rider;
     }
+    glide(run.data(), count, dCell, dPile, dPos, speed);
+    PlaceCard(picId, dCell, dPile, dPos, tMod, 0, dFace);
+    for (int i = 1; i < count; ++i)
+        PlaceCard(run[size_t(i)], dCell, dPile, int16_t(dPos + i), tMod, 0, dFace);
     if (inRange(sc, sp))
         TopPos_[sc][sp] = int16_t(ss - 1);
     TopPos_[dCell][dPile] = int16_t(dPos + mCards);
+}
+
+void cArray::glide(const int16_t *run, int count, int16_t dCell, int16_t dPile, int16_t dPos, int16_t speed)
+{
+    for (int k = 0; k < count; ++k) {
+        bringToFront(run[k]);
+        cards_[size_t(run[k])].Visible = true;
+    }
+    if (speed < 1 || !surface_)
+        return;
+    struct Path {
+        int l0, t0, x, y;
+    };
+    std::array<Path, kSlotsPerPile> paths{};
+    for (int k = 0; k < count; ++k) {
+        const cCard &c = cards_[size_t(run[k])];
+        paths[size_t(k)] = {c.Left, c.Top, games_.GetCordX(dCell, dPile, dPos + k),
+                            games_.GetCordY(dCell, dPile, dPos + k)};
+    }
+    for (int i = 1; i <= speed; ++i) {
+        for (int k = 0; k < count; ++k) {
+            const Path &p = paths[size_t(k)];
+            const double dx = std::abs(p.x - p.l0), dy = std::abs(p.y - p.t0);
+            const int sx = p.l0 < p.x ? 1 : -1, sy = p.t0 < p.y ? 1 : -1;
+            cCard &c = cards_[size_t(run[k])];
+            c.Left = int32_t(roundHalfEven(p.l0 + sx * i * dx / speed));
+            c.Top = int32_t(roundHalfEven(p.t0 + sy * i * dy / speed));
+        }
+        surface_->repaintNow();
+    }
 }
 
 void cArray::PlaceCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t tMod,
                        int16_t speed, int32_t dFace)
 {
     cCard &card = cards_[size_t(picId)];
-    const int x = games_.GetCordX(dCell, dPile, dPos);
-    const int y = games_.GetCordY(dCell, dPile, dPos);
-    bringToFront(picId);
-    card.Visible = true;
-    if (speed >= 1 && surface_) {
-        const int l0 = card.Left, t0 = card.Top;
-        const double dx = std::abs(x - l0), dy = std::abs(y - t0);
-        const int sx = l0 < x ? 1 : -1, sy = t0 < y ? 1 : -1;
-        for (int i = 1; i <= speed; ++i) {
-            card.Left = int32_t(roundHalfEven(l0 + sx * i * dx / speed));
-            card.Top = int32_t(roundHalfEven(t0 + sy * i * dy / speed));
-            surface_->repaintNow();
-        }
-    }
-    card.Left = x;
-    card.Top = y;
+    glide(&picId, 1, dCell, dPile, dPos, speed);
+    card.Left = games_.GetCordX(dCell, dPile, dPos);
+    card.Top = games_.GetCordY(dCell, dPile, dPos);
     card.FaceMode = dFace != 0 ? kFaceDown : kFaceUp;
     if (tMod != kModeDeal && inRange(card.Cell, card.Pile) && card.Pos >= 0 && card.Pos < kSlotsPerPile)
         Slots_[card.Cell][card.Pile][card.Pos] = -1;

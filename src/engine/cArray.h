@@ -68,7 +68,8 @@ public:
     void UncoverBelow(int16_t picId, int32_t &tMod);
     // Carries a card and the mCards cards lying on it to a slot, animated in
     // speed steps, and lays them face up (dFace 0) or down (1). No log, no
-    // automatic play: the driver does those.
+    // automatic play: the driver does those. The run travels together, in
+    // its own stacking order: no card of it ever hides one lying on it.
     void PlaceRun(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t tMod,
                   int16_t speed, int16_t mCards, int32_t dFace);
     // A slot a card and mCards riders can be carried to.
@@ -88,6 +89,10 @@ public:
     int16_t BaseNum = 0;
 
 private:
+    // Moves the `count` cards of `run` (bottom first) in `speed` steps from
+    // where they stand to slots dPos, dPos + 1, ... of the pile, each step
+    // shown; they are brought to the front in run order first.
+    void glide(const int16_t *run, int count, int16_t dCell, int16_t dPile, int16_t dPos, int16_t speed);
     void PlaceCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t tMod,
                    int16_t speed, int32_t dFace);
     static bool inRange(int cell, int pile) { return cell >= 0 && cell < kCellCount && pile >= 0 && pile < kPilesPerArea; }

@@ -6,17 +6,6 @@
 namespace cardova {
 
 namespace {
-// Ranks in a suit: the longest run an order without wrapping can build.
-constexpr int kRunOfRanks = 13;
-// Building orders from "Any Card" on let a pile go up and down, so a run
-// is never cut short by running out of ranks.
-constexpr int32_t kFirstEndlessOrder = 6;
-
-bool runsAreEndless(const cGames &games)
-{
-    return games.Order(kTableau) >= kFirstEndlessOrder || games.AK(kTableau) != 0;
-}
-
 void include(TableBox &box, int x, int y)
 {
     box.left = std::min(box.left, x);
@@ -41,13 +30,30 @@ void includePiles(TableBox &box, const cGames &games, int cell)
         include(box, games.GetCordX(cell, pile, 0), games.PileBaseY(cell, pile));
 }
 
-int longestPileBottom(const cGames &games, int openFan)
+// Lowest edge of a pile of `cards` standing at `top`.
+int pileBottom(int top, const PileCards &cards, int openFan)
 {
-    const LongestPile longest = longestTableauPile(games);
+    return top + cards.closed * kClosedFan + std::max(cards.open - 1, 0) * openFan + kCardHeight;
+}
+
+int typicalBottom(const cGames &games, int openFan)
+{
+    const PileCards typical = typicalTableauPile(games);
     int bottom = 0;
-    for (int pile = 0; pile < games.Piles(kTableau); ++pile) {
-        const int top = games.PileBaseY(kTableau, pile) + longest.closed * kClosedFan;
-        bottom = std::max(bottom, top + std::max(longest.open - 1, 0) * openFan + kCardHeight);
+    for (int pile = 0; pile < games.Piles(kTableau); ++pile)
+        bottom = std::max(bottom, pileBottom(games.PileBaseY(kTableau, pile), typical, openFan));
+    return bottom;
+}
+
+// Lowest edge of the tableau piles as they lie, fanned `openFan` apart.
+int lyingBottom(const cGames &games, const ClosedCardCount &table, int openFan)
+{
+    int bottom = 0;
+    for (int16_t pile = 0; pile < games.Piles(kTableau); ++pile) {
+        const int closed = table.ClosedCards(pile);
+        const PileCards lying{closed, table.PileCards(pile) - closed};
+        if (lying.closed + lying.open > 0)
+            bottom = std::max(bottom, pileBottom(games.PileBaseY(kTableau, pile), lying, openFan));
     }
     return bottom;
 }
@@ -59,9 +65,23 @@ double zoomFor(const TableBox &box, double width, double height)
         return 1.0;
     return std::clamp(std::min(width / box.width(), height / box.height()), kMinZoom, kMaxZoom);
 }
+
+int closestFan(const cGames &games) { return std::min<int>(games.area(kTableau).PosWidth, kMinOpenFan); }
+
+// The box the zoom is chosen for: the typical pile squeezed.
+TableBox fittedBox(const cGames &games) { return tableBox(games, closestFan(games)); }
+
+// The largest zoom at which a pile reaching down to `bottom` still ends
+// above the window's bottom margin, with `box` centred in a window
+// `height` high: the box's centre stays at the window's.
+double zoomForLowest(const TableBox &box, int bottom, double height)
+{
+    const double reach = 2.0 * (bottom + kTableMargin) - box.top - box.bottom;
+    return reach > 0 ? height / reach : kMaxZoom;
+}
 } // namespace
 
-LongestPile longestTableauPile(const cGames &games)
+PileCards typicalTableauPile(const cGames &games)
 {
     const int piles = games.Piles(kTableau);
     const int total = games.TotalCards();
@@ -70,12 +90,10 @@ LongestPile longestTableauPile(const cGames &games)
     // The last pile is dealt one card per pile; all but its top card lie
     // face down when the game deals closed.
     const int under = std::min(piles - 1, total - 1);
-    const bool dealtClosed = games.CardsOpen() > 0;
-    LongestPile longest;
-    longest.closed = dealtClosed ? under : 0;
-    const int run = runsAreEndless(games) ? total : kRunOfRanks;
-    longest.open = std::min((dealtClosed ? 0 : under) + run, total - longest.closed);
-    return longest;
+    PileCards typical;
+    typical.closed = games.CardsOpen() > 0 ? under : 0;
+    typical.open = std::min(kTypicalOpenCards, total - typical.closed);
+    return typical;
 }
 
 TableBox tableBox(const cGames &games, int openFan)
@@ -89,22 +107,21 @@ TableBox tableBox(const cGames &games, int openFan)
     includeStack(box, games, kWaste);
     if (box.left == kFar)
         return {};
-    box.bottom = std::max(box.bottom, longestPileBottom(games, openFan));
+    box.bottom = std::max(box.bottom, typicalBottom(games, openFan));
     return {box.left - kTableMargin, box.top - kTableMargin, box.right + kTableMargin,
             box.bottom + kTableMargin};
 }
 
-namespace {
-// The box the zoom is chosen for: the tallest pile squeezed.
-TableBox fittedBox(const cGames &games)
+TableFit fitTable(const cGames &games, double width, double height, const ClosedCardCount *table)
 {
-    return tableBox(games, std::min<int>(games.area(kTableau).PosWidth, kMinOpenFan));
-}
-} // namespace
-
-TableFit fitTable(const cGames &games, double width, double height)
-{
-    return centreTable(games, zoomFor(fittedBox(games), width, height), width, height);
+    const TableBox box = fittedBox(games);
+    double zoom = zoomFor(box, width, height);
+    if (table) {
+        const int lowest = lyingBottom(games, *table, closestFan(games));
+        if (lowest + kTableMargin > box.bottom)
+            zoom = std::clamp(zoomForLowest(box, lowest, height), kMinZoom, zoom);
+    }
+    return centreTable(games, zoom, width, height);
 }
 
 TableFit centreTable(const cGames &games, double zoom, double width, double height)

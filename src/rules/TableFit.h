@@ -1,6 +1,6 @@
 #pragma once
 // How large the table can be drawn in a window: the area the game's cards
-// can ever cover, and the zoom and place that fit it into a window.
+// cover in a typical game, and the zoom and place that fit it into a window.
 #include "rules/cGames.h"
 
 namespace cardova {
@@ -11,14 +11,21 @@ constexpr double kMinZoom = 0.5;
 constexpr double kMaxZoom = 4.0;
 // Free table around the cards, in table units.
 constexpr int kTableMargin = 240;
+// Face-up cards of a tableau pile that the table keeps room for before
+// play: a typical game rarely builds longer, and a pile that does fans its
+// cards closer. Keeping room for the longest pile a game could ever build
+// (with some building orders the whole deck) would shrink every card for
+// a pile that hardly ever occurs.
+constexpr int kTypicalOpenCards = 8;
 
-// The tallest tableau pile the game can build: the cards dealt under the
-// last pile's top card, then the longest run its building order allows.
-struct LongestPile {
-    int closed = 0; // face down
-    int open = 0;   // face up
+// The face-down and face-up cards of a tableau pile.
+struct PileCards {
+    int closed = 0;
+    int open = 0;
 };
-LongestPile longestTableauPile(const cGames &games);
+// The pile the table keeps room for: the cards dealt face down under the
+// last pile's top card, then kTypicalOpenCards face up.
+PileCards typicalTableauPile(const cGames &games);
 
 // A rectangle in table units.
 struct TableBox {
@@ -29,7 +36,7 @@ struct TableBox {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
 };
-// Every pile base of the game, the deepest stock and waste, and the longest
+// Every pile base of the game, the deepest stock and waste, and the typical
 // tableau pile fanned `openFan` apart, with kTableMargin around them.
 TableBox tableBox(const cGames &games, int openFan);
 
@@ -42,10 +49,14 @@ struct TableFit {
     double originY = 0;
     int tableauBottom = 0;
 };
-// The cards keep their size as long as squeezing the longest pile's face-up
-// cards to kMinOpenFan makes the table fit; only then do they shrink.
-TableFit fitTable(const cGames &games, double width, double height);
-// The table centred in the area at a zoom of the caller's choosing.
+// The cards keep their size as long as squeezing the typical pile's face-up
+// cards to kMinOpenFan makes the table fit; only then do they shrink. With
+// `table`, a pile that grew so long that it passes the window's bottom even
+// at that spacing shrinks them too, just enough, and the table stays where
+// it was centred.
+TableFit fitTable(const cGames &games, double width, double height, const ClosedCardCount *table = nullptr);
+// The table (the box of the typical pile at the closest spacing) centred in
+// the area at a zoom of the caller's choosing.
 TableFit centreTable(const cGames &games, double zoom, double width, double height);
 
 } // namespace cardova

@@ -30,27 +30,29 @@ protected:
 };
 } // namespace
 
-TEST_F(TableFitTest, LongestPileFollowsTheDealAndTheBuildingOrder)
+TEST_F(TableFitTest, RoomIsKeptForTheDealAndATypicalRunWhateverTheBuildingOrder)
 {
-    const LongestPile klondike = longestTableauPile(ctx->games);
+    const PileCards klondike = typicalTableauPile(ctx->games);
     EXPECT_EQ(klondike.closed, 6);
-    EXPECT_EQ(klondike.open, 13);
+    EXPECT_EQ(klondike.open, kTypicalOpenCards);
 
+    // Orders that could stack the whole deck on one pile keep no more room
+    // than any other: such a pile fans closer when it comes.
     GameRecord wrapping; // ace-king wrap: a run never runs out of ranks
     wrapping.hPiles = 9;
     wrapping.hAk = 1;
     ctx->custom.ApplyRecord(wrapping);
-    EXPECT_EQ(longestTableauPile(ctx->games).closed, 8);
-    EXPECT_EQ(longestTableauPile(ctx->games).open, 52 - 8);
+    EXPECT_EQ(typicalTableauPile(ctx->games).closed, 8);
+    EXPECT_EQ(typicalTableauPile(ctx->games).open, kTypicalOpenCards);
 
-    GameRecord upOrDown; // "Up or Down Same Suit" goes back and forth
-    upOrDown.hOrder = 7;
-    upOrDown.hAk = 0;
-    ctx->custom.ApplyRecord(upOrDown);
-    EXPECT_EQ(longestTableauPile(ctx->games).open, 52 - 6);
+    GameRecord anyCard; // "Any Card" builds on anything
+    anyCard.hOrder = 6;
+    anyCard.hAk = 0;
+    ctx->custom.ApplyRecord(anyCard);
+    EXPECT_EQ(typicalTableauPile(ctx->games).open, kTypicalOpenCards);
 }
 
-TEST_F(TableFitTest, BoxHoldsEveryDealtCardAndTheTallestPile)
+TEST_F(TableFitTest, BoxHoldsEveryDealtCardAndATypicalPile)
 {
     const int natural = ctx->games.area(kTableau).PosWidth;
     const TableBox box = tableBox(ctx->games, natural);
@@ -62,9 +64,49 @@ TEST_F(TableFitTest, BoxHoldsEveryDealtCardAndTheTallestPile)
         EXPECT_LE(c.Left + kCardWidth, box.right - kTableMargin);
         EXPECT_LE(c.Top + kCardHeight, box.bottom - kTableMargin);
     }
-    layTallPile();
-    EXPECT_EQ(box.bottom - kTableMargin, cardTop(kTallPileCards - 1) + kCardHeight);
+    // Six cards face down and a typical run on them reach the box's bottom.
+    test::Layout layout;
+    layout.tableau = {"", "", "", "", "", "", "KS* QS* JS* TS* 9S* 8S* KH QC JH TC 9H 8C 7H 6C"};
+    test::lay(*ctx, layout);
+    EXPECT_EQ(box.bottom - kTableMargin, cardTop(6 + kTypicalOpenCards - 1) + kCardHeight);
     EXPECT_LT(tableBox(ctx->games, kMinOpenFan).bottom, box.bottom);
+}
+
+namespace {
+// Standard games and designed ones: nine piles with "Any Card" in spaces,
+// the "Any Card" building order, up or down, four piles, no wrap.
+std::vector<std::pair<QString, GameRecord>> everyKindOfGame()
+{
+    std::vector<std::pair<QString, GameRecord>> games;
+    for (const char *name : {"Klondike", "Klondike Plus", "Lawn"})
+        games.emplace_back(QString::fromLatin1(name), GameRecord{});
+    const GameRecord designed[] = {{0, 0, 0, 4, 13, 9, 1, 1}, {0, 0, 0, 6, 13, 9, 0, 1}, {2, 13, 4, 8, 10, 9, 1, 0},
+                                   {0, 0, 0, 4, 13, 4, 1, 1}, {3, 12, 2, 9, 10, 8, 0, 1}, {1, 5, 0, 5, 12, 6, 0, 0}};
+    for (const GameRecord &r : designed)
+        games.emplace_back(QString(), r);
+    return games;
+}
+} // namespace
+
+TEST_F(TableFitTest, CardsAreAsLargeAsTheWidthAllowsInEveryGame)
+{
+    // The table's area in 800 x 600 and 1920 x 1080 windows, below the
+    // menus and the toolbar, in table units at 100 %.
+    const std::pair<double, double> areas[] = {{800 * 15, 520 * 15}, {1920 * 15, 1000 * 15}};
+    for (const auto &[name, record] : everyKindOfGame()) {
+        if (name.isEmpty())
+            ctx->custom.ApplyRecord(record);
+        else
+            start(name, 1);
+        for (auto [w, h] : areas) {
+            SCOPED_TRACE(testing::Message() << (name.isEmpty() ? "designed" : name.toStdString()) << " "
+                                            << record.hPiles << " piles, order " << record.hOrder << ", " << w / 15
+                                            << " x " << h / 15);
+            const double byWidth = w / tableBox(ctx->games, kMinOpenFan).width();
+            EXPECT_GE(fitTable(ctx->games, w, h).zoom, 0.9 * byWidth);
+            EXPECT_LE(fitTable(ctx->games, w, h).zoom, byWidth + 1e-9);
+        }
+    }
 }
 
 TEST_F(TableFitTest, FitsCentredWithinTheZoomRange)
@@ -97,12 +139,12 @@ TEST_F(TableFitTest, ATallPileSqueezesItsFanBeforeTheCardsShrink)
 {
     layTallPile();
     const int natural = ctx->games.area(kTableau).PosWidth;
-    // A wide window: its height decides, and the tallest pile does not fit
-    // at its natural spacing.
-    const TableBox squeezed = tableBox(ctx->games, kMinOpenFan);
-    const double width = 200000, height = 15000;
-    const TableFit fit = fitTable(ctx->games, width, height);
-    EXPECT_NEAR(fit.zoom, height / squeezed.height(), 1e-9); // no smaller than the squeezed pile needs
+    // A narrow window: its width decides, and below the table there is room
+    // for the tallest pile squeezed, not at its natural spacing.
+    const TableBox typical = tableBox(ctx->games, kMinOpenFan);
+    const double width = 1.5 * typical.width(), height = 11700;
+    const TableFit fit = fitTable(ctx->games, width, height, &ctx->table);
+    EXPECT_NEAR(fit.zoom, width / typical.width(), 1e-9); // the cards keep their size
     ctx->games.setTableauBottom(fit.tableauBottom);
     EXPECT_LE(cardTop(kTallPileCards - 1) + kCardHeight, fit.tableauBottom);
     EXPECT_LT(fanAt(10), natural);
@@ -111,6 +153,28 @@ TEST_F(TableFitTest, ATallPileSqueezesItsFanBeforeTheCardsShrink)
     // Face-down cards keep their offset; a short pile keeps its spacing.
     EXPECT_EQ(cardTop(1) - cardTop(0), kClosedFan);
     EXPECT_EQ(ctx->games.GetCordY(kTableau, 5, 1) - ctx->games.GetCordY(kTableau, 5, 0), natural);
+}
+
+TEST_F(TableFitTest, APileTooLongEvenSqueezedShrinksTheCardsJustEnoughInPlace)
+{
+    layTallPile();
+    const TableBox typical = tableBox(ctx->games, kMinOpenFan);
+    const double width = 200000, height = 15000;
+    const TableFit roomy = fitTable(ctx->games, width, height); // as if the pile were not there
+    const TableFit fit = fitTable(ctx->games, width, height, &ctx->table);
+    EXPECT_LT(fit.zoom, roomy.zoom);
+    ctx->games.setTableauBottom(fit.tableauBottom);
+    // The pile ends at the bottom margin, at the closest spacing.
+    const int bottom = cardTop(kTallPileCards - 1) + kCardHeight;
+    EXPECT_LE(bottom, fit.tableauBottom);
+    EXPECT_EQ(fanAt(10), kMinOpenFan);
+    EXPECT_NEAR((bottom + kTableMargin + fit.originY) * fit.zoom, height, 0.01 * height);
+    // The table keeps its middle where it was centred.
+    EXPECT_NEAR(((typical.top + typical.bottom) / 2.0 + fit.originY) * fit.zoom, height / 2, 1e-6);
+    EXPECT_NEAR(((typical.left + typical.right) / 2.0 + fit.originX) * fit.zoom, width / 2, 1e-6);
+    // Piles that fit as they lie change nothing.
+    test::lay(*ctx, {{"KS* QS* JS* TS* 9S* 8S* KH QC JH"}});
+    EXPECT_EQ(fitTable(ctx->games, width, height, &ctx->table).zoom, roomy.zoom);
 }
 
 TEST_F(TableFitTest, TableauBottomMovesOnlyTheCardsOfAPileWithoutRoom)

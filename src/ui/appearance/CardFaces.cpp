@@ -53,12 +53,19 @@ void paintPips(QPainter &p, int suit, int num)
 }
 } // namespace
 
-QImage cardCanvas(qreal dpr)
+QImage cardCanvas(qreal scale)
 {
-    QImage image(qRound(kCardWidthPx * dpr), qRound(kCardHeightPx * dpr), QImage::Format_ARGB32_Premultiplied);
+    QImage image(qMax(1, qRound(kCardWidthPx * scale)), qMax(1, qRound(kCardHeightPx * scale)),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    image.setDevicePixelRatio(dpr);
     return image;
+}
+
+CardPainter::CardPainter(QImage &canvas) : QPainter(&canvas)
+{
+    // Whole pixels across and down: the few hundredths by which the two
+    // directions differ are invisible, a border cut in half is not.
+    scale(canvas.width() / qreal(kCardWidthPx), canvas.height() / qreal(kCardHeightPx));
 }
 
 QPainterPath cardOutline()
@@ -95,13 +102,13 @@ QList<QPointF> pipLayout(int pips)
     }
 }
 
-QImage renderFace(int k, qreal dpr)
+QImage renderFace(int k, qreal scale)
 {
     if (k < 1 || k > kFaceCount)
         return {};
     const int suit = (k - 1) / 13, num = (k - 1) % 13;
-    QImage image = cardCanvas(dpr);
-    QPainter p(&image);
+    QImage image = cardCanvas(scale);
+    CardPainter p(image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QPen(QColor(110, 110, 118), 1));

@@ -29,12 +29,12 @@ QList<int> deckIds()
     return ids;
 }
 
-QImage renderBack(int id, qreal dpr)
+QImage renderBack(int id, qreal scale)
 {
     if (!isDeckId(id))
         return {};
-    QImage image = cardCanvas(dpr);
-    QPainter p(&image);
+    QImage image = cardCanvas(scale);
+    CardPainter p(image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(110, 110, 118), 1));
     p.setBrush(Qt::white);

@@ -11,7 +11,7 @@ constexpr int kDefaultDeck = 531;
 
 bool isDeckId(int id);
 QList<int> deckIds(); // every back, 545 included
-// The back `id` at `dpr`; a null image when `id` is not a back.
-QImage renderBack(int id, qreal dpr);
+// The back `id` at `scale` pixels per design pixel; a null image when `id` is not a back.
+QImage renderBack(int id, qreal scale);
 
 } // namespace cardova::ui

@@ -88,12 +88,12 @@ void paintRecycle(QPainter &p)
 }
 } // namespace
 
-QImage renderMark(int m, qreal dpr)
+QImage renderMark(int m, qreal scale)
 {
     if (m < 0 || m >= kMarkCount)
         return {};
-    QImage image = cardCanvas(dpr);
-    QPainter p(&image);
+    QImage image = cardCanvas(scale);
+    CardPainter p(image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QPen(kInk, 1.5));

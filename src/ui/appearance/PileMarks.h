@@ -12,7 +12,7 @@ constexpr int kMarkBlank = 14;
 constexpr int kMarkStockDone = 15;
 constexpr int kMarkRecycle = 16;
 
-// Mark m (0..16) at `dpr`; a null image for any other m.
-QImage renderMark(int m, qreal dpr);
+// Mark m (0..16) at `scale` pixels per design pixel; a null image for any other m.
+QImage renderMark(int m, qreal scale);
 
 } // namespace cardova::ui

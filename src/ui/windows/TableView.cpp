@@ -61,7 +61,7 @@ void TableView::refreshBackground()
 double TableView::crispZoom(double zoom) const
 {
     const double pixelsAcross = kCardWidthPx * devicePixelRatioF();
-    return std::max(std::floor(zoom * pixelsAcross) / pixelsAcross, kMinZoom);
+    return std::max(std::floor(zoom * pixelsAcross), std::ceil(kMinZoom * pixelsAcross)) / pixelsAcross;
 }
 
 void TableView::ArrangeTable()
@@ -70,7 +70,8 @@ void TableView::ArrangeTable()
     backLeftPx_ = ((innerTwips - kBackWidth) / 2.0 - 20.0) * kPx;
     if (ctx_.data.FitTable() != 0) {
         const double w = innerTwips, h = height() * double(kTwipsPerPixel);
-        const TableFit fit = centreTable(ctx_.games, crispZoom(fitTable(ctx_.games, w, h).zoom), w, h);
+        const double zoom = crispZoom(fitTable(ctx_.games, w, h, &ctx_.table).zoom);
+        const TableFit fit = centreTable(ctx_.games, zoom, w, h);
         zoom_ = fit.zoom;
         origin_ = QPointF(fit.originX, fit.originY) * (zoom_ * kPx);
         ctx_.games.setTableauBottom(fit.tableauBottom);

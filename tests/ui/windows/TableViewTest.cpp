@@ -6,6 +6,8 @@
 #include "ui/dialogs/FinishWinHandler.h"
 #include "ui/dialogs/frmFinish.h"
 #include "ui/windows/AppWiring.h"
+#include "session/Commands.h"
+#include "ui/appearance/CardFaces.h"
 #include "ui/windows/TableView.h"
 
 #include <QAction>
@@ -17,6 +19,58 @@ using namespace cardova::test;
 
 namespace {
 using TableViewTest = TableFixture;
+
+// Shows every animation step on the table, as the table does, and keeps
+// what it showed: the picture and the cards' places and stacking order.
+class FrameRecorder : public TableSurface {
+public:
+    FrameRecorder(ui::TableView &view, const CardSprites &cards) : view_(view), cards_(cards) {}
+    void repaintNow() override
+    {
+        view_.repaintNow();
+        frames.push_back({view_.grab().toImage().convertToFormat(QImage::Format_RGB32), cards_});
+    }
+    void letEventsRun() override { view_.letEventsRun(); }
+    void tableChanged() override { view_.tableChanged(); }
+
+    struct Frame {
+        QImage image;
+        CardSprites cards;
+    };
+    std::vector<Frame> frames;
+
+private:
+    ui::TableView &view_;
+    const CardSprites &cards_;
+};
+
+// Pixels of a card's top-left index (rank and suit) that differ clearly
+// between a frame and the card's own picture, at the card's place in the
+// frame (device pixels); the best of the placements a pixel either way.
+int indexMismatch(const QImage &frame, const QPointF &at, const QImage &picture)
+{
+    const double scale = picture.width() / double(ui::kCardWidthPx);
+    // Inside the rounded corner and above the next card of a pile, even
+    // fanned closest.
+    const QRect index(QPoint(qRound(3 * scale), qRound(3 * scale)), QPoint(qRound(14 * scale), qRound(12 * scale)));
+    int best = index.width() * index.height();
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            int differ = 0;
+            for (int y = index.top(); y <= index.bottom(); ++y) {
+                for (int x = index.left(); x <= index.right(); ++x) {
+                    const QPoint shown = at.toPoint() + QPoint(x + dx, y + dy);
+                    const QRgb a = frame.valid(shown) ? frame.pixel(shown) : 0, b = picture.pixel(x, y);
+                    const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                            std::abs(qBlue(a) - qBlue(b))});
+                    differ += d > 80 ? 1 : 0;
+                }
+            }
+            best = std::min(best, differ);
+        }
+    }
+    return best;
+}
 } // namespace
 
 TEST_F(TableViewTest, MouseDragMovesACardOrReturnsIt)
@@ -75,6 +129,42 @@ TEST_F(TableViewTest, NarrowWindowKeepsTheTableCentred)
     window->showMinimized();
     window->showNormal();
     EXPECT_NEAR(view->backLeft() + ui::kBackWidth / 30.0, view->width() / 2.0 - 20.0 / 15.0, 1.0);
+}
+
+TEST_F(TableViewTest, AMovingRunIsDrawnInItsOrderInEveryFrame)
+{
+    lay(*ctx, {{"QC", "JH TC 9H"}});
+    const int16_t run[] = {idOf(*ctx, "JH"), idOf(*ctx, "TC"), idOf(*ctx, "9H")};
+    FrameRecorder recorder(*view, ctx->cards);
+    ctx->setSurface(&recorder);
+    const auto expectRunInOrder = [&](const char *what) {
+        ASSERT_GE(recorder.frames.size(), 2u) << what;
+        for (size_t f = 0; f < recorder.frames.size(); ++f) {
+            const FrameRecorder::Frame &frame = recorder.frames[f];
+            for (size_t k = 1; k < std::size(run); ++k) {
+                SCOPED_TRACE(testing::Message() << what << ", frame " << f << ", card " << k << " of the run");
+                const cCard &lower = frame.cards[size_t(run[k - 1])], &upper = frame.cards[size_t(run[k])];
+                EXPECT_GT(upper.Z, lower.Z);
+                // The card above shows its own corner, not the one below it.
+                const QImage picture = view->PicCards[size_t(run[k])].picture(ctx->cards[size_t(run[k])]).toImage();
+                const QPointF at = view->toWidget(upper.Left, upper.Top) * view->devicePixelRatioF();
+                EXPECT_LE(indexMismatch(frame.image, at, picture), 4);
+            }
+        }
+    };
+    // Dropped a little off the Queen's pile: the run glides onto it.
+    pressAndDrag(run[0], kTableau, 0, 1);
+    mouse(QEvent::MouseMove, onSlot(kTableau, 0, 1) + QPointF(24, 18));
+    mouse(QEvent::MouseButtonRelease, onSlot(kTableau, 0, 1) + QPointF(24, 18));
+    ASSERT_EQ(pileText(*ctx, kTableau, 0), "QC JH TC 9H");
+    expectRunInOrder("drop");
+    // Taken back, it glides back the same way.
+    recorder.frames.clear();
+    ctx->data.setIntSetting(IntKey::UndoSpeed, 3);
+    ASSERT_TRUE(CmdUndo(*ctx));
+    ASSERT_EQ(pileText(*ctx, kTableau, 1), "JH TC 9H");
+    expectRunInOrder("undo");
+    ctx->setSurface(view);
 }
 
 TEST(Sprites, RedrawOnlyOnRealChanges)

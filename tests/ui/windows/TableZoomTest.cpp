@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <algorithm>
+#include <array>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -16,6 +18,86 @@ using namespace cardova::test;
 namespace {
 // Pile 6 of Klondike at its tallest: six cards face down, a run of thirteen.
 const QString kTallPile = QStringLiteral("KS* QS* JS* TS* 9S* 8S* KH QC JH TC 9H 8C 7H 6C 5H 4C 3H 2C AH");
+
+// A fresh picture of a card: drawn at four times its design size and
+// scaled down to the size shown.
+QImage freshAt(const QImage &large, const QSize &size)
+{
+    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+}
+
+// Mean difference (0..255 per channel) between the card on screen at
+// `where` (device pixels) and its fresh picture, over the card's opaque
+// pixels; the best of the placements up to a pixel either way.
+double differenceFromFresh(const QImage &shown, const QRect &where, const QImage &large)
+{
+    const QImage fresh = freshAt(large, where.size());
+    double best = 255;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            double sum = 0;
+            long count = 0;
+            for (int y = 0; y < fresh.height(); ++y) {
+                for (int x = 0; x < fresh.width(); ++x) {
+                    const QRgb want = fresh.pixel(x, y);
+                    if (qAlpha(want) < 250)
+                        continue; // a rounded corner: the table shows through
+                    const QPoint at = where.topLeft() + QPoint(x + dx, y + dy);
+                    const QRgb got = shown.valid(at) ? shown.pixel(at) : qRgb(0, 0, 0);
+                    sum += (std::abs(qRed(got) - qRed(want)) + std::abs(qGreen(got) - qGreen(want)) +
+                            std::abs(qBlue(got) - qBlue(want))) / 3.0;
+                    ++count;
+                }
+            }
+            best = std::min(best, count > 0 ? sum / double(count) : 255.0);
+        }
+    }
+    return best;
+}
+
+// The card's border: along each side, the band three design pixels deep
+// (the frame and the white margin inside it), its middle part, averaged.
+// Returns the largest difference (0..255 per channel) of a side's average
+// colour between the screen and the fresh picture: a card cut short shows
+// its inside where its right or bottom border should be.
+double borderDifference(const QImage &shown, const QRect &where, const QImage &large)
+{
+    const QImage fresh = freshAt(large, where.size());
+    const int w = fresh.width(), h = fresh.height();
+    const int band = std::max(1, qRound(3.0 * w / ui::kCardWidthPx));
+    const QRect sides[] = {{w / 10, 0, w * 8 / 10, band}, {w / 10, h - band, w * 8 / 10, band},
+                           {0, h / 10, band, h * 8 / 10}, {w - band, h / 10, band, h * 8 / 10}};
+    const auto mean = [](const QImage &image, const QRect &r, QPoint offset) {
+        std::array<double, 3> sum{};
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QPoint at(x + offset.x(), y + offset.y());
+                const QRgb c = image.valid(at) ? image.pixel(at) : qRgb(0, 0, 0);
+                sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c);
+            }
+        const double n = double(r.width()) * r.height();
+        return std::array<double, 3>{sum[0] / n, sum[1] / n, sum[2] / n};
+    };
+    double worst = 0;
+    for (const QRect &side : sides) {
+        const auto want = mean(fresh, side, {});
+        double best = 255;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const auto got = mean(shown, side, where.topLeft() + QPoint(dx, dy));
+                best = std::min(best, std::max({std::abs(got[0] - want[0]), std::abs(got[1] - want[1]),
+                                                std::abs(got[2] - want[2])}));
+            }
+        worst = std::max(worst, best);
+    }
+    return worst;
+}
+
+// Cards drawn whole match their fresh pictures this closely; a card cut or
+// drawn at another size is far off. (The fine patterns of a back differ
+// from a scaled-down one by more: a back is compared along its border.)
+constexpr double kFreshTolerance = 12;
+constexpr double kBorderTolerance = 18;
 
 class TableZoomTest : public TableFixture {
 protected:
@@ -31,6 +113,58 @@ protected:
         return QRectF(view->toWidget(box.left, box.top), view->toWidget(box.right, box.bottom));
     }
     QImage shown() { return view->grab().toImage(); }
+    // Device pixels a card covers on screen.
+    QRect shownRect(const cCard &c) const
+    {
+        const double dpr = view->devicePixelRatioF();
+        const QPointF topLeft = view->toWidget(c.Left, c.Top) * dpr;
+        const QPointF bottomRight = view->toWidget(c.Left + kCardWidth, c.Top + kCardHeight) * dpr;
+        return {topLeft.toPoint(), QPoint(qRound(bottomRight.x()) - 1, qRound(bottomRight.y()) - 1)};
+    }
+    // Checks every card that no other card covers in `image` (a grab of the
+    // table) against a fresh picture of it; returns how many it checked.
+    int expectWholeCards(const QImage &image)
+    {
+        const QImage screen = image.convertToFormat(QImage::Format_RGB32);
+        ui::Appearance freshArt(ctx->data, 1.0);
+        int checked = 0;
+        for (const cCard &c : ctx->cards) {
+            // Cards that wait out of play lie off the table.
+            if (!c.Visible || covered(c) || !screen.rect().contains(shownRect(c)))
+                continue;
+            const bool up = c.FaceMode == kFaceUp;
+            const QImage large = (up ? freshArt.MainPic(c.FacePicture(), 4.0) : freshArt.DeckPic(4.0)).toImage();
+            SCOPED_TRACE(testing::Message() << "card " << c.FacePicture() << (up ? " up" : " down") << " at zoom "
+                                            << view->zoom());
+            EXPECT_LT(borderDifference(screen, shownRect(c), large), kBorderTolerance);
+            if (up)
+                EXPECT_LT(differenceFromFresh(screen, shownRect(c), large), kFreshTolerance);
+            ++checked;
+        }
+        return checked;
+    }
+    // Starts a designed game from its record (the eight numbers of a game file).
+    void startDesigned(const QString &name, const QByteArray &record)
+    {
+        writeFile(name + QStringLiteral(".gam"), record + "\r\n");
+        ctx->custom.Init();
+        window->startGame(name, GameNumber::fromNumber(1));
+        ASSERT_EQ(ctx->data.CurGName(), name);
+    }
+    // The zoom at which the game's piles, stock and foundations, with their
+    // margins, fill the table's width.
+    double zoomByWidth() const
+    {
+        return view->width() * double(ui::kTwipsPerPixel) / tableBox(ctx->games, kMinOpenFan).width();
+    }
+    bool covered(const cCard &card) const
+    {
+        const QRectF r(card.Left, card.Top, kCardWidth, kCardHeight);
+        for (const cCard &c : ctx->cards)
+            if (&c != &card && c.Visible && c.Z > card.Z && r.intersects(QRectF(c.Left, c.Top, kCardWidth, kCardHeight)))
+                return true;
+        return false;
+    }
 };
 } // namespace
 
@@ -87,18 +221,31 @@ TEST_F(TableZoomTest, DropAtAZoomedPlaceLandsOnThePileShownThere)
     EXPECT_EQ(pileText(*ctx, kTableau, 1), "9S 8H");
 }
 
-TEST_F(TableZoomTest, PicturesAreDrawnForTheirShownSize)
+TEST_F(TableZoomTest, PicturesAreDrawnForTheirShownSizeAtEveryZoom)
 {
-    resizeTable(1920, 1080);
-    lay(*ctx, {{"9C 8H", "9S", "TD"}});
-    shown(); // paints, fetching pictures
+    lay(*ctx, {{"9C 8H", "9S", "TD", "KS* QH", "", "AC", "2D"}, "4S* 5S*", "6H 7C"});
     const double dpr = view->devicePixelRatioF();
-    const cCard &eight = ctx->cards[size_t(idOf(*ctx, "8H"))];
-    const QPixmap &face = view->PicCards[size_t(idOf(*ctx, "8H"))].picture(eight);
-    const QSizeF onScreen = QSizeF(kCardWidth, kCardHeight) * (view->zoom() / ui::kTwipsPerPixel) * dpr;
-    EXPECT_NEAR(face.width(), onScreen.width(), 1.0);
-    EXPECT_NEAR(face.height(), onScreen.height(), 1.0);
-    EXPECT_DOUBLE_EQ(face.devicePixelRatio(), dpr);
+    const int16_t eightId = idOf(*ctx, "8H");
+    const cCard &eight = ctx->cards[size_t(eightId)];
+    double smallest = kMaxZoom, largest = kMinZoom;
+    // From the smallest window (the widget's own minimum) to a very large one.
+    const QSize sizes[] = {{330, 300}, {480, 400}, {640, 480}, {1032, 766}, {1920, 1080}, {2900, 1800}};
+    for (const QSize &size : sizes) {
+        resizeTable(size.width(), size.height());
+        SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height() << " zoom " << view->zoom());
+        smallest = std::min(smallest, view->zoom());
+        largest = std::max(largest, view->zoom());
+        const QImage image = shown(); // paints, fetching pictures
+        const QPixmap &face = view->PicCards[size_t(eightId)].picture(eight);
+        const QSizeF onScreen = QSizeF(kCardWidth, kCardHeight) * (view->zoom() / ui::kTwipsPerPixel) * dpr;
+        EXPECT_NEAR(face.width(), onScreen.width(), 1.0);
+        EXPECT_NEAR(face.height(), onScreen.height(), 1.0);
+        EXPECT_DOUBLE_EQ(face.devicePixelRatio(), dpr);
+        // Whole cards, border and corners, faces and backs alike.
+        EXPECT_GE(expectWholeCards(image), 8);
+    }
+    EXPECT_LE(smallest, 0.55);
+    EXPECT_GE(largest, 3.9);
 }
 
 TEST_F(TableZoomTest, AfterAResizeTheTableLooksAsIfDrawnAfresh)
@@ -170,19 +317,83 @@ TEST_F(TableZoomTest, FullScreenMenuItemTogglesTheWindowState)
     EXPECT_FALSE(full->isChecked());
 }
 
+TEST_F(TableZoomTest, CardsAreAsLargeAsTheWidthAllowsInEveryGame)
+{
+    // Designed games: nine piles with "Any Card" in spaces, the "Any Card"
+    // building order, up or down with wrapping, four piles.
+    const std::pair<const char *, QByteArray> designed[] = {{"Nine Any", "0,0,0,4,13,9,1,1"},
+                                                            {"Anything Goes", "0,0,0,6,13,9,0,1"},
+                                                            {"Seesaw", "2,13,4,8,10,9,1,0"},
+                                                            {"Narrow", "0,0,0,4,13,4,1,1"}};
+    std::vector<QString> games = {QStringLiteral("Klondike"), QStringLiteral("Klondike Plus"), QStringLiteral("Lawn")};
+    for (const auto &[name, record] : designed) {
+        writeFile(QString::fromLatin1(name) + QStringLiteral(".gam"), record + "\r\n");
+        games.push_back(QString::fromLatin1(name));
+    }
+    ctx->custom.Init();
+    for (const QString &game : games) {
+        window->startGame(game, GameNumber::fromNumber(1));
+        ASSERT_EQ(ctx->data.CurGName(), game);
+        for (const QSize &size : {QSize(800, 600), QSize(1920, 1080), QSize(1032, 766)}) {
+            resizeTable(size.width(), size.height());
+            SCOPED_TRACE(testing::Message() << game.toStdString() << " " << size.width() << " x " << size.height()
+                                            << " zoom " << view->zoom() << ", by width " << zoomByWidth());
+            EXPECT_GE(view->zoom(), 0.9 * zoomByWidth());
+            EXPECT_LE(view->zoom(), zoomByWidth());
+            EXPECT_GE(view->zoom(), 1.0); // never below the design size in these windows
+        }
+    }
+}
+
+TEST_F(TableZoomTest, APileGrownPastTheWindowShrinksTheCardsUntilItFits)
+{
+    startDesigned(QStringLiteral("Nine Any"), "0,0,0,4,13,9,1,1");
+    resizeTable(1920, 1080);
+    const double roomy = view->zoom();
+    // Thirty cards on one pile: more than the window holds even fanned
+    // closest at this size.
+    QString pile;
+    for (const char *card : {"KS", "QS", "JS", "TS", "9S", "8S", "7S", "6S", "5S", "4S", "3S", "2S", "AS", "KH", "QH",
+                             "JH", "TH", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H", "AH", "KD", "QD", "JD", "TD"})
+        pile += QString::fromLatin1(card) + QLatin1Char(' ');
+    lay(*ctx, {{pile.trimmed(), "9D"}});
+    view->tableChanged();
+    EXPECT_LT(view->zoom(), roomy);
+    const cCard &ten = ctx->cards[size_t(idOf(*ctx, "TD"))];
+    EXPECT_LE(view->toWidget(ten.Left, ten.Top + kCardHeight).y(), view->height());
+    // The pile goes: the cards grow back.
+    lay(*ctx, {{"KS", "9D"}});
+    view->tableChanged();
+    EXPECT_EQ(view->zoom(), roomy);
+}
+
 TEST_F(TableZoomTest, Screenshots)
 {
+    // Each picture is checked where it is taken: the window's grab holds the
+    // table as the table shows it, and every uncovered card on it is whole.
     QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
     const QString ratio = view->devicePixelRatioF() > 1 ? QStringLiteral("-dpr%1").arg(view->devicePixelRatioF()) : QString();
-    for (const QSize &size : {QSize(800, 600), QSize(1920, 1080)}) {
-        window->resize(size);
-        QApplication::processEvents();
-        const QString name = QStringLiteral(SCREENSHOT_DIR "/table-%1x%2%3.png").arg(size.width()).arg(size.height()).arg(ratio);
-        ASSERT_TRUE(window->grab().save(name));
+    const auto take = [&](const QString &name) {
+        const QImage image = window->grab().toImage();
+        const QString file = QStringLiteral(SCREENSHOT_DIR "/%1%2.png").arg(name, ratio);
+        ASSERT_TRUE(image.save(file));
+        const QPoint tableAt = view->mapTo(window.get(), QPoint(0, 0)) * view->devicePixelRatioF();
+        const QImage table = image.copy(QRect(tableAt, view->size() * view->devicePixelRatioF()));
+        EXPECT_TRUE(table.convertToFormat(QImage::Format_RGB32) == shown().convertToFormat(QImage::Format_RGB32));
+        EXPECT_GE(expectWholeCards(table), 5) << name.toStdString();
+    };
+    for (const QSize &size : {QSize(640, 480), QSize(800, 600), QSize(1920, 1080)}) {
+        resizeTable(size.width(), size.height());
+        take(QStringLiteral("table-%1x%2").arg(size.width()).arg(size.height()));
     }
     // A pile too tall for a short window, fanned closer.
     lay(*ctx, {{"9C 8H", "9S", "TD", "", "", "", kTallPile}});
-    window->resize(1400, 620);
-    QApplication::processEvents();
-    ASSERT_TRUE(window->grab().save(QStringLiteral(SCREENSHOT_DIR "/table-tall-pile%1.png").arg(ratio)));
+    resizeTable(1400, 620);
+    take(QStringLiteral("table-tall-pile"));
+    // A designed game of nine piles with "Any Card" in spaces.
+    startDesigned(QStringLiteral("Nine Any"), "0,0,0,4,13,9,1,1");
+    for (const QSize &size : {QSize(640, 480), QSize(1032, 766), QSize(1920, 1080)}) {
+        resizeTable(size.width(), size.height());
+        take(QStringLiteral("table-designed-%1x%2").arg(size.width()).arg(size.height()));
+    }
 }
