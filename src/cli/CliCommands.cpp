@@ -233,8 +233,10 @@ std::optional<int> parseCliOptions(const QString &command, const QStringList &ar
     out->settingsFile = unmarked(parser.value(kSettingsName));
     out->noAutoplay = syntax->noAutoplay && parser.isSet(kNoAutoplayName);
     if (syntax->budget) {
-        out->seconds = unmarked(parser.value(kSecondsName));
-        out->nodes = unmarked(parser.value(kNodesName));
+        if (parser.isSet(kSecondsName))
+            out->seconds = unmarked(parser.value(kSecondsName));
+        if (parser.isSet(kNodesName))
+            out->nodes = unmarked(parser.value(kNodesName));
     }
     for (const QString &word : parser.positionalArguments())
         out->positional << unmarked(word);

@@ -16,8 +16,10 @@ struct CliOptions {
     QString dataDir;
     QString settingsFile;
     bool noAutoplay = false;
-    QString seconds; // solve's budget, as given (empty: the default)
-    QString nodes;
+    // solve's budget, as given; none when the option is not given (an empty
+    // value is a bad one, not the default)
+    std::optional<QString> seconds;
+    std::optional<QString> nodes;
     QStringList positional;
 };
 

@@ -1,6 +1,7 @@
 #include "cli/PlayActions.h"
 
 #include "cli/TableJson.h"
+#include "session/Input.h"
 #include "session/MoveDriver.h"
 #include "session/Commands.h"
 #include "session/GameContext.h"
@@ -46,6 +47,23 @@ Move moveOf(const GameContext &ctx, const PlayAction &a)
         from = {SourceKind::Foundation, uint8_t(a.srcPile), uint8_t(std::max(0, int(ctx.table.GetTop(kFoundation, a.srcPile))))};
     const TargetKind to = a.dstCell == kTableau ? TargetKind::Tableau : TargetKind::Foundation;
     return Move::card(from, {to, uint8_t(a.dstPile)});
+}
+
+// A drag as the player makes it: the card is picked up with the cards on
+// it, released where a card laid on the named pile would lie, and lands
+// where the window's drop puts it, which may be another pile under it.
+void dragAndDrop(GameContext &ctx, const PlayAction &a)
+{
+    const Source from = moveOf(ctx, a).source;
+    const int16_t id = sourceCard(ctx, from);
+    const Rules rules = currentRules(ctx);
+    if (id < 0 || !canPickUp(currentPosition(ctx, rules), rules, from))
+        return;
+    const int16_t landing = int16_t(ctx.table.GetTop(a.dstCell, a.dstPile) + 1);
+    const int32_t left = ctx.games.GetCordX(int16_t(a.dstCell), int16_t(a.dstPile), landing);
+    const int32_t top = ctx.games.GetCordY(int16_t(a.dstCell), int16_t(a.dstPile), landing);
+    if (const auto move = dropMove(ctx, id, left, top))
+        playMove(ctx, *move);
 }
 } // namespace
 
@@ -108,7 +126,7 @@ bool performPlayAction(GameContext &ctx, const PlayAction &a)
     const auto before = snapshot(ctx);
     switch (a.kind) {
     case K::Stock: pressStock(ctx); break;
-    case K::Drag: playMove(ctx, moveOf(ctx, a)); break;
+    case K::Drag: dragAndDrop(ctx, a); break;
     case K::Undo: CmdUndo(ctx); break;
     case K::Redo: CmdRedo(ctx); break;
     case K::UndoAll: CmdUndoAll(ctx); break;

@@ -5,6 +5,7 @@
 #include "engine/PositionOfTable.h"
 #include "engine/RulesOfGame.h"
 #include "session/GameContext.h"
+#include "session/MoveDriver.h"
 #include "session/SolverRequest.h"
 #include "solver/Solver.h"
 
@@ -30,18 +31,18 @@ const char *verdictText(Verdict v)
 QString readBudget(const CliOptions &options, Budget *budget)
 {
     budget->maxSeconds = kDefaultSeconds;
-    if (!options.seconds.isEmpty()) {
+    if (options.seconds) {
         bool ok = false;
-        const double seconds = options.seconds.toDouble(&ok);
+        const double seconds = options.seconds->toDouble(&ok);
         if (!ok || !std::isfinite(seconds) || seconds <= 0)
-            return QStringLiteral("\"%1\" is not a number of seconds").arg(options.seconds);
+            return QStringLiteral("\"%1\" is not a number of seconds").arg(*options.seconds);
         budget->maxSeconds = seconds;
     }
-    if (!options.nodes.isEmpty()) {
+    if (options.nodes) {
         bool ok = false;
-        const qulonglong nodes = options.nodes.toULongLong(&ok);
+        const qulonglong nodes = options.nodes->toULongLong(&ok);
         if (!ok || nodes == 0)
-            return QStringLiteral("\"%1\" is not a number of positions").arg(options.nodes);
+            return QStringLiteral("\"%1\" is not a number of positions").arg(*options.nodes);
         budget->maxNodes = nodes;
     }
     return {};
@@ -71,6 +72,7 @@ int runSolve(const QStringList &args)
         performPlayAction(*ctx, action);
 
     const bool autoplay = autoplayFollows(*ctx);
+    budget.logRoom = lineLogRoom(*ctx);
     const Rules rules = rulesOfGame(ctx->games, ctx->table.BaseNum);
     const SolveResult result = solve(positionOfTable(ctx->table, ctx->cards, rules), rules, autoplay, budget);
     QStringList line;

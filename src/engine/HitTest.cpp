@@ -7,17 +7,22 @@ namespace {
 constexpr int kCardCentreX = kCardWidth / 2;
 } // namespace
 
-bool HitTest(const cGames &games, const cCard &card, int16_t cell, int16_t pile, int16_t pos, bool centreMode)
+bool HitTest(const cGames &games, int64_t left, int64_t top, int16_t cell, int16_t pile, int16_t pos,
+             bool centreMode)
 {
-    const long long tx = games.GetCordX(cell, pile, pos);
-    const long long ty = games.GetCordY(cell, pile, pos);
+    const int64_t tx = games.GetCordX(cell, pile, pos);
+    const int64_t ty = games.GetCordY(cell, pile, pos);
     if (centreMode) {
-        const long long cx = static_cast<long long>(card.Left) + kCardCentreX;
-        const long long cy = static_cast<long long>(card.Top) + kCardHeight / 2;
+        const int64_t cx = left + kCardCentreX;
+        const int64_t cy = top + kCardHeight / 2;
         return cx > tx && cx < tx + kCardWidth && cy > ty && cy < ty + kCardHeight;
     }
-    const long long l = card.Left, t = card.Top;
-    return l < tx + kCardWidth && tx < l + kCardWidth && t < ty + kCardHeight && ty < t + kCardHeight;
+    return left < tx + kCardWidth && tx < left + kCardWidth && top < ty + kCardHeight && ty < top + kCardHeight;
+}
+
+bool HitTest(const cGames &games, const cCard &card, int16_t cell, int16_t pile, int16_t pos, bool centreMode)
+{
+    return HitTest(games, card.Left, card.Top, cell, pile, pos, centreMode);
 }
 
 } // namespace cardova

@@ -122,7 +122,8 @@ cGames::Point cGames::relative(int cell, int pile, int pos) const
     const int rowOffset = (pile / div) * a.DivWidth;
     const int closed = (cell == kTableau && table_) ? table_->ClosedCards(int16_t(pile)) : 0;
     // A face-down card lies where it was dealt, on the face-down cards below.
-    if (pos < closed)
+    // The slot above an empty pile (position -1) holds none.
+    if (pos >= 0 && pos < closed)
         return {x, a.StartY + pos * kClosedFan + rowOffset};
     const int firstOpen = a.StartY + closed * kClosedFan + rowOffset;
     const int fan = cell == kTableau ? openFan(pile, pos, closed, firstOpen + baseY_) : a.PosWidth;

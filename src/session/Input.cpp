@@ -24,29 +24,25 @@ void carryRun(GameContext &ctx, int16_t picId, int32_t left, int32_t top)
     }
 }
 
-// The first pile under the dropped card that takes it, tableau piles
-// before foundations, becomes the move; true if it was made.
-bool tryDrop(GameContext &ctx, int16_t picId, bool centreMode)
+// The first pile under a card at (left, top) that takes it, tableau piles
+// before foundations, in one pass of the hit test. A run is never taken by
+// a foundation: the rules refuse it.
+std::optional<Move> dropPass(const GameContext &ctx, const Position &position, const Rules &rules,
+                             const Source &from, int32_t left, int32_t top, bool centreMode)
 {
-    const Rules rules = currentRules(ctx);
-    const Position position = currentPosition(ctx, rules);
-    const Source from = sourceOf(ctx, picId);
     const int piles = ctx.games.Piles(kTableau);
     for (int16_t b = 0; b < piles; ++b) {
         const Move m = Move::card(from, {TargetKind::Tableau, uint8_t(b)});
-        if (HitTest(ctx.games, ctx.cards[size_t(picId)], kTableau, b, ctx.table.GetTop(kTableau, b), centreMode) &&
+        if (HitTest(ctx.games, left, top, kTableau, b, ctx.table.GetTop(kTableau, b), centreMode) &&
             isLegal(position, rules, m))
-            return playMove(ctx, m);
+            return m;
     }
-    if (ctx.input.DragCount != 0)
-        return false;
     for (int16_t g = 0; g < kFoundationPiles; ++g) {
         const Move m = Move::card(from, {TargetKind::Foundation, uint8_t(g)});
-        if (HitTest(ctx.games, ctx.cards[size_t(picId)], kFoundation, g, 0, centreMode) &&
-            isLegal(position, rules, m))
-            return playMove(ctx, m);
+        if (HitTest(ctx.games, left, top, kFoundation, g, 0, centreMode) && isLegal(position, rules, m))
+            return m;
     }
-    return false;
+    return std::nullopt;
 }
 } // namespace
 
@@ -144,6 +140,16 @@ bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, 
     return HitTest(ctx.games, ctx.cards[size_t(picId)], cell, pile, pos, centreMode);
 }
 
+std::optional<Move> dropMove(const GameContext &ctx, int16_t picId, int32_t left, int32_t top)
+{
+    const Rules rules = currentRules(ctx);
+    const Position position = currentPosition(ctx, rules);
+    const Source from = sourceOf(ctx, picId);
+    if (auto m = dropPass(ctx, position, rules, from, left, top, true))
+        return m;
+    return dropPass(ctx, position, rules, from, left, top, false);
+}
+
 namespace {
 // The picked card still lies where the press found it, with the same cards
 // riding on it. Anything else means the table changed under the mouse.
@@ -165,8 +171,10 @@ void DropCard(GameContext &ctx, int16_t picId)
         return;
     }
     // Leave the log room for the move and the automatic moves it may cause.
-    if (logHasRoom(ctx, 1) && (tryDrop(ctx, picId, true) || tryDrop(ctx, picId, false)))
-        return;
+    const cCard &card = ctx.cards[size_t(picId)];
+    if (logHasRoom(ctx, 1))
+        if (const auto move = dropMove(ctx, picId, card.Left, card.Top); move && playMove(ctx, *move))
+            return;
     ReturnCard(ctx, picId);
 }
 

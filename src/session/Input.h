@@ -2,6 +2,7 @@
 #include "session/MoveDriver.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace cardova {
 
@@ -20,6 +21,12 @@ void DragCard(GameContext &ctx, int16_t picId, double x, double y);
 // Whether the card lies over the slot (centre mode or overlap).
 bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos,
              bool centreMode);
+// The move a drop of the card with its top-left corner at (left, top)
+// makes, with the cards riding on it: the first pile under it that takes
+// it, tableau piles before foundations, found by the card's centre and
+// then, if no pile takes it that way, by overlap. None when no pile under
+// it takes it.
+std::optional<Move> dropMove(const GameContext &ctx, int16_t picId, int32_t left, int32_t top);
 void DropCard(GameContext &ctx, int16_t picId);
 // Puts the picked card and its riders back on the slots they lie in.
 void ReturnCard(GameContext &ctx, int16_t picId);

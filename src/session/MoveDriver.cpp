@@ -100,7 +100,12 @@ Position currentPosition(const GameContext &ctx, const Rules &rules)
 
 bool logHasRoom(const GameContext &ctx, int moves)
 {
-    return ctx.trans && ctx.trans->freeMoves() >= moves + kAutoplayReserve;
+    return ctx.trans && moves <= lineLogRoom(ctx);
+}
+
+int lineLogRoom(const GameContext &ctx)
+{
+    return ctx.trans ? ctx.trans->freeMoves() - kAutoplayReserve : 0;
 }
 
 int16_t sourceCard(const GameContext &ctx, const Source &s)

@@ -54,5 +54,9 @@ int16_t sourceCard(const GameContext &ctx, const Source &source);
 Source sourceOf(const GameContext &ctx, int16_t picId);
 // The log has room for this many moves and the automatic moves they may bring.
 bool logHasRoom(const GameContext &ctx, int moves);
+// The log records a line of player's actions may use from now on: an
+// action is taken while the records before it and its own fit in this many
+// (room for the automatic play after it is kept back).
+int lineLogRoom(const GameContext &ctx);
 
 } // namespace cardova

@@ -58,6 +58,7 @@ SolverRequest solverRequest(const GameContext &ctx, uint64_t game)
     r.rules = currentRules(ctx);
     r.position = currentPosition(ctx, r.rules);
     r.autoplay = autoplayFollows(ctx);
+    r.logRoom = lineLogRoom(ctx);
     return r;
 }
 

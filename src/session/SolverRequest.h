@@ -23,6 +23,7 @@ struct SolverRequest {
     Position position{};
     Rules rules{};
     bool autoplay = false;
+    int logRoom = 0; // records left in the log for a line (lineLogRoom)
 };
 
 // The request for the table of ctx, tagged with the game serial.

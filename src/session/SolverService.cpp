@@ -128,6 +128,7 @@ void SolverService::work(std::stop_token stop)
         }
         ++started_;
         const SolverRequest &r = job.request;
+        budget.logRoom = r.logRoom;
         SolveResult result = solve(r.position, r.rules, r.autoplay, budget, &stopSearch_);
         const uint64_t line = r.line[size_t(r.logPos)];
         // Runs on the owner's thread; dropped by Qt if the service is gone.

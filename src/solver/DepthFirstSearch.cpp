@@ -1,5 +1,6 @@
 #include "solver/DepthFirstSearch.h"
 
+#include "solver/LogRecords.h"
 #include "solver/PositionKey.h"
 #include "solver/Transition.h"
 
@@ -47,7 +48,8 @@ DepthFirstSearch::Keyed DepthFirstSearch::keyOf(const Position &p) const
     return {positionKey(p, keyShape_, talonAsRing), talonAsRing};
 }
 
-void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c)
+void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c,
+                             int64_t logged)
 {
     const uint64_t key = keyed.key;
     visited_.insert(key);
@@ -58,7 +60,7 @@ void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candid
     const std::size_t first = moves_.size();
     const CardCode justMoved = stack_.empty() ? kNoCard : justMovedInto(stack_.back().position, p, via);
     candidateMoves(p, c, {settled, justMoved}, moves_);
-    stack_.push_back({p, key, via, first, first, moves_.size()});
+    stack_.push_back({p, key, via, first, first, moves_.size(), logged});
 }
 
 void DepthFirstSearch::markTurnedTables(const Position &p)
@@ -106,12 +108,13 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
     moves_.clear();
     onLine_.clear();
     line_.clear();
+    linesCut_ = false;
     if (isWon(root))
         return PhaseEnd::Won;
     if (blocked_.anyBlocked(root))
         return PhaseEnd::Exhausted;
     const CandidateContext context{rules_, autoplay_, keyShape_.sortTableau, phase, shuffle};
-    enter(root, keyOf(root), Candidate{}, context);
+    enter(root, keyOf(root), Candidate{}, context, 0);
     while (!stack_.empty()) {
         Frame &top = stack_.back();
         if (top.next == top.end) {
@@ -124,6 +127,13 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         Position child = top.position;
         playCandidate(child, rules_, move, autoplay_);
         ++nodes_;
+        // The game takes no action the log cannot hold: such a line is no
+        // line to play.
+        const LogRecords records = logRecordsOf(top.position, child, move);
+        if (top.logged + records.throughMove > limits.logRoom) {
+            linesCut_ = true;
+            continue;
+        }
         if (isWon(child)) {
             takeLine(move);
             return PhaseEnd::Won;
@@ -135,7 +145,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         // needs to pass one twice.
         if (visited_.contains(keyed.key) || onLine_.count(keyed.key) != 0)
             continue;
-        enter(child, keyed, move, context);
+        enter(child, keyed, move, context, top.logged + records.total);
     }
     return PhaseEnd::Exhausted;
 }

@@ -6,6 +6,7 @@
 #include "solver/VisitedTable.h"
 
 #include <chrono>
+#include <limits>
 #include <unordered_set>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct PhaseLimits {
     uint64_t maxNodes;
     std::chrono::steady_clock::time_point deadline;
     const std::atomic<bool> *stop;
+    // The move log's room for the line (Budget::logRoom).
+    int64_t logRoom = std::numeric_limits<int64_t>::max();
 };
 
 // A depth-first search with its own stack, so a line of thousands of moves
@@ -37,6 +40,9 @@ public:
     // The winning line after PhaseEnd::Won.
     const std::vector<Move> &line() const { return line_; }
     uint64_t nodes() const { return nodes_; }
+    // The last run left out a line the move log could not hold: an
+    // exhausted run then proves nothing.
+    bool linesCut() const { return linesCut_; }
 
 private:
     struct Frame {
@@ -46,6 +52,7 @@ private:
         std::size_t first;  // this frame's candidates in moves_
         std::size_t next;   // the next one to try
         std::size_t end;    // one past this frame's candidates
+        int64_t logged;     // log records of the line up to here
     };
 
     // A position's key, and whether it leaves out the place in the talon.
@@ -56,7 +63,8 @@ private:
 
     bool outOfBudget(const PhaseLimits &limits) const;
     Keyed keyOf(const Position &p) const;
-    void enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c);
+    void enter(const Position &p, const Keyed &keyed, const Candidate &via, const CandidateContext &c,
+               int64_t logged);
     void markTurnedTables(const Position &p);
     void leave();
     void takeLine(const Candidate &last);
@@ -71,6 +79,7 @@ private:
     std::unordered_set<uint64_t> onLine_;
     std::vector<Move> line_;
     uint64_t nodes_ = 0;
+    bool linesCut_ = false;
 };
 
 } // namespace cardova

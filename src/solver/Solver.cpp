@@ -60,7 +60,7 @@ SolveResult solve(const Position &p, const Rules &rules, bool autoplay, const Bu
     };
 
     const PhaseLimits quick{std::max<uint64_t>(uint64_t(double(budget.maxNodes) * kQuickShare), 1),
-                            deadlineAfter(start, budget.maxSeconds * kQuickShare), stop};
+                            deadlineAfter(start, budget.maxSeconds * kQuickShare), stop, budget.logRoom};
     const PhaseEnd first = quickPhase(search, visited, p, quick);
     if (first == PhaseEnd::Won)
         return finish(Verdict::Winnable);
@@ -68,10 +68,10 @@ SolveResult solve(const Position &p, const Rules &rules, bool autoplay, const Bu
         return finish(Verdict::Unknown);
 
     visited.newSearch();
-    const PhaseLimits exact{budget.maxNodes, deadlineAfter(start, budget.maxSeconds), stop};
+    const PhaseLimits exact{budget.maxNodes, deadlineAfter(start, budget.maxSeconds), stop, budget.logRoom};
     switch (search.run(p, SearchPhase::Exact, exact)) {
     case PhaseEnd::Won: return finish(Verdict::Winnable);
-    case PhaseEnd::Exhausted: return finish(Verdict::NotWinnable);
+    case PhaseEnd::Exhausted: return finish(search.linesCut() ? Verdict::Unknown : Verdict::NotWinnable);
     case PhaseEnd::OutOfBudget: break;
     }
     return finish(Verdict::Unknown);

@@ -23,6 +23,11 @@ struct Budget {
     // Memory of the table of positions already searched; a smaller table
     // only costs time.
     std::size_t tableBytes = std::size_t(64) << 20;
+    // Room in the game's move log: each action of a winning line must fit
+    // with the records the line logged before it, counted as the game logs
+    // them. The caller keeps back what follows the last one. A search that
+    // left out lines for it proves no loss.
+    int64_t logRoom = std::numeric_limits<int64_t>::max();
 
     // A budget counted in positions only, with no clock: the same search
     // gives the same answer on every machine.

@@ -124,6 +124,17 @@ TEST_F(InputTest, EmptyPilesAndFoundationsTakeTheirCards)
     EXPECT_EQ(pileText(*ctx, kTableau, 0), "2D AS");
 }
 
+TEST_F(InputTest, AnEmptyPileIsHitOneFanOffsetAboveItsFirstSlot)
+{
+    lay(*ctx, {{"", "QD"}, "", "KH"});
+    // The card's lower edge reaches 150 units into the band above the
+    // pile's first slot: only the overlap pass finds the pile.
+    const int top = slotY(kTableau, 0, 0) - 100 - kCardHeight;
+    dragTo("KH", slotX(kTableau, 0, 0), top);
+    EXPECT_EQ(pileText(*ctx, kTableau, 0), "KH");
+    EXPECT_EQ(slotY(kTableau, 0, -1), slotY(kTableau, 0, 0) - 250);
+}
+
 TEST_F(InputTest, IgnoredWhileNoGameRuns)
 {
     EndGame(*ctx, 0);
