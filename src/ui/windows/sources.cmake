@@ -5,6 +5,7 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/MainMenus.cpp
   windows/SolveRun.cpp
   windows/SolverAdvice.cpp
+  windows/HintText.cpp
   windows/Sprites.cpp
   windows/TableHint.cpp
   windows/TableView.cpp
