@@ -46,9 +46,9 @@ void frmFinish::buildLayout()
                     QStringLiteral(" Time : ") + FormatTime(d.CurTime),
                     QStringLiteral(" Moves : ") + QString::number(d.CurMoves),
                     QStringLiteral(" Score : ") + QString::number(d.CurScore)});
-    // The computer's win is the player's loss.
+    // The computer won it, so the player did not: the title says which.
     if (outcome_ == Outcome::Solved)
-        list->addItem(QStringLiteral(" Status : Lost (solved by the computer)"));
+        list->addItem(QStringLiteral(" Status : Lost (solved)"));
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setMinimumWidth(200);
