@@ -13,6 +13,9 @@ class WinHandler {
 public:
     virtual ~WinHandler() = default;
     virtual void gameWon(GameContext &ctx) = 0;
+    // The computer finished the game (it is recorded as not won already):
+    // what a win offers next may be offered here too.
+    virtual void gameSolved(GameContext &) {}
 };
 
 } // namespace cardova

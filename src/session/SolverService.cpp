@@ -1,18 +1,27 @@
 #include "session/SolverService.h"
 
+#include "solver/Transition.h"
+
 #include <QMetaObject>
 
 namespace cardova {
 
 SolverService::SolverService(const Budget &budget, QObject *parent)
-    : QObject(parent), budget_(budget), worker_([this](std::stop_token stop) { work(stop); })
+    : QObject(parent), budget_(budget), worker_([this] { work(); })
 {
 }
 
 SolverService::~SolverService()
 {
-    stopSearch_ = true;
-    worker_.request_stop();
+    {
+        // Under the lock, so that a worker taking a job either sees quit_
+        // or has cleared the stop flag before it is set here: the search
+        // under way ends within a few thousand positions either way.
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+        pending_.reset();
+        stopSearch_ = true;
+    }
     wake_.notify_all();
     worker_.join();
 }
@@ -38,6 +47,7 @@ void SolverService::cancel()
     ++currentId_;
     currentPos_ = -1;
     waiting_ = false;
+    lastWinnable_.reset();
     stopRunning();
 }
 
@@ -65,6 +75,59 @@ bool SolverService::lostBefore(int logPos) const
     return false;
 }
 
+std::optional<SolverService::Entry> SolverService::alongKnownWin(const SolverRequest &request) const
+{
+    // The latest earlier state known to be won: when the player's moves
+    // since then are the first moves of its win, the rest of that win
+    // still wins from here.
+    const int below = std::min(request.logPos, int(cache_.size()));
+    for (int p = below - 1; p >= 0; --p) {
+        const Entry &known = cache_[size_t(p)];
+        if (!known.known || known.answer.verdict != Verdict::Winnable)
+            continue;
+        if (known.autoplay != request.autoplay)
+            return std::nullopt;
+        const std::vector<Move> &line = known.answer.line;
+        Position q = known.position;
+        // The last move wins the game, which leaves nothing to ask about.
+        for (size_t i = 0; i + 1 < line.size(); ++i) {
+            playTurn(q, request.rules, line[i], known.autoplay);
+            if (q == request.position)
+                return Entry{true,
+                             request.line[size_t(request.logPos)],
+                             {Verdict::Winnable, std::vector<Move>(line.begin() + std::ptrdiff_t(i) + 1, line.end())},
+                             request.position,
+                             request.autoplay};
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void SolverService::store(int logPos, Entry entry)
+{
+    if (cache_.size() <= size_t(logPos))
+        cache_.resize(size_t(logPos) + 1);
+    cache_[size_t(logPos)] = std::move(entry);
+}
+
+void SolverService::answerNow()
+{
+    waiting_ = false;
+    lastWinnable_.reset();
+    const Entry &now = cache_[size_t(currentPos_)];
+    if (now.answer.verdict == Verdict::NotWinnable) {
+        for (int p = currentPos_ - 1; p >= 0; --p) {
+            const Entry &e = cache_[size_t(p)];
+            if (e.known && e.answer.verdict == Verdict::Winnable) {
+                lastWinnable_ = p;
+                break;
+            }
+        }
+    }
+    Q_EMIT answered();
+}
+
 void SolverService::ask(SolverRequest request)
 {
     if (request.game != game_) {
@@ -74,19 +137,22 @@ void SolverService::ask(SolverRequest request)
     forgetDivergedLine(request);
     ++currentId_;
     currentPos_ = request.logPos;
+    lastWinnable_.reset();
     stopRunning();
     const size_t pos = size_t(request.logPos);
     if (pos < cache_.size() && cache_[pos].known) {
-        waiting_ = false;
-        Q_EMIT answered();
+        answerNow();
         return;
     }
     if (lostBefore(request.logPos)) {
-        if (cache_.size() <= pos)
-            cache_.resize(pos + 1);
-        cache_[pos] = {true, request.line[pos], {Verdict::NotWinnable, {}}};
-        waiting_ = false;
-        Q_EMIT answered();
+        store(request.logPos,
+              {true, request.line[pos], {Verdict::NotWinnable, {}}, request.position, request.autoplay});
+        answerNow();
+        return;
+    }
+    if (auto along = alongKnownWin(request)) {
+        store(request.logPos, std::move(*along));
+        answerNow();
         return;
     }
     waiting_ = true;
@@ -110,15 +176,15 @@ void SolverService::waitUntilIdle()
     idle_.wait(lock, [this] { return !busy_ && !pending_; });
 }
 
-void SolverService::work(std::stop_token stop)
+void SolverService::work()
 {
     for (;;) {
         Job job;
         Budget budget;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, stop, [this] { return pending_.has_value(); });
-            if (stop.stop_requested())
+            wake_.wait(lock, [this] { return quit_ || pending_.has_value(); });
+            if (quit_)
                 return;
             job = std::move(*pending_);
             pending_.reset();
@@ -130,12 +196,12 @@ void SolverService::work(std::stop_token stop)
         const SolverRequest &r = job.request;
         budget.logRoom = r.logRoom;
         SolveResult result = solve(r.position, r.rules, r.autoplay, budget, &stopSearch_);
-        const uint64_t line = r.line[size_t(r.logPos)];
+        Entry entry{true, r.line[size_t(r.logPos)], {result.verdict, std::move(result.line)}, r.position, r.autoplay};
         // Runs on the owner's thread; dropped by Qt if the service is gone.
         QMetaObject::invokeMethod(
             this,
-            [this, id = job.id, game = r.game, pos = r.logPos, line, result = std::move(result)]() mutable {
-                deliver(id, game, pos, line, std::move(result));
+            [this, id = job.id, game = r.game, pos = r.logPos, entry = std::move(entry)]() mutable {
+                deliver(id, game, std::move(entry), pos);
             },
             Qt::QueuedConnection);
         {
@@ -146,17 +212,14 @@ void SolverService::work(std::stop_token stop)
     }
 }
 
-void SolverService::deliver(uint64_t id, uint64_t game, int logPos, uint64_t line, SolveResult result)
+void SolverService::deliver(uint64_t id, uint64_t game, Entry entry, int logPos)
 {
     // The table moved on (another move, an undo, another game) since the
     // question was asked: the answer is about a state no longer shown.
     if (id != currentId_ || game != game_)
         return;
-    if (cache_.size() <= size_t(logPos))
-        cache_.resize(size_t(logPos) + 1);
-    cache_[size_t(logPos)] = {true, line, {result.verdict, std::move(result.line)}};
-    waiting_ = false;
-    Q_EMIT answered();
+    store(logPos, std::move(entry));
+    answerNow();
 }
 
 } // namespace cardova

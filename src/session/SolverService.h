@@ -27,13 +27,15 @@ class SolverService : public QObject {
     Q_OBJECT
 public:
     explicit SolverService(const Budget &budget, QObject *parent = nullptr);
+    // Stops a search under way at once: the worker is gone when it returns.
     ~SolverService() override;
     SolverService(const SolverService &) = delete;
     SolverService &operator=(const SolverService &) = delete;
 
     // Makes the request the current question. A state answered before (on
-    // the same line of the log) or following a lost one is answered at once;
-    // anything else goes to the worker.
+    // the same line of the log), one following a lost one, or one reached
+    // by the moves of a known win is answered at once; anything else goes
+    // to the worker.
     void ask(SolverRequest request);
     // The budget of the searches that start from now on.
     void setBudget(const Budget &budget);
@@ -42,6 +44,9 @@ public:
 
     // The answer to the current question, once there is one.
     std::optional<SolverAnswer> answer() const;
+    // While the current state cannot be won: the latest earlier log
+    // position on the same line known to be winnable.
+    std::optional<int> lastWinnable() const { return lastWinnable_; }
     // The current question waits for the worker.
     bool thinking() const { return waiting_; }
     // Searches the worker started, for tests and statistics.
@@ -63,12 +68,18 @@ private:
         bool known = false;
         uint64_t line = 0; // fingerprint of the log prefix it was asked with
         SolverAnswer answer;
+        // Where the answer's line starts, to follow it from there.
+        Position position{};
+        bool autoplay = false;
     };
 
-    void work(std::stop_token stop);
-    void deliver(uint64_t id, uint64_t game, int logPos, uint64_t line, SolveResult result);
+    void work();
+    void deliver(uint64_t id, uint64_t game, Entry entry, int logPos);
+    void store(int logPos, Entry entry);
     void forgetDivergedLine(const SolverRequest &request);
     bool lostBefore(int logPos) const;
+    std::optional<Entry> alongKnownWin(const SolverRequest &request) const;
+    void answerNow();
     void stopRunning();
 
     Budget budget_; // guarded by mutex_
@@ -77,16 +88,18 @@ private:
     uint64_t currentId_ = 0;
     int currentPos_ = -1;
     bool waiting_ = false;
+    std::optional<int> lastWinnable_;
     std::vector<Entry> cache_; // by log position
-    // Shared with the worker.
+    // Shared with the worker, guarded by mutex_ except the atomics.
     std::mutex mutex_;
-    std::condition_variable_any wake_;
+    std::condition_variable wake_;
     std::optional<Job> pending_;
     bool busy_ = false;
+    bool quit_ = false;
     std::condition_variable idle_;
     std::atomic<bool> stopSearch_{false};
     std::atomic<int> started_{0};
-    std::jthread worker_; // last: it starts once everything above exists
+    std::thread worker_; // last: it starts once everything above exists
 };
 
 } // namespace cardova

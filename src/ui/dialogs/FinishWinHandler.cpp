@@ -30,4 +30,20 @@ void FinishWinHandler::open(GameContext &ctx)
     runDialog(dialog);
 }
 
+void FinishWinHandler::gameSolved(GameContext &ctx)
+{
+    QTimer::singleShot(0, &queue_, [this, &ctx] { openSolved(ctx); });
+}
+
+void FinishWinHandler::openSolved(GameContext &ctx)
+{
+    // A game started meanwhile is what the player chose to do next.
+    if (ctx.phase != GamePhase::NoGame)
+        return;
+    ++opened_;
+    frmFinish dialog(ctx, openSelect_, parent_.data(), frmFinish::Outcome::Solved);
+    dialog.dealRandom = dealRandom;
+    runDialog(dialog);
+}
+
 } // namespace cardova::ui

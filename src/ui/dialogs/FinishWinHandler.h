@@ -20,6 +20,9 @@ public:
     // Called once the winning action has returned: the dialog opens from the
     // event loop, modally, when the events queued now have run.
     void gameWon(GameContext &ctx) override;
+    // The same dialog for a game the computer finished, from the event loop
+    // once the last move has returned; it records nothing.
+    void gameSolved(GameContext &ctx) override;
 
     // Runs the dialog; exec() by default. Tests replace it to drive the
     // dialog's buttons without a blocking loop.
@@ -30,6 +33,7 @@ public:
 
 private:
     void open(GameContext &ctx);
+    void openSolved(GameContext &ctx);
 
     QObject queue_; // queued openings die with the handler
     QPointer<QWidget> parent_;

@@ -18,11 +18,11 @@
 
 namespace cardova::ui {
 
-frmFinish::frmFinish(GameContext &ctx, std::function<void()> openSelect, QWidget *parent)
-    : QDialog(parent), ctx_(ctx), openSelect_(std::move(openSelect))
+frmFinish::frmFinish(GameContext &ctx, std::function<void()> openSelect, QWidget *parent, Outcome outcome)
+    : QDialog(parent), ctx_(ctx), openSelect_(std::move(openSelect)), outcome_(outcome)
 {
     setObjectName(QStringLiteral("frmFinish"));
-    setWindowTitle(QStringLiteral("Congrats"));
+    setWindowTitle(outcome_ == Outcome::Won ? QStringLiteral("Congrats") : QStringLiteral("Solved"));
     applyWindowIcon(*this);
     showMessage = informationBox(this, ctx.data.ProdName());
     runModal = [](QDialog &dialog) { dialog.exec(); };
@@ -45,6 +45,9 @@ void frmFinish::buildLayout()
                     QStringLiteral(" Time : ") + FormatTime(d.CurTime),
                     QStringLiteral(" Moves : ") + QString::number(d.CurMoves),
                     QStringLiteral(" Score : ") + QString::number(d.CurScore)});
+    // The computer won it, so the player did not: the title says which.
+    if (outcome_ == Outcome::Solved)
+        list->addItem(QStringLiteral(" Status : Lost (solved)"));
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setMinimumWidth(200);
@@ -99,8 +102,9 @@ QToolBar *frmFinish::buildToolbar()
 void frmFinish::recordWin()
 {
     // The win is recorded here, once, whatever button follows. A game that
-    // is no longer marked finished has been recorded already.
-    if (ctx_.phase != GamePhase::Finished)
+    // is no longer marked finished has been recorded already, as a solved
+    // one always is.
+    if (outcome_ != Outcome::Won || ctx_.phase != GamePhase::Finished)
         return;
     ctx_.PlaySound(SoundEvent::Win);
     EndGame(ctx_, 1);

@@ -19,9 +19,14 @@ namespace cardova::ui {
 class frmFinish : public QDialog {
     Q_OBJECT
 public:
+    // How the game ended: the player won it, or the computer played it to
+    // the end (recorded as not won before the dialog opens).
+    enum class Outcome { Won, Solved };
+
     // openSelect opens the game selection dialog; it runs after this dialog
     // has closed and the winning move has returned.
-    frmFinish(GameContext &ctx, std::function<void()> openSelect, QWidget *parent = nullptr);
+    frmFinish(GameContext &ctx, std::function<void()> openSelect, QWidget *parent = nullptr,
+              Outcome outcome = Outcome::Won);
 
     // Where messages go (a game that cannot be started); a box by default.
     MessageFn showMessage;
@@ -46,6 +51,7 @@ private:
 
     GameContext &ctx_;
     std::function<void()> openSelect_;
+    Outcome outcome_;
 };
 
 } // namespace cardova::ui

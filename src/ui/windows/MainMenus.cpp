@@ -100,6 +100,8 @@ void frmMain::buildMenus()
     addSeparator(game, QStringLiteral("mGame"), 10);
     addItem(game, QStringLiteral("mGame"), 11, QStringLiteral("&Hint"), Qt::Key_H, [this] { advice_->hint(); });
     addItem(game, QStringLiteral("mGame"), 12, QStringLiteral("&Solve"), QKeySequence(), [this] { advice_->solve(); });
+    addItem(game, QStringLiteral("mGame"), 16, QStringLiteral("Undo to the Last Winnable &Position"), QKeySequence(),
+            [this] { advice_->undoToWinnable(); });
     QAction *verdict = addItem(game, QStringLiteral("mGame"), 13, QStringLiteral("Show Whether the Game Can Be Won"),
                                QKeySequence(), [this] { advice_->setShowVerdict(ctx_.data.ShowWinnable() == 0); });
     verdict->setCheckable(true);
@@ -176,6 +178,7 @@ void frmMain::buildMenus()
     QAction *solverLabel = caption("mSolver");
     strip_ = new CounterStrip(*this, *help->menuAction(), *mScore_, *mTime_, *mMoves_, *solverLabel);
     advice_ = std::make_unique<SolverAdvice>(ctx_, *table_, *solverLabel, SolverAdvice::windowBudget());
+    advice_->setUndoToWinnableAction(items_.at(QStringLiteral("mGame16")));
 }
 
 void frmMain::addButton(const QString &key, const QString &tip, const QString &same, int index)

@@ -13,8 +13,13 @@ void SolveRun::RecordAsLost::gameWon(GameContext &ctx)
 {
     // In place of the finished-game dialog: the game goes to the scores as
     // not won, and the table clears.
+    // The window's own handler offers a new game, as after a win; taken
+    // now, since the end of the game ends the run and puts it back.
+    WinHandler *window = run_.saved_;
     EndGame(ctx, 0);
     run_.solved();
+    if (window)
+        window->gameSolved(ctx);
 }
 
 SolveRun::SolveRun(GameContext &ctx, QObject *parent) : QObject(parent), ctx_(ctx)

@@ -8,6 +8,7 @@ set(CARDOVA_UI_WINDOWS_SOURCES
   windows/SolveRun.cpp
   windows/StaleInput.cpp
   windows/SolverAdvice.cpp
+  windows/HintText.cpp
   windows/Sprites.cpp
   windows/TableHint.cpp
   windows/TableAccessible.cpp

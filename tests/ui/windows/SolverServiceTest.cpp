@@ -5,9 +5,12 @@
 #include "session/Commands.h"
 #include "session/MoveDriver.h"
 #include "session/SolverService.h"
+#include "session/cTrans.h"
 
 #include <QCoreApplication>
 #include <QThread>
+#include <algorithm>
+#include <chrono>
 
 namespace cardova::test {
 namespace {
@@ -123,7 +126,9 @@ TEST_F(SolverServiceTest, UndoThenANewMoveForgetsTheAbandonedLine)
     ASSERT_TRUE(playMove(*ctx, Move::turnStock()));
     service.ask(request());
     settle(service);
-    ASSERT_EQ(service.searchesStarted(), 2);
+    ASSERT_TRUE(service.answer());
+    // Searched, or known from the first state's win when it starts so.
+    const int searches = service.searchesStarted();
 
     // Undo and redo walk the same line: both states are known.
     ASSERT_TRUE(CmdUndo(*ctx));
@@ -140,7 +145,7 @@ TEST_F(SolverServiceTest, UndoThenANewMoveForgetsTheAbandonedLine)
     service.ask(request());
     EXPECT_TRUE(service.thinking());
     settle(service);
-    EXPECT_EQ(service.searchesStarted(), 3);
+    EXPECT_EQ(service.searchesStarted(), searches + 1);
 }
 
 TEST_F(SolverServiceTest, EveryStateAfterALostOneIsLost)
@@ -168,6 +173,96 @@ TEST_F(SolverServiceTest, CancelStopsAndForgetsTheQuestion)
     settle(service);
     EXPECT_FALSE(service.thinking());
     EXPECT_FALSE(service.answer());
+}
+
+TEST_F(SolverServiceTest, MovesAlongAKnownWinAreAnsweredWithoutASearch)
+{
+    service.ask(request());
+    settle(service);
+    ASSERT_TRUE(service.answer());
+    ASSERT_EQ(service.answer()->verdict, Verdict::Winnable);
+    const std::vector<Move> win = service.answer()->line;
+    ASSERT_GE(win.size(), 3u);
+
+    // Two moves along the win, each followed by its automatic play: known
+    // at once, with the rest of the same win.
+    for (size_t i = 0; i < 2; ++i) {
+        ASSERT_TRUE(playMove(*ctx, win[i]));
+        service.ask(request());
+        EXPECT_FALSE(service.thinking()) << i;
+        ASSERT_TRUE(service.answer()) << i;
+        EXPECT_EQ(service.answer()->verdict, Verdict::Winnable);
+        EXPECT_EQ(service.answer()->line, std::vector<Move>(win.begin() + std::ptrdiff_t(i) + 1, win.end()));
+    }
+    EXPECT_EQ(service.searchesStarted(), 1);
+
+    // A move off the win is a question for the worker again.
+    const Rules rules = currentRules(*ctx);
+    MoveList moves;
+    legalMoves(currentPosition(*ctx, rules), rules, moves);
+    const auto other = std::find_if(moves.begin(), moves.end(), [&](const Move &m) { return m != win[2]; });
+    ASSERT_NE(other, moves.end());
+    ASSERT_TRUE(playMove(*ctx, *other));
+    service.ask(request());
+    EXPECT_TRUE(service.thinking());
+    settle(service);
+    EXPECT_EQ(service.searchesStarted(), 2);
+}
+
+TEST_F(SolverServiceTest, DestroyingTheServiceMidSearchReturnsAtOnce)
+{
+    // Klondike 6 without automatic play keeps a search busy for far longer
+    // than its clock allows here: a search that missed the stop would hold
+    // the destructor for the whole budget.
+    Budget endless = nodeBudget(uint64_t(1) << 40);
+    endless.maxSeconds = 3.0;
+    start(QStringLiteral("Klondike"), 6);
+    SolverRequest question = request(1);
+    question.autoplay = false;
+    using Clock = std::chrono::steady_clock;
+    Clock::duration worst{};
+    // The worker may be anywhere between waking up for the job and the
+    // search itself when the service goes: the delays walk that window.
+    constexpr int kTries = 400;
+    for (int i = 0; i < kTries; ++i) {
+        auto service = std::make_unique<SolverService>(endless);
+        service->ask(question);
+        const auto until = Clock::now() + std::chrono::microseconds(i % 100);
+        while (Clock::now() < until) {
+        }
+        const auto before = Clock::now();
+        service.reset();
+        worst = std::max(worst, Clock::now() - before);
+    }
+    EXPECT_LT(std::chrono::duration<double>(worst).count(), 0.5);
+}
+
+TEST_F(SolverServiceTest, ALostStateKnowsTheLastWinnablePosition)
+{
+    // Klondike Plus 18 can be won, but not once the second pile's top card
+    // has gone onto the first pile.
+    start(QStringLiteral("Klondike Plus"), 18);
+    service.ask(request());
+    settle(service);
+    ASSERT_TRUE(service.answer());
+    ASSERT_EQ(service.answer()->verdict, Verdict::Winnable);
+    EXPECT_FALSE(service.lastWinnable());
+    const int winnable = ctx->trans->TransPos;
+
+    ASSERT_TRUE(playMove(*ctx, Move::card({SourceKind::Tableau, 1, 1}, {TargetKind::Tableau, 0})));
+    service.ask(request());
+    settle(service);
+    ASSERT_TRUE(service.answer());
+    ASSERT_EQ(service.answer()->verdict, Verdict::NotWinnable);
+    ASSERT_TRUE(service.lastWinnable());
+    EXPECT_EQ(*service.lastWinnable(), winnable);
+
+    // Further on, the same position is still the last winnable one.
+    ASSERT_TRUE(playMove(*ctx, Move::turnStock()));
+    service.ask(request());
+    EXPECT_FALSE(service.thinking());
+    ASSERT_TRUE(service.lastWinnable());
+    EXPECT_EQ(*service.lastWinnable(), winnable);
 }
 
 } // namespace
