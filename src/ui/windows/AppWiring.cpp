@@ -127,8 +127,12 @@ void ProgramStart::openMain()
     main_->show();
     // The main window is up first, so the program never finds itself
     // without a window; the splash goes before any message can open.
-    if (splash_)
+    // It is deleted once its own timer's call has returned, so its picture
+    // and its window's backing store do not stay for the whole run.
+    if (splash_) {
         splash_->close();
+        splash_.release()->deleteLater();
+    }
     if (!main_->continueSavedGame())
         showStartSelection(*main_);
 }

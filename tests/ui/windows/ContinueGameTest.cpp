@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include <QFile>
+#include <QPointer>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -184,11 +185,16 @@ TEST_F(ContinueGameTest, WithoutAKeptGameTheSplashComesFirstAndGoesBeforeTheMain
     ASSERT_TRUE(start->splash());
     EXPECT_TRUE(splashOnScreen());
     EXPECT_FALSE(start->mainWindow());
+    QPointer<QWidget> splash = start->splash();
     start->splash()->ContinueStart();
     EXPECT_FALSE(splashOnScreen());
     ASSERT_TRUE(start->mainWindow());
     EXPECT_TRUE(start->mainWindow()->isVisible());
     EXPECT_FALSE(next->GameRunning());
+    // Gone, not only hidden: its window's memory goes back to the system.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(splash.isNull());
+    EXPECT_EQ(start->splash(), nullptr);
 }
 
 TEST_F(ContinueGameTest, ALaterStartBringsTheWindowBackFromTheTaskbar)
