@@ -15,35 +15,27 @@ FinishWinHandler::FinishWinHandler(QWidget *parent, std::function<void()> openSe
 
 void FinishWinHandler::gameWon(GameContext &ctx)
 {
-    QTimer::singleShot(0, &queue_, [this, &ctx] { open(ctx); });
-}
-
-void FinishWinHandler::open(GameContext &ctx)
-{
     // Something else may have recorded the game meanwhile (a new game from
     // the menu, the window closing): then there is nothing to show.
-    if (ctx.phase != GamePhase::Finished)
-        return;
-    ++opened_;
-    frmFinish dialog(ctx, openSelect_, parent_.data());
-    dialog.dealRandom = dealRandom;
-    runDialog(dialog);
+    openLater(ctx, frmFinish::Outcome::Won, GamePhase::Finished);
 }
 
 void FinishWinHandler::gameSolved(GameContext &ctx)
 {
-    QTimer::singleShot(0, &queue_, [this, &ctx] { openSolved(ctx); });
+    // A game started meanwhile is what the player chose to do next.
+    openLater(ctx, frmFinish::Outcome::Solved, GamePhase::NoGame);
 }
 
-void FinishWinHandler::openSolved(GameContext &ctx)
+void FinishWinHandler::openLater(GameContext &ctx, frmFinish::Outcome outcome, GamePhase stillIn)
 {
-    // A game started meanwhile is what the player chose to do next.
-    if (ctx.phase != GamePhase::NoGame)
-        return;
-    ++opened_;
-    frmFinish dialog(ctx, openSelect_, parent_.data(), frmFinish::Outcome::Solved);
-    dialog.dealRandom = dealRandom;
-    runDialog(dialog);
+    QTimer::singleShot(0, &queue_, [this, &ctx, outcome, stillIn] {
+        if (ctx.phase != stillIn)
+            return;
+        ++opened_;
+        frmFinish dialog(ctx, openSelect_, parent_.data(), outcome);
+        dialog.dealRandom = dealRandom;
+        runDialog(dialog);
+    });
 }
 
 } // namespace cardova::ui

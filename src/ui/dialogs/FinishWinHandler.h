@@ -1,15 +1,18 @@
 #pragma once
 // Opens the finished-game dialog when a game is won.
 #include "session/SessionInterfaces.h"
+#include "ui/dialogs/frmFinish.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
-namespace cardova::ui {
+namespace cardova {
+enum class GamePhase;
+}
 
-class frmFinish;
+namespace cardova::ui {
 
 class FinishWinHandler : public WinHandler {
 public:
@@ -32,8 +35,9 @@ public:
     int opened() const { return opened_; }
 
 private:
-    void open(GameContext &ctx);
-    void openSolved(GameContext &ctx);
+    // Opens the dialog once the action has returned, if the game is still
+    // in the phase the outcome left it in.
+    void openLater(GameContext &ctx, frmFinish::Outcome outcome, GamePhase stillIn);
 
     QObject queue_; // queued openings die with the handler
     QPointer<QWidget> parent_;

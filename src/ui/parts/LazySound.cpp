@@ -24,7 +24,8 @@ void LazySound::preload()
 {
     if (loader_ || done_)
         return;
-    loader_ = QThread::create([this] { entry_ = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &workerProblem_); });
+    // The worker writes entry_ and problem_; they are read only after it ended.
+    loader_ = QThread::create([this] { entry_ = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &problem_); });
     loader_->setParent(this);
     connect(loader_, &QThread::finished, this, [this] { finishLoading(); });
     loader_->start(QThread::LowPriority);
@@ -34,19 +35,15 @@ void LazySound::finishLoading()
 {
     if (done_)
         return;
-    if (loader_) {
-        loader_->wait();
-        problem_ = workerProblem_;
-    }
-    QFunctionPointer entry = entry_;
-    if (!entry && !loader_)
-        entry = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &problem_);
     done_ = true;
-    if (!entry)
+    if (loader_)
+        loader_->wait();
+    else
+        entry_ = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &problem_);
+    if (!entry_)
         return;
     ensureResources(); // the waves are the program's resources
-    player_ = reinterpret_cast<CardovaSoundPartEntry>(entry)(this);
-    problem_.clear();
+    player_ = reinterpret_cast<CardovaSoundPartEntry>(entry_)(this);
 }
 
 void LazySound::play(Wave wave)

@@ -9,8 +9,6 @@
 #include <QObject>
 #include <QString>
 
-#include <atomic>
-
 class QThread;
 
 namespace cardova::ui {
@@ -26,15 +24,15 @@ public:
     void preload();
     // The player of the part, once made (nullptr before, or when it failed).
     SoundPlayer *player() const { return player_; }
+    // Why there is no player, once loading is over.
     QString problem() const { return problem_; }
 
 private:
     void finishLoading();
 
     QThread *loader_ = nullptr;
-    std::atomic<QFunctionPointer> entry_{nullptr}; // set by the worker
-    QString workerProblem_;                      // read after the worker ended
-    SoundPlayer *player_ = nullptr;              // a child of this object
+    QFunctionPointer entry_ = nullptr; // the part's entry, once loaded
+    SoundPlayer *player_ = nullptr;    // a child of this object
     QString problem_;
     bool done_ = false;
 };
