@@ -1,5 +1,7 @@
 #include "engine/Moves.h"
 
+#include <algorithm>
+
 namespace cardova {
 
 namespace {
@@ -7,6 +9,9 @@ namespace {
 constexpr int kFullFoundation = kRanks;
 
 constexpr uint64_t kAllCards = (uint64_t(1) << kPositionCards) - 1;
+
+// No run limit: more than any pile can hold.
+constexpr int kNoRunLimit = kPositionCards;
 
 uint64_t cardsOfRank(int rank)
 {
@@ -18,119 +23,199 @@ uint64_t cardsOfRank(int rank)
 
 bool takes(uint64_t mask, CardCode card) { return AcceptedCards::has(mask, card); }
 
-// A pile never takes its own cards.
-void addTargets(const AcceptedCards &acc, const Rules &r, Source s, CardCode card, int fromPile,
-                bool single, MoveList &out)
+uint64_t tableauTakesMask(const Position &p, const Rules &r, int pile)
 {
-    for (int b = 0; b < r.tableauPiles; ++b)
-        if (PileIndex::tableau(b) != fromPile && takes(acc.tableau[size_t(b)], card))
-            out.push(Move::card(s, {TargetKind::Tableau, uint8_t(b)}));
-    if (!single)
-        return; // runs go only onto the tableau
-    for (int g = 0; g < kFoundationPiles; ++g)
-        if (PileIndex::foundation(g) != fromPile && takes(acc.foundation[size_t(g)], card))
-            out.push(Move::card(s, {TargetKind::Foundation, uint8_t(g)}));
+    if (p.isEmpty(pile))
+        return r.emptyRank == kAnyRank ? kAllCards : cardsOfRank(r.emptyRank);
+    return cardsFittingOn(p.top(pile), r.tableauOrder, r.tableauWrap);
 }
 
-// A card below a pile's top is taken with the cards on it only when it lies
-// face up and every card from it up keeps the run order. Walking down from
-// the top, the first break ends the run for every card below it too.
-void addTableauSources(const Position &p, const Rules &r, const AcceptedCards &acc, int pile, MoveList &out)
+int emptyTableauPiles(const Position &p, const Rules &r)
+{
+    int n = 0;
+    for (int b = 0; b < r.tableauPiles; ++b)
+        n += p.isEmpty(b) ? 1 : 0;
+    return n;
+}
+
+int freeCells(const Position &p, const Rules &r)
+{
+    int n = 0;
+    for (int c = 0; c < r.cells; ++c)
+        n += p.isEmpty(PileIndex::cell(c)) ? 1 : 0;
+    return n;
+}
+
+// A run may go onto a tableau pile when the pile takes its lowest card and,
+// under the free-cell rule, the run is short enough for that pile.
+struct RunRoom {
+    int ontoCards = kNoRunLimit;
+    int ontoSpace = kNoRunLimit;
+    int forPile(const Position &p, int pile) const { return p.isEmpty(pile) ? ontoSpace : ontoCards; }
+};
+
+RunRoom runRoom(const Position &p, const Rules &r)
+{
+    return {runLimit(p, r, false), runLimit(p, r, true)};
+}
+
+// Whether a tableau card at pos, taken with the cards on it, is a move the
+// rule offers; lowest is lowestMovable of the pile.
+bool offeredFrom(const Position &p, const Rules &r, int pile, int pos, int lowest)
 {
     const int top = p.size(pile) - 1;
-    if (top < 0)
+    if (pos < lowest || pos > top)
+        return false;
+    return r.moves != TableauMoves::WholePiles || pos == top || pos == lowest;
+}
+
+// Targets of one source. Runs go only onto the tableau; a single card may
+// also go home, and from a tableau top or the waste into a free cell. A
+// pile never takes its own cards.
+struct SourceCard {
+    Source source;
+    CardCode card;
+    int fromPile;
+    int count; // cards carried
+};
+
+void addTargets(const Position &p, const Rules &r, const AcceptedCards &acc, const RunRoom &room,
+                const SourceCard &s, MoveList &out)
+{
+    for (int b = 0; b < r.tableauPiles; ++b)
+        if (PileIndex::tableau(b) != s.fromPile && takes(acc.tableau[size_t(b)], s.card) &&
+            s.count <= room.forPile(p, b))
+            out.push(Move::card(s.source, {TargetKind::Tableau, uint8_t(b)}));
+    if (s.count != 1)
         return;
-    addTargets(acc, r, {SourceKind::Tableau, uint8_t(pile), uint8_t(top)}, p.top(pile), pile, true, out);
-    if (!r.multiMove)
+    for (int g = 0; g < kFoundationPiles; ++g)
+        if (PileIndex::foundation(g) != s.fromPile && takes(acc.foundation[size_t(g)], s.card))
+            out.push(Move::card(s.source, {TargetKind::Foundation, uint8_t(g)}));
+    if (s.source.kind != SourceKind::Tableau && s.source.kind != SourceKind::Waste)
         return;
-    for (int pos = top - 1; pos >= 0; --pos) {
-        const CardCode card = p.at(pile, pos);
-        if (!fitsOrder(card, p.at(pile, pos + 1), r.multiOrder, r.tableauWrap))
-            return;
-        if (!isFaceDown(card))
-            addTargets(acc, r, {SourceKind::Tableau, uint8_t(pile), uint8_t(pos)}, card, pile, false, out);
-    }
+    for (int c = 0; c < r.cells; ++c)
+        if ((acc.emptyCells >> c) & 1)
+            out.push(Move::card(s.source, {TargetKind::Cell, uint8_t(c)}));
+}
+
+void addTableauSources(const Position &p, const Rules &r, const AcceptedCards &acc, const RunRoom &room, int pile,
+                       MoveList &out)
+{
+    const int top = p.size(pile) - 1;
+    const int lowest = lowestMovable(p, r, pile);
+    for (int pos = top; pos >= 0 && pos >= lowest; --pos)
+        if (offeredFrom(p, r, pile, pos, lowest))
+            addTargets(p, r, acc, room,
+                       {{SourceKind::Tableau, uint8_t(pile), uint8_t(pos)}, p.at(pile, pos), pile, top - pos + 1},
+                       out);
+}
+
+// Adds a pile's top card as a source, where the pile has one.
+void addTopSource(const Position &p, const Rules &r, const AcceptedCards &acc, const RunRoom &room, SourceKind kind,
+                  int index, MoveList &out)
+{
+    const Source s{kind, uint8_t(index), 0};
+    const int pile = pileOfSource(s);
+    if (p.isEmpty(pile))
+        return;
+    const uint8_t pos = kind == SourceKind::Foundation ? uint8_t(p.size(pile) - 1) : uint8_t(0);
+    addTargets(p, r, acc, room, {{kind, uint8_t(index), pos}, p.top(pile), pile, 1}, out);
+}
+
+bool turnBackLeft(const Position &p, const Rules &r)
+{
+    return r.wasteTurnsBack && p.turnBacksLeft != 0;
 }
 } // namespace
 
+uint64_t foundationTakes(const Position &p, const Rules &r, int g, bool playerMove)
+{
+    const int pile = PileIndex::foundation(g);
+    if (p.isEmpty(pile))
+        return cardsOfRank(r.baseRank);
+    if (playerMove && p.size(pile) == kFullFoundation)
+        return 0;
+    return cardsFittingOn(p.top(pile), r.foundationOrder, r.foundationWrap);
+}
+
+int lowestMovable(const Position &p, const Rules &r, int pile)
+{
+    const int top = p.size(pile) - 1;
+    if (top < 0 || r.moves == TableauMoves::Single)
+        return top;
+    int lowest = top;
+    for (int pos = top - 1; pos >= 0; --pos) {
+        const CardCode card = p.at(pile, pos);
+        if (isFaceDown(card))
+            break;
+        if (r.moves != TableauMoves::AnyFaceUp && !fitsOrder(card, p.at(pile, pos + 1), r.multiOrder, r.tableauWrap))
+            break;
+        lowest = pos;
+    }
+    // Whole piles move only as the whole pile.
+    if (r.moves == TableauMoves::WholePiles && lowest != 0)
+        return top;
+    return lowest;
+}
+
+int runLimit(const Position &p, const Rules &r, bool ontoSpace)
+{
+    if (r.moves != TableauMoves::FreeCellRuns)
+        return kNoRunLimit;
+    // A space helps carry a run only when any card may lie in it.
+    const int spaces = r.emptyRank == kAnyRank ? emptyTableauPiles(p, r) - (ontoSpace ? 1 : 0) : 0;
+    const int limit = (freeCells(p, r) + 1) << std::max(spaces, 0);
+    return std::min(limit, kNoRunLimit);
+}
+
 AcceptedCards::AcceptedCards(const Position &p, const Rules &r)
 {
-    const uint64_t space = r.emptyRank == kAnyRank ? kAllCards : cardsOfRank(r.emptyRank);
     for (int b = 0; b < r.tableauPiles; ++b)
-        tableau[size_t(b)] = p.isEmpty(b) ? space : cardsFittingOn(p.top(b), r.tableauOrder, r.tableauWrap);
-    const uint64_t base = cardsOfRank(r.baseRank);
+        tableau[size_t(b)] = tableauTakesMask(p, r, b);
     for (int g = 0; g < kFoundationPiles; ++g) {
-        const int pile = PileIndex::foundation(g);
-        const uint64_t next = p.isEmpty(pile) ? base : cardsFittingOn(p.top(pile), r.foundationOrder, r.foundationWrap);
-        // A drop on a full foundation is refused; automatic play does not ask.
-        foundation[size_t(g)] = p.size(pile) == kFullFoundation ? 0 : next;
-        anyFoundationAutomatic |= next;
+        foundation[size_t(g)] = foundationTakes(p, r, g, true);
+        anyFoundationAutomatic |= foundationTakes(p, r, g, false);
     }
+    for (int c = 0; c < r.cells; ++c)
+        if (p.isEmpty(PileIndex::cell(c)))
+            emptyCells = uint16_t(emptyCells | (1u << c));
 }
 
 void legalMoves(const Position &p, const Rules &r, MoveList &out)
 {
     out.clear();
     const AcceptedCards acc(p, r);
+    const RunRoom room = runRoom(p, r);
     for (int t = 0; t < r.tableauPiles; ++t)
-        addTableauSources(p, r, acc, t, out);
-    if (!p.isEmpty(PileIndex::kWaste))
-        addTargets(acc, r, {SourceKind::Waste, 0, 0}, p.top(PileIndex::kWaste), -1, true, out);
-    for (int g = 0; g < kFoundationPiles; ++g) {
-        const int pile = PileIndex::foundation(g);
-        if (!p.isEmpty(pile))
-            addTargets(acc, r, {SourceKind::Foundation, uint8_t(g), uint8_t(p.size(pile) - 1)},
-                       p.top(pile), pile, true, out);
-    }
+        addTableauSources(p, r, acc, room, t, out);
+    addTopSource(p, r, acc, room, SourceKind::Waste, 0, out);
+    for (int g = 0; g < kFoundationPiles; ++g)
+        addTopSource(p, r, acc, room, SourceKind::Foundation, g, out);
+    for (int v = 0; v < r.reservePiles; ++v)
+        addTopSource(p, r, acc, room, SourceKind::Reserve, v, out);
+    for (int c = 0; c < r.cells; ++c)
+        addTopSource(p, r, acc, room, SourceKind::Cell, c, out);
     if (!p.isEmpty(PileIndex::kStock))
         out.push(Move::turnStock());
-    if (r.wasteTurnsBack && !p.isEmpty(PileIndex::kWaste))
+    if (turnBackLeft(p, r) && !p.isEmpty(PileIndex::kWaste))
         out.push(Move::turnWasteBack());
 }
 
 bool foundationAccepts(const Position &p, const Rules &r, int g, CardCode card, bool playerMove)
 {
-    const int pile = PileIndex::foundation(g);
-    if (p.isEmpty(pile))
-        return rankOf(card) == r.baseRank;
-    if (playerMove && p.size(pile) == kFullFoundation)
-        return false;
-    return fitsOrder(p.top(pile), card, r.foundationOrder, r.foundationWrap);
+    return takes(foundationTakes(p, r, g, playerMove), card);
 }
-
-namespace {
-// A tableau card below the top is taken with the cards on it only when it
-// lies face up and every card from it up keeps the run order.
-bool canTakeFrom(const Position &p, const Rules &r, int pile, int pos)
-{
-    const int top = p.size(pile) - 1;
-    if (pos < 0 || pos > top)
-        return false;
-    if (pos == top)
-        return true;
-    if (!r.multiMove || isFaceDown(p.at(pile, pos)))
-        return false;
-    for (int i = pos; i < top; ++i)
-        if (!fitsOrder(p.at(pile, i), p.at(pile, i + 1), r.multiOrder, r.tableauWrap))
-            return false;
-    return true;
-}
-
-bool tableauTakes(const Position &p, const Rules &r, int pile, CardCode card)
-{
-    if (p.isEmpty(pile))
-        return r.emptyRank == kAnyRank || rankOf(card) == r.emptyRank;
-    return fitsOrder(p.top(pile), card, r.tableauOrder, r.tableauWrap);
-}
-} // namespace
 
 bool canPickUp(const Position &p, const Rules &r, const Source &s)
 {
     switch (s.kind) {
-    case SourceKind::Tableau: return s.pile < r.tableauPiles && canTakeFrom(p, r, s.pile, s.pos);
+    case SourceKind::Tableau:
+        return s.pile < r.tableauPiles && offeredFrom(p, r, s.pile, s.pos, lowestMovable(p, r, s.pile));
     case SourceKind::Waste: return s.pile == 0 && s.pos == 0 && !p.isEmpty(PileIndex::kWaste);
     case SourceKind::Foundation:
         return s.pile < kFoundationPiles && !p.isEmpty(pileOfSource(s)) && s.pos == p.size(pileOfSource(s)) - 1;
+    case SourceKind::Reserve: return s.pile < r.reservePiles && s.pos == 0 && !p.isEmpty(pileOfSource(s));
+    case SourceKind::Cell: return s.pile < r.cells && s.pos == 0 && !p.isEmpty(pileOfSource(s));
     }
     return false;
 }
@@ -139,20 +224,28 @@ bool isLegal(const Position &p, const Rules &r, const Move &m)
 {
     switch (m.kind) {
     case MoveKind::TurnStock: return !p.isEmpty(PileIndex::kStock);
-    case MoveKind::TurnWasteBack: return r.wasteTurnsBack && !p.isEmpty(PileIndex::kWaste);
+    case MoveKind::TurnWasteBack: return turnBackLeft(p, r) && !p.isEmpty(PileIndex::kWaste);
     case MoveKind::Card: break;
     }
     const Source &s = m.source;
     if (!canPickUp(p, r, s))
         return false;
     const int from = pileOfSource(s);
-    const bool single = s.kind != SourceKind::Tableau || s.pos == p.size(from) - 1;
-    const CardCode card = p.at(from, s.kind == SourceKind::Tableau ? s.pos : p.size(from) - 1);
+    const int count = s.kind == SourceKind::Tableau ? p.size(from) - s.pos : 1;
+    const CardCode card = p.at(from, p.size(from) - count);
     const Target &t = m.target;
-    if (t.kind == TargetKind::Tableau)
-        return t.pile < r.tableauPiles && PileIndex::tableau(t.pile) != from && tableauTakes(p, r, t.pile, card);
-    return single && t.pile < kFoundationPiles && PileIndex::foundation(t.pile) != from &&
-           foundationAccepts(p, r, t.pile, card, true);
+    switch (t.kind) {
+    case TargetKind::Tableau:
+        return t.pile < r.tableauPiles && PileIndex::tableau(t.pile) != from &&
+               takes(tableauTakesMask(p, r, t.pile), card) && count <= runLimit(p, r, p.isEmpty(t.pile));
+    case TargetKind::Foundation:
+        return count == 1 && t.pile < kFoundationPiles && PileIndex::foundation(t.pile) != from &&
+               foundationAccepts(p, r, t.pile, card, true);
+    case TargetKind::Cell:
+        return count == 1 && (s.kind == SourceKind::Tableau || s.kind == SourceKind::Waste) && t.pile < r.cells &&
+               p.isEmpty(PileIndex::cell(t.pile));
+    }
+    return false;
 }
 
 std::optional<Move> autoPlayStep(const Position &p, const Rules &r)
@@ -161,28 +254,32 @@ std::optional<Move> autoPlayStep(const Position &p, const Rules &r)
     // drop on a full one), looked up once for every top it tries.
     std::array<uint64_t, kFoundationPiles> takesHome{};
     uint64_t anyTakes = 0;
-    const uint64_t base = cardsOfRank(r.baseRank);
     for (int g = 0; g < kFoundationPiles; ++g) {
-        const int pile = PileIndex::foundation(g);
-        takesHome[size_t(g)] = p.isEmpty(pile) ? base : cardsFittingOn(p.top(pile), r.foundationOrder, r.foundationWrap);
+        takesHome[size_t(g)] = foundationTakes(p, r, g, false);
         anyTakes |= takesHome[size_t(g)];
     }
-    auto toFoundation = [&](Source s, CardCode card) -> std::optional<Move> {
-        if (!takes(anyTakes, card))
+    auto toFoundation = [&](SourceKind kind, int index) -> std::optional<Move> {
+        const Source s{kind, uint8_t(index), 0};
+        const int pile = pileOfSource(s);
+        if (p.isEmpty(pile) || !takes(anyTakes, p.top(pile)))
             return std::nullopt;
+        const Source from{kind, uint8_t(index), uint8_t(kind == SourceKind::Tableau ? p.size(pile) - 1 : 0)};
         for (int g = 0; g < kFoundationPiles; ++g)
-            if (takes(takesHome[size_t(g)], card))
-                return Move::card(s, {TargetKind::Foundation, uint8_t(g)});
+            if (takes(takesHome[size_t(g)], p.top(pile)))
+                return Move::card(from, {TargetKind::Foundation, uint8_t(g)});
         return std::nullopt;
     };
-    for (int t = 0; t < r.tableauPiles; ++t) {
-        if (p.isEmpty(t))
-            continue;
-        if (auto m = toFoundation({SourceKind::Tableau, uint8_t(t), uint8_t(p.size(t) - 1)}, p.top(t)))
+    for (int t = 0; t < r.tableauPiles; ++t)
+        if (auto m = toFoundation(SourceKind::Tableau, t))
             return m;
-    }
-    if (!p.isEmpty(PileIndex::kWaste))
-        return toFoundation({SourceKind::Waste, 0, 0}, p.top(PileIndex::kWaste));
+    if (auto m = toFoundation(SourceKind::Waste, 0))
+        return m;
+    for (int v = 0; v < r.reservePiles; ++v)
+        if (auto m = toFoundation(SourceKind::Reserve, v))
+            return m;
+    for (int c = 0; c < r.cells; ++c)
+        if (auto m = toFoundation(SourceKind::Cell, c))
+            return m;
     return std::nullopt;
 }
 

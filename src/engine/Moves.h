@@ -10,11 +10,12 @@
 namespace cardova {
 
 enum class MoveKind : uint8_t { Card, TurnStock, TurnWasteBack };
-enum class SourceKind : uint8_t { Tableau, Waste, Foundation };
-enum class TargetKind : uint8_t { Tableau, Foundation };
+enum class SourceKind : uint8_t { Tableau, Waste, Foundation, Reserve, Cell };
+enum class TargetKind : uint8_t { Tableau, Foundation, Cell };
 
 // Where a moved card comes from: for the tableau, the pile and the position
-// of the lowest card taken (the cards above it go along).
+// of the lowest card taken (the cards above it go along); for every other
+// pile its top card, pos unused.
 struct Source {
     SourceKind kind = SourceKind::Tableau;
     uint8_t pile = 0;
@@ -43,14 +44,30 @@ struct Move {
 // The position pile a source names.
 constexpr int pileOfSource(const Source &s)
 {
-    return s.kind == SourceKind::Tableau  ? PileIndex::tableau(s.pile)
-           : s.kind == SourceKind::Waste ? PileIndex::kWaste
-                                         : PileIndex::foundation(s.pile);
+    switch (s.kind) {
+    case SourceKind::Tableau: return PileIndex::tableau(s.pile);
+    case SourceKind::Waste: return PileIndex::kWaste;
+    case SourceKind::Foundation: return PileIndex::foundation(s.pile);
+    case SourceKind::Reserve: return PileIndex::reserve(s.pile);
+    case SourceKind::Cell: return PileIndex::cell(s.pile);
+    }
+    return PileIndex::kWaste;
 }
 
-// Every card can be the source of one move to each tableau pile and each
-// foundation, plus the two stock moves.
-constexpr int kMaxMoves = kPositionCards * (kMaxTableauPiles + kFoundationPiles) + 2;
+// The position pile a target names.
+constexpr int pileOfTarget(const Target &t)
+{
+    switch (t.kind) {
+    case TargetKind::Tableau: return PileIndex::tableau(t.pile);
+    case TargetKind::Foundation: return PileIndex::foundation(t.pile);
+    case TargetKind::Cell: return PileIndex::cell(t.pile);
+    }
+    return PileIndex::tableau(t.pile);
+}
+
+// Every card can be the source of one move to each tableau pile, each
+// foundation and each cell, plus the two stock moves.
+constexpr int kMaxMoves = kPositionCards * (kMaxTableauPiles + kFoundationPiles + kMaxCells) + 2;
 
 // A list of moves that lives on the stack.
 class MoveList {
@@ -76,16 +93,19 @@ struct Applied {
     uint8_t from = 0;        // position pile indices
     uint8_t to = 0;
     uint8_t count = 0;       // cards carried
-    bool reversed = false;   // the waste turned back lands upside down
+    bool reversed = false;   // the cards land in reverse order (a turn of the stock or of the waste)
     bool uncovered = false;  // the card below the source turned face up
+    bool usedTurnBack = false; // the waste's turn back counted against the limit
+    bool filledSpace = false;  // the reserve's top went on into the emptied tableau pile
+    bool fillUncovered = false; // and the reserve card below it turned face up
     uint64_t faceDown = 0;   // face-down flags of the carried cards before, bottom first
 };
 
 // Every move the picking and placement rules allow, in a fixed order:
 // tableau sources pile by pile, each pile's top card first and then the
-// runs below it, then the waste, then the foundations; each source's
-// tableau targets before its foundations; then turning the stock and
-// turning the waste back.
+// runs below it, then the waste, then the foundations, the reserves and the
+// cells; each source's tableau targets before its foundations and its
+// cells; then turning the stock and turning the waste back.
 void legalMoves(const Position &p, const Rules &rules, MoveList &out);
 
 // The cards each pile would take now, as bit masks over card codes: the
@@ -97,11 +117,27 @@ struct AcceptedCards {
     std::array<uint64_t, kMaxTableauPiles> tableau{};
     std::array<uint64_t, kFoundationPiles> foundation{}; // a player's drop
     uint64_t anyFoundationAutomatic = 0;                 // automatic play's, on any foundation
+    uint16_t emptyCells = 0;                             // bit c: cell c is free
 };
 
+// What foundation g takes now, as a mask over card codes. A player's move
+// (playerMove) is refused by a full foundation; automatic play does not ask.
+uint64_t foundationTakes(const Position &p, const Rules &rules, int g, bool playerMove);
+
+// The lowest position of a tableau pile from which the cards may be taken
+// together, whatever the target: the top for single cards, else the lowest
+// face-up card the move rule lets go with the cards on it. -1 for an empty pile.
+int lowestMovable(const Position &p, const Rules &rules, int pile);
+
+// The longest run a move may carry onto a pile, empty or not: unlimited but
+// under the free-cell rule, where what could be carried one card at a time
+// is the free cells plus one, doubled by each space other than the target
+// (where any card may fill a space).
+int runLimit(const Position &p, const Rules &rules, bool ontoSpace);
+
 // True if the source's card may be picked up: a tableau card with the cards
-// on it when they form a run that may move, or the top of the waste or of
-// a foundation.
+// on it when they form a run that may move, or the top of the waste, of a
+// foundation or of a reserve, or a cell's card.
 bool canPickUp(const Position &p, const Rules &rules, const Source &s);
 
 // True if the move is one of legalMoves: the source may be picked up and
@@ -112,14 +148,18 @@ bool isLegal(const Position &p, const Rules &rules, const Move &m);
 // refused by a full foundation; automatic play does not ask.
 bool foundationAccepts(const Position &p, const Rules &rules, int g, CardCode card, bool playerMove);
 
-// Plays a move the rules allow. Cards arriving on the tableau or a
-// foundation or the waste lie face up, cards turned back to the stock face down.
+// Plays a move the rules allow. Cards arriving on the tableau, a foundation,
+// a cell or the waste lie face up, cards turned back to the stock face down.
+// A stock turn lays up to the game's draw count on the waste, the last one
+// on top; a tableau pile emptied where the reserve fills spaces takes the
+// reserve's top at once, in the same move.
 Applied apply(Position &p, const Rules &rules, const Move &m);
 // Takes back the move apply returned, leaving the position exactly as before.
 void undo(Position &p, const Applied &a);
 
 // The next move automatic play makes, or none: tableau tops pile by pile,
-// then the waste top, each to the first foundation that accepts it.
+// then the waste top, the reserve tops and the cells, each to the first
+// foundation that accepts it.
 std::optional<Move> autoPlayStep(const Position &p, const Rules &rules);
 
 } // namespace cardova

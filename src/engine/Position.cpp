@@ -19,26 +19,32 @@ std::string pileName(int pile)
         return "Waste";
     if (pile < PileIndex::kFirstReserve)
         return "Foundation " + std::to_string(pile - PileIndex::kFirstFoundation + 1);
-    return "Reserve " + std::to_string(pile - PileIndex::kFirstReserve + 1);
+    if (pile < PileIndex::kFirstCell)
+        return "Reserve " + std::to_string(pile - PileIndex::kFirstReserve + 1);
+    return "Cell " + std::to_string(pile - PileIndex::kFirstCell + 1);
 }
 
 bool pileShown(const Position &p, int pile)
 {
     if (pile < PileIndex::kStock)
         return pile < p.tableauPiles;
+    if (pile >= PileIndex::kFirstCell)
+        return pile - PileIndex::kFirstCell < p.cellPiles;
     if (pile >= PileIndex::kFirstReserve)
         return pile - PileIndex::kFirstReserve < p.reservePiles;
     return true;
 }
 } // namespace
 
-Position Position::empty(int tableauPiles, int reservePiles)
+Position Position::empty(int tableauPiles, int reservePiles, int cellPiles)
 {
     Position p;
     p.cards.fill(kNoCard);
     p.start.fill(0);
     p.tableauPiles = uint8_t(tableauPiles);
     p.reservePiles = uint8_t(reservePiles);
+    p.cellPiles = uint8_t(cellPiles);
+    p.turnBacksLeft = kUnlimitedTurnBacks;
     return p;
 }
 
@@ -82,10 +88,20 @@ uint64_t Position::hash() const
     };
     for (int i = 0; i < cardCount(); ++i)
         mix(cards[size_t(i)]);
-    for (uint8_t s : start)
-        mix(s);
+    // Piles up to the reserves hash as they always have, so a game kept by
+    // an earlier version still matches its table; cells and a turn-back
+    // limit add to the hash only where a game has them.
+    for (int pile = 0; pile <= PileIndex::kFirstCell; ++pile)
+        mix(start[size_t(pile)]);
     mix(tableauPiles);
     mix(reservePiles);
+    if (cellPiles > 0) {
+        for (int pile = PileIndex::kFirstCell + 1; pile <= PileIndex::kCount; ++pile)
+            mix(start[size_t(pile)]);
+        mix(cellPiles);
+    }
+    if (turnBacksLeft != kUnlimitedTurnBacks)
+        mix(turnBacksLeft);
     return h;
 }
 

@@ -10,7 +10,10 @@ namespace cardova {
 constexpr int kMaxTableauPiles = 11;
 constexpr int kFoundationPiles = 4;
 constexpr int kMaxReservePiles = 5;
+constexpr int kMaxCells = 8;
 constexpr int kPositionCards = 52;
+// Turn-backs of the waste that never run out.
+constexpr uint8_t kUnlimitedTurnBacks = 0xFF;
 
 // Piles of a position, in the order they lie in its card array.
 namespace PileIndex {
@@ -18,10 +21,12 @@ constexpr int kStock = kMaxTableauPiles;
 constexpr int kWaste = kStock + 1;
 constexpr int kFirstFoundation = kWaste + 1;
 constexpr int kFirstReserve = kFirstFoundation + kFoundationPiles;
-constexpr int kCount = kFirstReserve + kMaxReservePiles;
+constexpr int kFirstCell = kFirstReserve + kMaxReservePiles;
+constexpr int kCount = kFirstCell + kMaxCells;
 constexpr int tableau(int pile) { return pile; }
 constexpr int foundation(int pile) { return kFirstFoundation + pile; }
 constexpr int reserve(int pile) { return kFirstReserve + pile; }
+constexpr int cell(int c) { return kFirstCell + c; }
 } // namespace PileIndex
 
 // One card as a byte: suit * 13 + rank, with a flag while it lies face down.
@@ -48,9 +53,12 @@ struct Position {
     std::array<uint8_t, PileIndex::kCount + 1> start;
     uint8_t tableauPiles;
     uint8_t reservePiles;
+    uint8_t cellPiles;
+    // Turn-backs of the waste still allowed, or kUnlimitedTurnBacks.
+    uint8_t turnBacksLeft;
 
-    // An empty table with the given pile counts.
-    static Position empty(int tableauPiles, int reservePiles = 0);
+    // An empty table with the given pile counts and no limit on turn-backs.
+    static Position empty(int tableauPiles, int reservePiles = 0, int cellPiles = 0);
 
     int size(int pile) const { return start[size_t(pile) + 1] - start[size_t(pile)]; }
     bool isEmpty(int pile) const { return size(pile) == 0; }

@@ -22,8 +22,12 @@ TablePile tablePileOf(int pile, const Rules &rules)
         return {kWaste, 0};
     if (pile < PileIndex::kFirstReserve)
         return {kFoundation, pile - PileIndex::kFirstFoundation};
-    const int r = pile - PileIndex::kFirstReserve;
-    return {r < rules.reservePiles ? int(kReserve) : -1, r};
+    if (pile < PileIndex::kFirstCell) {
+        const int r = pile - PileIndex::kFirstReserve;
+        return {r < rules.reservePiles ? int(kReserve) : -1, r};
+    }
+    const int c = pile - PileIndex::kFirstCell;
+    return {c < rules.cells ? int(kFreeCell) : -1, c};
 }
 } // namespace
 
@@ -32,7 +36,8 @@ Position positionOfTable(const cArray &table, const std::array<cCard, kDeckSize>
 {
     // The piles are filled in the order they lie in the card array, each
     // card appended at the end: one pass, no shifting.
-    Position p = Position::empty(rules.tableauPiles, rules.reservePiles);
+    Position p = Position::empty(rules.tableauPiles, rules.reservePiles, rules.cells);
+    p.turnBacksLeft = rules.turnBacks;
     int count = 0;
     for (int pile = 0; pile < PileIndex::kCount; ++pile) {
         p.start[size_t(pile)] = uint8_t(count);

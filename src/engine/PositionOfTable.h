@@ -10,7 +10,8 @@ namespace cardova {
 class cArray;
 
 // The position the table holds now: every pile's cards as the slots list
-// them, with the faces the cards show.
+// them, with the faces the cards show, and every turn-back of the waste the
+// game allows still left: the caller that knows the log counts off the used ones.
 Position positionOfTable(const cArray &table, const std::array<cCard, kDeckSize> &cards,
                          const Rules &rules);
 

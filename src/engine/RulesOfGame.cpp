@@ -8,6 +8,9 @@
 namespace cardova {
 
 namespace {
+// Cards a stock turn lays on the waste at most.
+constexpr int32_t kMaxDraw = 3;
+
 OrderCode orderOf(int32_t code)
 {
     return static_cast<OrderCode>(std::clamp<int32_t>(code, 0, int32_t(OrderCode::UpOrDownRegardless)));
@@ -21,7 +24,7 @@ Rules rulesOfGame(const cGames &games, int16_t baseRank)
     Rules r;
     r.tableauOrder = orderOf(games.Order(kTableau));
     r.tableauWrap = games.AK(kTableau) != 0;
-    r.multiMove = games.MultiMove() != 0;
+    r.moves = games.tableauMoves();
     r.multiOrder = orderOf(games.MultiOrder());
     r.emptyRank = games.EmptyNum();
     r.foundationOrder = orderOf(games.Order(kFoundation));
@@ -31,7 +34,12 @@ Rules rulesOfGame(const cGames &games, int16_t baseRank)
     r.reservePiles = pileCount(games.Piles(kReserve), kMaxReservePiles);
     r.hasStock = games.Piles(kStock) > 0;
     r.hasWaste = games.Piles(kWaste) > 0;
-    r.wasteTurnsBack = games.StockNum() == kStockRecycles;
+    r.cells = pileCount(games.Piles(kFreeCell), kMaxCells);
+    r.reserveFillsSpaces = games.reserveFillsSpaces() && r.reservePiles > 0;
+    r.draw = uint8_t(std::clamp<int32_t>(games.StockMove(), 1, kMaxDraw));
+    const int turnBacks = games.turnBacks();
+    r.wasteTurnsBack = turnBacks != 0;
+    r.turnBacks = turnBacks < 0 ? kUnlimitedTurnBacks : uint8_t(std::min(turnBacks, 254));
     return r;
 }
 

@@ -35,6 +35,9 @@ void cGames::Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16
     multiOrder_ = cMultiOrder;
     suitType_ = SuitType;
     cardsOpen_ = cCardsOpen;
+    tableauMoves_.reset();
+    reserveFills_ = false;
+    areas_[kFreeCell] = Area{};
 }
 
 void cGames::Stock(int16_t Piles, int32_t StockMove, int16_t StartX, int16_t StartY,
@@ -97,9 +100,10 @@ void cGames::Res(int16_t Piles, int16_t Cards, int16_t StartX, int16_t StartY,
     a.PileOrder = PileOrder;
 }
 
-void cGames::Ext(int16_t BaseX, int16_t BaseY, int16_t Cards, int16_t /*Redeals*/,
+void cGames::Ext(int16_t BaseX, int16_t BaseY, int16_t Cards, int16_t Redeals,
                  const QString &Tag, int16_t cDisAutoPlay, int16_t GoalDiv)
 {
+    redeals_ = Redeals < 0 ? kRedealsUnlimited : Redeals;
     baseX_ = BaseX;
     baseY_ = BaseY;
     // The table arrays hold one 52-card deck; a larger count could never be dealt.
@@ -107,6 +111,31 @@ void cGames::Ext(int16_t BaseX, int16_t BaseY, int16_t Cards, int16_t /*Redeals*
     tag_ = Tag;
     disAutoPlay_ = cDisAutoPlay;
     goalDiv_ = GoalDiv;
+}
+
+void cGames::FreeCells(int16_t Piles, int16_t Cards, int16_t StartX, int16_t StartY, int16_t PileWidth)
+{
+    Area &a = areas_[kFreeCell];
+    a.Piles = Piles;
+    a.Cards = Cards;
+    a.StartX = StartX;
+    a.StartY = StartY;
+    a.PileWidth = PileWidth;
+    a.Div = 20;
+}
+
+TableauMoves cGames::tableauMoves() const
+{
+    if (multiMove_ == 0)
+        return TableauMoves::Single;
+    return tableauMoves_.value_or(TableauMoves::Runs);
+}
+
+int cGames::turnBacks() const
+{
+    if (stockNum_ != kStockRecycles)
+        return 0;
+    return redeals_ == kRedealsUnlimited ? -1 : redeals_;
 }
 
 cGames::Point cGames::relative(int cell, int pile, int pos) const

@@ -1,6 +1,9 @@
 #pragma once
+#include "rules/RuleKinds.h"
+
 #include <QString>
 #include <array>
+#include <optional>
 #include <cstdint>
 
 namespace cardova {
@@ -17,11 +20,23 @@ public:
 };
 
 // Areas of the table, addressed by their cell number.
-enum Cell : int16_t { kTableau = 0, kStock = 1, kWaste = 2, kFoundation = 3, kReserve = 4 };
-constexpr int kCellCount = 5;
+enum Cell : int16_t { kTableau = 0, kStock = 1, kWaste = 2, kFoundation = 3, kReserve = 4, kFreeCell = 5 };
+constexpr int kCellCount = 6;
 
 // StockNum of a game whose stock marker turns the waste back.
 constexpr int16_t kStockRecycles = 2;
+// StockNum of a game whose waste is never turned back.
+constexpr int16_t kStockNeverRecycles = 0;
+// Redeals of a game whose waste turns back without limit.
+constexpr int16_t kRedealsUnlimited = 0;
+
+// HomeType codes: the tableau's deal pattern.
+constexpr int32_t kHomeStaircase = 1;
+constexpr int32_t kHomeYukon = 2;
+constexpr int32_t kHomeRows = 3;
+// GoalType beyond the rank codes: the first card dealt to a foundation
+// sets the base.
+constexpr int32_t kGoalBaseFromDeal = 14;
 // DisAutoPlay of a game that never plays automatically.
 constexpr int16_t kAutoPlayDisabled = -1;
 
@@ -74,9 +89,15 @@ public:
     void Res(int16_t Piles, int16_t Cards, int16_t StartX, int16_t StartY,
              int16_t PileWidth, int16_t PosWidth, int16_t Div, int16_t DivWidth,
              int32_t PileOrder);
-    // Redeals is accepted and dropped: no rule uses a redeal count.
+    // Redeals limits how often the waste turns back where StockNum lets it;
+    // 0 sets no limit.
     void Ext(int16_t BaseX, int16_t BaseY, int16_t Cards, int16_t Redeals, const QString &Tag,
              int16_t cDisAutoPlay, int16_t GoalDiv);
+    // Free cells: Piles cells of one card, the first Cards of them dealt one.
+    void FreeCells(int16_t Piles, int16_t Cards, int16_t StartX, int16_t StartY, int16_t PileWidth);
+    // Rules with no field of the classic loader; set after it, reset by Home.
+    void setTableauMoves(TableauMoves moves) { tableauMoves_ = moves; }
+    void setReserveFillsSpaces(bool fills) { reserveFills_ = fills; }
 
     int16_t Piles(int cell) const { return area(cell).Piles; }
     int16_t Cards(int cell) const { return area(cell).Cards; }
@@ -98,6 +119,12 @@ public:
     int16_t DisAutoPlay() const { return disAutoPlay_; }
     int16_t StockNum() const { return stockNum_; }
     int16_t GoalDiv() const { return goalDiv_; }
+    int16_t Redeals() const { return redeals_; }
+    // The tableau move rule: MultiMove's runs unless a rule was set.
+    TableauMoves tableauMoves() const;
+    bool reserveFillsSpaces() const { return reserveFills_; }
+    // How often the waste may be turned back: -1 for no limit.
+    int turnBacks() const;
     const QString &Tag() const { return tag_; }
 
     // Top-left corner of a card lying in a slot, in table units.
@@ -142,6 +169,9 @@ private:
     QString tag_;
     int16_t disAutoPlay_ = 0;
     int16_t goalDiv_ = 0;
+    int16_t redeals_ = 0;
+    std::optional<TableauMoves> tableauMoves_;
+    bool reserveFills_ = false;
 };
 
 } // namespace cardova

@@ -11,7 +11,7 @@ class cGames;
 
 // Gives every card its value from the shuffled deck and brings it to the front.
 void AssignCards(GameContext &ctx);
-// Lays the whole deal out: base cards, markers, stock, then the staircase.
+// Lays the whole deal out: base cards, markers, stock, then what is dealt from it.
 void DealGame(GameContext &ctx);
 void DealGoal(GameContext &ctx);
 void ShowMarkers(GameContext &ctx);
@@ -29,8 +29,11 @@ void assignCardValues(const cGames &games, const cArray &table, CardSprites &car
 void dealGoalCards(const cGames &games, cArray &table, const CardSprites &cards, const PlaceDealt &place);
 // Every card not on a foundation, face down onto the stock in deck order.
 void dealStockCards(const cGames &games, const cArray &table, const CardSprites &cards, const PlaceDealt &place);
-// The staircase of tableau piles, from the top of the stock.
+// The tableau piles in the game's pattern, from the top of the stock.
 void dealHomeCards(const cGames &games, const cArray &table, const PlaceDealt &place);
+// Everything dealt from the top of the stock: the reserve, a base card the
+// deal chooses, the cells' cards, then the tableau.
+void dealFromStock(const cGames &games, cArray &table, const CardSprites &cards, const PlaceDealt &place);
 
 // Base code 13 ("Random") names no rank. The deal then uses the rank of the
 // first card of the shuffled deck, so a game name and number always give the

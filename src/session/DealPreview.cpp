@@ -21,7 +21,7 @@ DealtGame dealtGame(cGames games, double number, bool autoplay)
     };
     dealGoalCards(games, table, cards, place);
     dealStockCards(games, table, cards, place);
-    dealHomeCards(games, table, place);
+    dealFromStock(games, table, cards, place);
     DealtGame dealt;
     dealt.rules = rulesOfGame(games, table.BaseNum);
     dealt.position = positionOfTable(table, cards, dealt.rules);

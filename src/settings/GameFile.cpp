@@ -1,5 +1,7 @@
 #include "settings/GameFile.h"
 
+#include "settings/GameRuleFields.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,6 +11,24 @@ namespace cardova {
 namespace {
 // A game file is one short line; anything far larger is not a game file.
 constexpr qint64 kMaxGameFileBytes = 64 * 1024;
+// The rule fields after the eight numbers, up to the end of their line.
+QString readRuleFields(const QByteArray &rest, GameRecord *record)
+{
+    const qsizetype lineEnd = rest.indexOf('\n');
+    const QByteArray line = rest.left(lineEnd < 0 ? rest.size() : lineEnd).trimmed();
+    if (line.isEmpty())
+        return {};
+    for (const QByteArray &field : line.split(',')) {
+        // Anything but a named rule was never part of the record: an older
+        // reader skipped it, and so does this one.
+        if (!field.contains('='))
+            continue;
+        const QString problem = applyRuleField(field, record);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
 } // namespace
 
 QString parseGameRecord(const QByteArray &content, GameRecord *record)
@@ -44,6 +64,9 @@ QString parseGameRecord(const QByteArray &content, GameRecord *record)
         if (v < -2147483647LL || v > 2147483647LL)
             return QStringLiteral("the game file holds a number out of range");
     GameRecord r;
+    const QString ruleProblem = readRuleFields(content.mid(i), &r);
+    if (!ruleProblem.isEmpty())
+        return ruleProblem;
     r.gOrder = int32_t(values[0]);
     r.gBase = int32_t(values[1]);
     r.gCards = int16_t(std::clamp<long long>(values[2], -32768, 32767));
@@ -75,7 +98,7 @@ QByteArray gameRecordLine(const GameRecord &r)
     return QByteArray::number(r.gOrder) + ',' + QByteArray::number(r.gBase) + ',' +
            QByteArray::number(r.gCards) + ',' + QByteArray::number(r.hOrder) + ',' +
            QByteArray::number(r.hSpace) + ',' + QByteArray::number(r.hPiles) + ',' +
-           QByteArray::number(r.hAk) + ',' + QByteArray::number(r.hMulti) + "\r\n";
+           QByteArray::number(r.hAk) + ',' + QByteArray::number(r.hMulti) + ruleFieldsText(r) + "\r\n";
 }
 
 QString writeGameFile(const QString &path, const GameRecord &record)

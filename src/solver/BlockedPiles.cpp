@@ -49,7 +49,7 @@ bool BlockedPiles::isBlocked(const Position &p, int pile, uint64_t outOfReach) c
         const CardCode card = CardCode(p.at(pile, i) & ~kFaceDownFlag);
         const int steps = stepsFromBase(card);
         const bool carriedAlong = i > 0 && !isFaceDown(p.at(pile, i)) && !isFaceDown(p.at(pile, i - 1)) &&
-                                  rules_.multiMove &&
+                                  rules_.multiMove() &&
                                   fitsOrder(p.at(pile, i - 1), card, rules_.multiOrder, rules_.tableauWrap);
         const bool fillsSpace = anyCardFillsSpace_ || rankOf(card) == rules_.emptyRank;
         if (steps > lowestBelow[size_t(suitOf(card))] && !carriedAlong && !fillsSpace &&

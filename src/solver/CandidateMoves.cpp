@@ -42,7 +42,7 @@ bool safeHomeRulesApply(const Rules &r)
 {
     return r.foundationOrder == OrderCode::UpSameSuit && r.baseRank == 0 && !r.foundationWrap &&
            r.tableauOrder == OrderCode::DownAlternateColor && !r.tableauWrap &&
-           (!r.multiMove || r.multiOrder == OrderCode::DownAlternateColor);
+           (!r.multiMove() || r.multiOrder == OrderCode::DownAlternateColor);
 }
 
 // A card is safe at home when no card that might want to lie on it in the

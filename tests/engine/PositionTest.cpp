@@ -359,10 +359,10 @@ TEST_F(PositionTest, RulesFollowTheLoadedGame)
     EXPECT_EQ(r.emptyRank, 0);
     EXPECT_EQ(r.tableauPiles, 5);
     EXPECT_TRUE(r.tableauWrap);
-    EXPECT_TRUE(r.multiMove);
+    EXPECT_TRUE(r.multiMove());
     EXPECT_TRUE(r.hasStock && r.hasWaste && r.wasteTurnsBack);
     startDesigned(kDesigned[0]); // Runs Off
-    EXPECT_FALSE(rules().multiMove);
+    EXPECT_FALSE(rules().multiMove());
     EXPECT_EQ(rules().emptyRank, kAnyRank);
 }
 

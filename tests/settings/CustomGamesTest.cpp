@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "session/Lifecycle.h"
+#include "rules/ClassicGames.h"
 #include "settings/GameFile.h"
 
 #include <QDir>
@@ -46,6 +47,39 @@ TEST_F(CustomGamesTest, ReadsTheFirstEightNumbers)
     EXPECT_EQ(ctx->custom.hPiles(), 6);
 }
 
+// The rule fields after the eight numbers: a game using none is written as
+// the eight numbers alone; one using them reads back exactly, and a reader
+// of the first eight numbers still finds its eight numbers.
+TEST_F(CustomGamesTest, RuleFieldsFollowTheEightNumbersBothWays)
+{
+    EXPECT_EQ(gameRecordLine(GameRecord{3, 12, 1, 4, 13, 7, 0, 1}), QByteArray("3,12,1,4,13,7,0,1\r\n"));
+    for (const ClassicGame &g : classicGames()) {
+        const QByteArray line = gameRecordLine(g.record);
+        EXPECT_TRUE(line.endsWith("\r\n")) << g.name;
+        EXPECT_EQ(line.count("\r\n"), 1) << g.name;
+        GameRecord back;
+        ASSERT_EQ(parseGameRecord(line, &back), QString()) << g.name;
+        EXPECT_EQ(back, g.record) << g.name << ": " << line.toStdString();
+        // What a reader of the eight numbers alone takes from the line.
+        const QList<QByteArray> fields = line.trimmed().split(',');
+        ASSERT_GE(fields.size(), 8);
+        const int eight[8] = {g.record.gOrder, g.record.gBase, g.record.gCards, g.record.hOrder,
+                              g.record.hSpace, g.record.hPiles, g.record.hAk, g.record.hMulti};
+        for (int i = 0; i < 8; ++i) {
+            bool ok = false;
+            EXPECT_EQ(fields[i].toInt(&ok), eight[i]) << g.name << " field " << i;
+            EXPECT_TRUE(ok);
+        }
+    }
+    // Text after the eight numbers that names no rule was always ignored.
+    GameRecord old;
+    ASSERT_EQ(parseGameRecord("0,0,0,4,13,7,1,1,5,extra\r\n", &old), QString());
+    EXPECT_TRUE(old.isClassic());
+    // A rule field on a later line is not part of the record.
+    ASSERT_EQ(parseGameRecord("0,0,0,4,13,7,1,1\r\ndraw=3\r\n", &old), QString());
+    EXPECT_EQ(old.draw, 1);
+}
+
 TEST_F(CustomGamesTest, BuiltInNamesWinOverFiles)
 {
     writeFile(QStringLiteral("Klondike.gam"), "1,1,1,1,1,9,1,1\r\n");
@@ -70,7 +104,20 @@ TEST_F(CustomGamesTest, BadFilesAreRefusedWithAReason)
         {"", "empty"},
         {"0,0,0,4,13,7,1", "seven numbers"},
         {"0,0,0,4,13,10,1,1", "ten piles"},
-        {"0,0,0,4,13,3,1,1", "three piles"},
+        {"0,0,0,4,13,11,1,1,deal=rows", "eleven piles"},
+        {"0,0,0,4,13,0,1,1", "no piles"},
+        {"0,0,0,4,13,8,0,1,stock=none,deal=rows,cells=99", "99 cells"},
+        {"0,0,0,4,13,8,0,1,cells=-1", "negative cells"},
+        {"0,0,0,4,13,7,0,1,draw=-3", "negative draw"},
+        {"0,0,0,4,13,7,0,1,draw=4", "four cards a turn"},
+        {"0,0,0,4,13,7,0,1,redeals=3", "three redeals"},
+        {"0,0,0,4,13,9,0,1,deal=yukon", "a Yukon deal of 9 piles needs 77 cards"},
+        {"0,0,0,4,13,8,0,1,deal=rows,rows=7", "eight rows of seven"},
+        {"0,0,0,4,13,7,0,1,stock=none", "no stock and cards left over"},
+        {"0,0,0,4,13,7,0,1,celldeal=1", "a dealt card for a cell the game lacks"},
+        {"0,0,0,4,13,7,0,1,reservefill=1", "filling from no reserve"},
+        {"0,0,0,4,13,7,0,1,decks=2", "a rule this version does not know"},
+        {"0,0,0,4,13,7,0,1,moves=sideways", "an unknown move rule"},
         {"6,0,0,4,13,7,1,1", "foundation order Any Card"},
         {"0,0,0,10,13,7,1,1", "tableau order 10"},
         {"0,14,0,4,13,7,1,1", "rank 14"},

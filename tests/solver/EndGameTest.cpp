@@ -147,7 +147,7 @@ TEST(EndGameTest, VerdictsMatchAPlainSearch)
     };
     // One stock dealt once, runs moved card by card: more games are lost.
     games[3].wasteTurnsBack = false;
-    games[3].multiMove = false;
+    games[3].moves = TableauMoves::Single;
     std::mt19937 rng(31337);
     int won = 0, lost = 0, tinyDecided = 0;
     for (const Rules &rules : games)

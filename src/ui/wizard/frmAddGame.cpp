@@ -133,7 +133,7 @@ void frmAddGame::FillChoices()
     fillCodes(*gCards_, 0, kMaxInitialCards, nullptr, preset.gCards);
     fillCodes(*hOrder_, 0, kMaxTableauOrder, OrderText, preset.hOrder);
     fillCodes(*hSpace_, 0, kMaxRank, SpaceCardText, preset.hSpace);
-    fillCodes(*hPiles_, kMinPiles, kMaxPiles, nullptr, preset.hPiles);
+    fillCodes(*hPiles_, kWizardMinPiles, kWizardMaxPiles, nullptr, preset.hPiles);
     hAk_->setChecked(preset.hAk == 1);
     hMulti_->setChecked(preset.hMulti == 1);
 }
