@@ -84,7 +84,7 @@ void addTargets(const Position &p, const Rules &r, const AcceptedCards &acc, con
 {
     for (int b = 0; b < r.tableauPiles; ++b)
         if (PileIndex::tableau(b) != s.fromPile && takes(acc.tableau[size_t(b)], s.card) &&
-            s.count <= room.forPile(p, b))
+            (s.count == 1 || s.count <= room.forPile(p, b)))
             out.push(Move::card(s.source, {TargetKind::Tableau, uint8_t(b)}));
     if (s.count != 1)
         return;
