@@ -32,7 +32,7 @@ void dealStockCards(const cGames &games, const cArray &table, const CardSprites 
 // The staircase of tableau piles, from the top of the stock.
 void dealHomeCards(const cGames &games, const cArray &table, const PlaceDealt &place);
 
-// Base code 13 ("Random") names no rank. The deal then uses the rank of the
+// The base code kRandomBase names no rank. The deal then uses the rank of the
 // first card of the shuffled deck, so a game name and number always give the
 // same base.
 int16_t randomBaseRank(const cArray &table);
