@@ -85,8 +85,8 @@ QString tableProblems(const GameContext &ctx, bool heldOk)
                 if (c.Cell != cell || c.Pile != pile || c.Pos != pos)
                     return QStringLiteral("card %1 in slot %2 thinks it is at %3")
                         .arg(id).arg(slotName(cell, pile, pos), slotName(c.Cell, c.Pile, c.Pos));
-                const bool drawnThere = c.Left == ctx.games.GetCordX(int16_t(cell), int16_t(pile), int16_t(pos)) &&
-                                        c.Top == ctx.games.GetCordY(int16_t(cell), int16_t(pile), int16_t(pos));
+                const bool drawnThere = c.Left == ctx.table.layout().slotX(int16_t(cell), int16_t(pile), int16_t(pos)) &&
+                                        c.Top == ctx.table.layout().slotY(int16_t(cell), int16_t(pile), int16_t(pos));
                 // A face-down card keeps the place it was dealt to; a face-up
                 // one lies where its slot is now.
                 if (c.FaceMode == 0 && !drawnThere && !(heldOk && ctx.input.Dragging))

@@ -7,11 +7,11 @@ namespace {
 constexpr int kCardCentreX = kCardWidth / 2;
 } // namespace
 
-bool HitTest(const cGames &games, int64_t left, int64_t top, int16_t cell, int16_t pile, int16_t pos,
+bool HitTest(const TableLayout &layout, int64_t left, int64_t top, int16_t cell, int16_t pile, int16_t pos,
              bool centreMode)
 {
-    const int64_t tx = games.GetCordX(cell, pile, pos);
-    const int64_t ty = games.GetCordY(cell, pile, pos);
+    const int64_t tx = layout.slotX(cell, pile, pos);
+    const int64_t ty = layout.slotY(cell, pile, pos);
     if (centreMode) {
         const int64_t cx = left + kCardCentreX;
         const int64_t cy = top + kCardHeight / 2;
@@ -20,9 +20,9 @@ bool HitTest(const cGames &games, int64_t left, int64_t top, int16_t cell, int16
     return left < tx + kCardWidth && tx < left + kCardWidth && top < ty + kCardHeight && ty < top + kCardHeight;
 }
 
-bool HitTest(const cGames &games, const cCard &card, int16_t cell, int16_t pile, int16_t pos, bool centreMode)
+bool HitTest(const TableLayout &layout, const cCard &card, int16_t cell, int16_t pile, int16_t pos, bool centreMode)
 {
-    return HitTest(games, card.Left, card.Top, cell, pile, pos, centreMode);
+    return HitTest(layout, card.Left, card.Top, cell, pile, pos, centreMode);
 }
 
 } // namespace cardova

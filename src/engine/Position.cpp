@@ -1,5 +1,7 @@
 #include "engine/Position.h"
 
+#include "common/Fnv1a.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -81,11 +83,8 @@ uint64_t Position::hash() const
 {
     // FNV-1a over the bytes that make the position; unused slots are skipped
     // so equal positions hash alike however they were reached.
-    uint64_t h = 0xcbf29ce484222325ull;
-    auto mix = [&h](uint8_t b) {
-        h ^= b;
-        h *= 0x100000001b3ull;
-    };
+    uint64_t h = fnv1a::kOffset;
+    auto mix = [&h](uint8_t b) { h = fnv1a::mix(h, b); };
     for (int i = 0; i < cardCount(); ++i)
         mix(cards[size_t(i)]);
     // Piles up to the reserves hash as they always have, so a game kept by

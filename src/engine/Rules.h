@@ -1,28 +1,11 @@
 #pragma once
 #include "engine/Position.h"
+#include "rules/RuleCodes.h"
 #include "rules/RuleKinds.h"
 
 #include <cstdint>
 
 namespace cardova {
-
-// Building order codes of a pile area, as a game record stores them.
-enum class OrderCode : uint8_t {
-    UpSameSuit = 0,
-    UpAlternateColor = 1,
-    UpRegardless = 2,
-    DownSameSuit = 3,
-    DownAlternateColor = 4,
-    DownRegardless = 5,
-    AnyCard = 6,
-    UpOrDownSameSuit = 7,
-    UpOrDownAlternateColor = 8,
-    UpOrDownRegardless = 9,
-};
-
-// The rank code that lets any card fill an empty tableau pile.
-constexpr int16_t kAnyRank = 13;
-
 
 // What the move rules read of the game on the table, as plain values, so the
 // move functions need neither the game loader nor the table.

@@ -8,7 +8,7 @@
 namespace cardova {
 
 cArray::cArray(const cGames &games, CardSprites &cards, RuntimeRandom &rng)
-    : games_(games), cards_(cards), rng_(rng)
+    : games_(games), cards_(cards), rng_(rng), ownLayout_(games, *this)
 {
     Clear();
     std::memset(Deck_, 0xFF, sizeof Deck_);
@@ -69,7 +69,7 @@ bool cArray::LayOutTableau()
             if (id < 0)
                 continue;
             cCard &card = cards_[size_t(id)];
-            const int32_t x = games_.GetCordX(kTableau, pile, pos), y = games_.GetCordY(kTableau, pile, pos);
+            const int32_t x = layout_->slotX(kTableau, pile, pos), y = layout_->slotY(kTableau, pile, pos);
             moved = moved || card.Left != x || card.Top != y;
             card.Left = x;
             card.Top = y;
@@ -145,8 +145,8 @@ void cArray::glide(const int16_t *run, int count, int16_t dCell, int16_t dPile, 
     std::array<Path, kSlotsPerPile> paths{};
     for (int k = 0; k < count; ++k) {
         const cCard &c = cards_[size_t(run[k])];
-        paths[size_t(k)] = {c.Left, c.Top, games_.GetCordX(dCell, dPile, dPos + k),
-                            games_.GetCordY(dCell, dPile, dPos + k)};
+        paths[size_t(k)] = {c.Left, c.Top, layout_->slotX(dCell, dPile, dPos + k),
+                            layout_->slotY(dCell, dPile, dPos + k)};
     }
     for (int i = 1; i <= speed; ++i) {
         for (int k = 0; k < count; ++k) {
@@ -166,8 +166,8 @@ void cArray::PlaceCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos
 {
     cCard &card = cards_[size_t(picId)];
     glide(&picId, 1, dCell, dPile, dPos, speed);
-    card.Left = games_.GetCordX(dCell, dPile, dPos);
-    card.Top = games_.GetCordY(dCell, dPile, dPos);
+    card.Left = layout_->slotX(dCell, dPile, dPos);
+    card.Top = layout_->slotY(dCell, dPile, dPos);
     card.FaceMode = dFace != 0 ? kFaceDown : kFaceUp;
     if (tMod != kModeDeal && inRange(card.Cell, card.Pile) && card.Pos >= 0 && card.Pos < kSlotsPerPile)
         Slots_[card.Cell][card.Pile][card.Pos] = -1;
@@ -186,8 +186,8 @@ void cArray::PutCard(int16_t picId, int16_t cell, int16_t pile, int16_t pos)
     Slots_[cell][pile][pos] = picId;
     if (TopPos_[cell][pile] < pos)
         TopPos_[cell][pile] = pos;
-    card.Left = games_.GetCordX(cell, pile, pos);
-    card.Top = games_.GetCordY(cell, pile, pos);
+    card.Left = layout_->slotX(cell, pile, pos);
+    card.Top = layout_->slotY(cell, pile, pos);
     card.Visible = true;
     bringToFront(picId);
 }

@@ -2,6 +2,7 @@
 #include "engine/Card.h"
 #include "engine/Interfaces.h"
 #include "engine/RuntimeRandom.h"
+#include "rules/TableLayout.h"
 #include "rules/cGames.h"
 
 #include <array>
@@ -31,6 +32,9 @@ using CardSprites = std::array<cCard, kDeckSize>;
 class cArray : public ClosedCardCount {
 public:
     cArray(const cGames &games, CardSprites &cards, RuntimeRandom &rng);
+    // The table's own layout refers to the table itself.
+    cArray(const cArray &) = delete;
+    cArray &operator=(const cArray &) = delete;
 
     // Hot accessors, inline: rules and automatic play call them per move.
     int16_t GetTop(int cell, int pile) const
@@ -62,6 +66,12 @@ public:
     // Puts every tableau card back on its slot's coordinates, which move
     // when the room for the piles changes. True when a card moved.
     bool LayOutTableau();
+
+    // Where the cards lie: the layout of the window that shows the table,
+    // or, with none (nullptr), the game's own spacing. The layout must
+    // outlive its use here.
+    void setLayout(const TableLayout *layout) { layout_ = layout ? layout : &ownLayout_; }
+    const TableLayout &layout() const { return *layout_; }
 
     // The first step of a move: taking a tableau card turns up a face-down
     // card below it, and the move is then one that uncovered (tMod).
@@ -101,6 +111,8 @@ private:
     CardSprites &cards_;
     RuntimeRandom &rng_;
     TableSurface *surface_ = nullptr;
+    TableLayout ownLayout_;
+    const TableLayout *layout_ = &ownLayout_;
     int64_t zCounter_ = 0;
     int16_t Slots_[kCellCount][kPilesPerArea][kSlotsPerPile];
     int16_t TopPos_[kCellCount][kPilesPerArea];

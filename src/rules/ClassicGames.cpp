@@ -6,13 +6,12 @@ namespace cardova {
 
 namespace {
 // Codes of the eight classic values used below.
-constexpr int32_t kUpSameSuit = 0;
-constexpr int32_t kDownSameSuit = 3;
-constexpr int32_t kDownAlternate = 4;
-constexpr int32_t kDownRegardless = 5;
-constexpr int32_t kRandomBase = 13;
+constexpr int32_t kUpSameSuit = int32_t(OrderCode::UpSameSuit);
+constexpr int32_t kDownSameSuit = int32_t(OrderCode::DownSameSuit);
+constexpr int32_t kDownAlternate = int32_t(OrderCode::DownAlternateColor);
+constexpr int32_t kDownRegardless = int32_t(OrderCode::DownRegardless);
 constexpr int16_t kKingOnly = 12;
-constexpr int16_t kAnyCard = 13;
+constexpr int16_t kAnyCard = kAnyRank;
 
 GameRecord eight(int32_t gOrder, int32_t gBase, int16_t gCards, int32_t hOrder, int16_t hSpace, int16_t hPiles,
                  int16_t hAk, int16_t hMulti)

@@ -1,4 +1,5 @@
 #pragma once
+#include "rules/RuleCodes.h"
 #include "rules/RuleKinds.h"
 
 #include <cstdint>
@@ -11,10 +12,10 @@ namespace cardova {
 // file.
 struct GameRecord {
     int32_t gOrder = 0; // foundation building order code
-    int32_t gBase = 0;  // foundation base rank code, 13 = "Random"
+    int32_t gBase = 0;  // foundation base rank code, or kRandomBase
     int16_t gCards = 0; // foundations that start with their base card
     int32_t hOrder = 4; // tableau building order code
-    int16_t hSpace = 13; // rank that may fill an empty tableau pile, 13 = any
+    int16_t hSpace = kAnyRank; // rank that may fill an empty tableau pile, or kAnyRank
     int16_t hPiles = 7; // tableau piles
     int16_t hAk = 1;    // tableau ace-king wrap
     int16_t hMulti = 1; // runs may be moved on the tableau
@@ -47,9 +48,12 @@ constexpr int kMaxPiles = 10;
 // The classic record's pile counts, which the games wizard offers.
 constexpr int kWizardMinPiles = 4;
 constexpr int kWizardMaxPiles = 9;
-constexpr int kMaxFoundationOrder = 5;
-constexpr int kMaxTableauOrder = 9;
-constexpr int kMaxRank = 13;
+// Foundations build one way only; the tableau may take every order.
+constexpr int kMaxFoundationOrder = int(OrderCode::DownRegardless);
+constexpr int kMaxTableauOrder = int(OrderCode::UpOrDownRegardless);
+// Ranks Ace (0) to King (12), then the code that names none.
+constexpr int kMaxRank = kAnyRank;
+static_assert(kAnyRank == kRandomBase, "one rank code names no rank in both fields");
 constexpr int kMaxInitialCards = 4;
 constexpr int kMaxDraw = 3;
 constexpr int kMaxRedeals = 2;

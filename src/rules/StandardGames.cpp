@@ -1,5 +1,7 @@
 #include "rules/StandardGames.h"
 
+#include <iterator>
+
 namespace cardova {
 
 namespace {
@@ -20,6 +22,12 @@ const char *const kOrders[] = {"Up Same Suit",
                                "Up or Down Regardless of Suit"};
 const char *const kRanks[] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
                               "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+static_assert(std::size(kOrders) == size_t(OrderCode::UpOrDownRegardless) + 1);
+
+QString rankText(int code)
+{
+    return code >= 0 && code < int(std::size(kRanks)) ? QString::fromLatin1(kRanks[code]) : QString();
+}
 } // namespace
 
 QString standardGameName(int id)
@@ -39,21 +47,21 @@ std::optional<GameRecord> standardGameRecord(const QString &name)
 
 QString OrderText(int code)
 {
-    return code >= 0 && code <= 9 ? QString::fromLatin1(kOrders[code]) : QString();
+    return code >= 0 && code < int(std::size(kOrders)) ? QString::fromLatin1(kOrders[code]) : QString();
 }
 
 QString BaseCardText(int code)
 {
-    if (code == 13)
+    if (code == kRandomBase)
         return QStringLiteral("Random");
-    return code >= 0 && code <= 12 ? QString::fromLatin1(kRanks[code]) : QString();
+    return rankText(code);
 }
 
 QString SpaceCardText(int code)
 {
-    if (code == 13)
+    if (code == kAnyRank)
         return QStringLiteral("Any Card");
-    return code >= 0 && code <= 12 ? QString::fromLatin1(kRanks[code]) : QString();
+    return rankText(code);
 }
 
 QString BoolText(int code)

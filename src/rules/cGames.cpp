@@ -2,7 +2,6 @@
 
 #include "common/Numeric.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace cardova {
@@ -154,26 +153,9 @@ cGames::Point cGames::relative(int cell, int pile, int pos) const
     // The slot above an empty pile (position -1) holds none.
     if (pos >= 0 && pos < closed)
         return {x, a.StartY + pos * kClosedFan + rowOffset};
-    const int firstOpen = a.StartY + closed * kClosedFan + rowOffset;
-    const int fan = cell == kTableau ? openFan(pile, pos, closed, firstOpen + baseY_) : a.PosWidth;
     if (closed > 0)
-        return {x, (pos - closed) * fan + firstOpen};
-    return {x, fan * pos + a.StartY + rowOffset};
-}
-
-int cGames::openFan(int pile, int pos, int closed, int firstOpenTop) const
-{
-    const int natural = area(kTableau).PosWidth;
-    if (tableauBottom_ == 0 || !table_ || natural <= kMinOpenFan)
-        return natural;
-    // A slot above the top counts as filled: a card dropped there lands
-    // where the pile, grown by it, puts it.
-    const int cards = std::max<int>(table_->PileCards(int16_t(pile)), pos + 1);
-    const int gaps = cards - closed - 1;
-    if (gaps <= 0)
-        return natural;
-    const int room = tableauBottom_ - kCardHeight - firstOpenTop;
-    return std::clamp(room / gaps, kMinOpenFan, natural);
+        return {x, (pos - closed) * a.PosWidth + a.StartY + closed * kClosedFan + rowOffset};
+    return {x, a.PosWidth * pos + a.StartY + rowOffset};
 }
 
 int16_t cGames::GetCordX(int cell, int pile, int pos) const

@@ -10,7 +10,7 @@ namespace cardova {
 
 // Counts the cards of a tableau pile: the table answers it for the fan
 // offsets, which close up under face-down cards and, where a window gives
-// the pile too little room, between face-up cards too.
+// the pile too little room (TableLayout), between face-up cards too.
 class ClosedCardCount {
 public:
     virtual ~ClosedCardCount() = default;
@@ -69,11 +69,6 @@ public:
 
     // Fan offsets need the number of face-down cards of a tableau pile.
     void attachTable(const ClosedCardCount *table) { table_ = table; }
-    // The lowest edge a tableau card may reach, in table units; a pile that
-    // would pass it fans its face-up cards closer (not below kMinOpenFan).
-    // 0, the default, leaves every pile at the game's own spacing.
-    void setTableauBottom(int bottom) { tableauBottom_ = bottom > 0 ? bottom : 0; }
-    int tableauBottom() const { return tableauBottom_; }
 
     void Home(int16_t Piles, int32_t Order, int16_t Cards, int16_t AK, int16_t EmptyNum,
               int16_t MultiMove, int16_t StartX, int16_t StartY, int16_t PileWidth,
@@ -127,7 +122,8 @@ public:
     int turnBacks() const;
     const QString &Tag() const { return tag_; }
 
-    // Top-left corner of a card lying in a slot, in table units.
+    // Top-left corner of a card lying in a slot, in table units, at the
+    // game's own spacing.
     int16_t GetCordX(int cell, int pile, int pos) const;
     int16_t GetCordY(int cell, int pile, int pos) const;
     // Top of a pile's first card as if nothing lay face down: where its
@@ -146,13 +142,9 @@ private:
         int y;
     };
     Point relative(int cell, int pile, int pos) const;
-    // Offset between the face-up cards of a tableau pile whose card `pos`
-    // lies on `closed` face-down cards and starts at `firstOpenTop`.
-    int openFan(int pile, int pos, int closed, int firstOpenTop) const;
 
     std::array<Area, kCellCount> areas_{};
     const ClosedCardCount *table_ = nullptr;
-    int tableauBottom_ = 0;
     int32_t goalType_ = 0;
     int16_t emptyNum_ = 0;
     int16_t multiMove_ = 0;

@@ -1,5 +1,6 @@
 #include "session/DealGame.h"
 
+#include "rules/RuleCodes.h"
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
 
@@ -8,9 +9,6 @@
 namespace cardova {
 
 namespace {
-// The base code that names no rank but asks the deal to pick one.
-constexpr int16_t kRandomBase = 13;
-
 PlaceDealt placeOnTable(GameContext &ctx)
 {
     return [&ctx](int16_t picId, int16_t cell, int16_t pile, int16_t pos, int16_t speed, int32_t face) {

@@ -35,7 +35,7 @@ void dealHomeCards(const cGames &games, const cArray &table, const PlaceDealt &p
 // deal chooses, the cells' cards, then the tableau.
 void dealFromStock(const cGames &games, cArray &table, const CardSprites &cards, const PlaceDealt &place);
 
-// Base code 13 ("Random") names no rank. The deal then uses the rank of the
+// The base code kRandomBase names no rank. The deal then uses the rank of the
 // first card of the shuffled deck, so a game name and number always give the
 // same base.
 int16_t randomBaseRank(const cArray &table);

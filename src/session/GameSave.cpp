@@ -1,11 +1,10 @@
 #include "session/GameSave.h"
 
-#include "engine/PositionOfTable.h"
-#include "engine/RulesOfGame.h"
 #include "engine/cArray.h"
 #include "rules/StandardGames.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
+#include "session/MoveDriver.h"
 #include "session/cTrans.h"
 
 #include <QDir>
@@ -36,8 +35,7 @@ bool fail(QString *why, const QString &reason)
 // it could put a card where none belongs.
 uint64_t tableHash(const GameContext &ctx)
 {
-    const Rules rules = rulesOfGame(ctx.games, ctx.table.BaseNum);
-    return positionOfTable(ctx.table, ctx.cards, rules).hash();
+    return currentPosition(ctx, currentRules(ctx)).hash();
 }
 
 bool fitsTable(const GameContext &ctx, const TransRecord &r)

@@ -33,13 +33,13 @@ std::optional<Move> dropPass(const GameContext &ctx, const Position &position, c
     const int piles = ctx.games.Piles(kTableau);
     for (int16_t b = 0; b < piles; ++b) {
         const Move m = Move::card(from, {TargetKind::Tableau, uint8_t(b)});
-        if (HitTest(ctx.games, left, top, kTableau, b, ctx.table.GetTop(kTableau, b), centreMode) &&
+        if (HitTest(ctx.table.layout(), left, top, kTableau, b, ctx.table.GetTop(kTableau, b), centreMode) &&
             isLegal(position, rules, m))
             return m;
     }
     for (int16_t g = 0; g < kFoundationPiles; ++g) {
         const Move m = Move::card(from, {TargetKind::Foundation, uint8_t(g)});
-        if (HitTest(ctx.games, left, top, kFoundation, g, 0, centreMode) && isLegal(position, rules, m))
+        if (HitTest(ctx.table.layout(), left, top, kFoundation, g, 0, centreMode) && isLegal(position, rules, m))
             return m;
     }
     return std::nullopt;
@@ -137,7 +137,7 @@ void DragCard(GameContext &ctx, int16_t picId, double x, double y)
 
 bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, int16_t pos, bool centreMode)
 {
-    return HitTest(ctx.games, ctx.cards[size_t(picId)], cell, pile, pos, centreMode);
+    return HitTest(ctx.table.layout(), ctx.cards[size_t(picId)], cell, pile, pos, centreMode);
 }
 
 std::optional<Move> dropMove(const GameContext &ctx, int16_t picId, int32_t left, int32_t top)
@@ -192,8 +192,8 @@ void ReturnCard(GameContext &ctx, int16_t picId)
         if (id < 0)
             break;
         cCard &c = ctx.cards[size_t(id)];
-        c.Left = ctx.games.GetCordX(c.Cell, c.Pile, c.Pos);
-        c.Top = ctx.games.GetCordY(c.Cell, c.Pile, c.Pos);
+        c.Left = ctx.table.layout().slotX(c.Cell, c.Pile, c.Pos);
+        c.Top = ctx.table.layout().slotY(c.Cell, c.Pile, c.Pos);
     }
     ctx.surface().tableChanged();
 }

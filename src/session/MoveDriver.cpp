@@ -18,9 +18,10 @@ int16_t nextPos(const GameContext &ctx, int cell, int pile)
     return int16_t(ctx.table.GetTop(cell, pile) + 1);
 }
 
+// Automatic play runs only while a deal lies on the table to move cards on.
 bool autoPlayAllowed(const GameContext &ctx)
 {
-    return ctx.tableLive() && !ctx.autoplaySuppressed && ctx.games.DisAutoPlay() != kAutoPlayDisabled && ctx.data.Autoplay() != 0;
+    return ctx.tableLive() && autoplayFollows(ctx);
 }
 
 // A move without the automatic play that may follow it.
@@ -87,6 +88,16 @@ bool turnStock(GameContext &ctx, const Rules &rules, Position &p)
     return true;
 }
 } // namespace
+
+bool autoplayFollows(const GameContext &ctx, const cGames &games)
+{
+    return !ctx.autoplaySuppressed && games.DisAutoPlay() != kAutoPlayDisabled && ctx.data.Autoplay() != 0;
+}
+
+bool autoplayFollows(const GameContext &ctx)
+{
+    return autoplayFollows(ctx, ctx.games);
+}
 
 Rules currentRules(const GameContext &ctx)
 {

@@ -6,6 +6,7 @@
 namespace cardova {
 
 class GameContext;
+class cGames;
 
 // The game driver: every change of the table goes through here, whoever
 // asks for it (the mouse, the command line, the replay, a benchmark). A
@@ -15,6 +16,14 @@ class GameContext;
 // The rules of the game on the table and the position it holds now.
 Rules currentRules(const GameContext &ctx);
 Position currentPosition(const GameContext &ctx, const Rules &rules);
+
+// Whether automatic play follows the player's moves in a game of these
+// rules: the game allows it, the player's setting asks for it and this run
+// has not switched it off. The driver plays by it, and every question put to
+// the solver about such a game (hints, the winnable-deal search) assumes it.
+bool autoplayFollows(const GameContext &ctx, const cGames &games);
+// The same for the game on the table.
+bool autoplayFollows(const GameContext &ctx);
 
 // Performs a player's move: checks it with the rules, makes it with its log
 // records, and runs automatic play to its end. False when the rules refuse

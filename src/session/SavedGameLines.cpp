@@ -86,7 +86,7 @@ void ChunkCheck::add(const QByteArray &bytes)
 
 void ChunkCheck::add(char c)
 {
-    hash_ = (hash_ ^ uint8_t(c)) * kPrime;
+    hash_ = fnv1a::mix(hash_, uint8_t(c));
 }
 
 QByteArray recordLine(const TransRecord &r)

@@ -1,5 +1,6 @@
 #pragma once
 // Reading the lines of a kept game's text, shared by every version's reader.
+#include "common/Fnv1a.h"
 #include "rules/GameRecord.h"
 #include "session/cTrans.h"
 
@@ -66,9 +67,7 @@ public:
     uint64_t value() const { return hash_; }
 
 private:
-    static constexpr uint64_t kOffset = 14695981039346656037ull;
-    static constexpr uint64_t kPrime = 1099511628211ull;
-    uint64_t hash_ = kOffset;
+    uint64_t hash_ = fnv1a::kOffset;
 };
 
 // The ten words of a "move" line.

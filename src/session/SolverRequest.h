@@ -9,7 +9,6 @@
 namespace cardova {
 
 class GameContext;
-class cGames;
 
 // A question for the solver about the table as it stands: a copy of the
 // position and the rules, so the search never touches the live table.
@@ -31,10 +30,5 @@ SolverRequest solverRequest(const GameContext &ctx, uint64_t game);
 
 // The fingerprints of the log's prefixes up to its current position.
 std::vector<uint64_t> logLine(const GameContext &ctx);
-
-// True when automatic play follows the player's moves in this game.
-bool autoplayFollows(const GameContext &ctx);
-// The same for a game of these rules started now.
-bool autoplayFollows(const GameContext &ctx, const cGames &games);
 
 } // namespace cardova

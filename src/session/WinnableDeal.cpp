@@ -3,6 +3,7 @@
 #include "session/DealPreview.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
+#include "session/MoveDriver.h"
 #include "session/SolverRequest.h"
 
 #include <QSet>

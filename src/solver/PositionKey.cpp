@@ -1,5 +1,6 @@
 #include "solver/PositionKey.h"
 
+#include "common/Fnv1a.h"
 #include "engine/Moves.h"
 
 namespace cardova {
@@ -70,7 +71,7 @@ uint64_t positionKey(const Position &p, KeyShape shape, bool talonAsRing)
     // Summing the piles' hashes makes the key blind to the order of the
     // piles that share one seed, and to nothing else.
     const int piles = p.tableauPiles;
-    uint64_t key = uint64_t(piles) * 0x100000001b3ull + p.reservePiles;
+    uint64_t key = uint64_t(piles) * fnv1a::kPrime + p.reservePiles;
     for (int t = 0; t < piles; ++t)
         key += pileHash(p, PileIndex::tableau(t), shape.sortTableau ? 0 : uint64_t(t) + 1);
     int pile = PileIndex::kStock;

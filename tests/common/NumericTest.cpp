@@ -1,3 +1,4 @@
+#include "common/Fnv1a.h"
 #include "common/FormatTime.h"
 #include "common/Numeric.h"
 #include "settings/FileNames.h"
@@ -25,6 +26,23 @@ TEST(Numeric, SaturatesInto16Bits)
     EXPECT_EQ(clamp16(100000LL), 32767);
     EXPECT_EQ(round16(32767.4), 32767);
     EXPECT_EQ(round16(1e300), 32767);
+}
+
+// The published 64-bit FNV-1a values: a wrong offset basis or prime would
+// still hash, but differently from every FNV-1a elsewhere.
+TEST(Fnv1aHash, GivesThePublishedValues)
+{
+    const auto hash = [](const char *text) {
+        uint64_t h = fnv1a::kOffset;
+        for (; *text; ++text)
+            h = fnv1a::mix(h, uint8_t(*text));
+        return h;
+    };
+    EXPECT_EQ(hash(""), 0xcbf29ce484222325ull);
+    EXPECT_EQ(hash("a"), 0xaf63dc4c8601ec8cull);
+    EXPECT_EQ(hash("foobar"), 0x85944171f73967e8ull);
+    // A value goes in lowest byte first, all eight of them: "foobar", 0, 0.
+    EXPECT_EQ(fnv1a::mixValue(fnv1a::kOffset, 0x7261626f6f66ull), fnv1a::mix(fnv1a::mix(hash("foobar"), 0), 0));
 }
 
 TEST(FormatTimeText, HoursMinutesSeconds)

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "session/Input.h"
+#include "session/MoveDriver.h"
 #include "engine/MoveRules.h"
 #include "engine/Moves.h"
 #include "engine/PositionOfTable.h"
@@ -192,14 +193,12 @@ protected:
                  cell == kTableau ? riders : int16_t(0), 0);
     }
 
-    bool autoPlayOn() const { return ctx->data.Autoplay() != 0 && ctx->games.DisAutoPlay() != -1; }
-
     // What the table should hold after a move: the move, then automatic
     // play to its end (turning the waste back starts none).
     // The solver's idea of a turn: the move, then automatic play.
     Position expectedAfter(Position p, const Move &m)
     {
-        playTurn(p, rules(), m, autoPlayOn());
+        playTurn(p, rules(), m, autoplayFollows(*ctx));
         return p;
     }
 

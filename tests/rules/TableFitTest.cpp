@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 
 #include "rules/TableFit.h"
+#include "rules/TableLayout.h"
+
+#include <memory>
 
 using namespace cardova;
 using cardova::test::ContextFixture;
@@ -17,6 +20,14 @@ protected:
     {
         ContextFixture::SetUp();
         start(QStringLiteral("Klondike"), 1);
+        layout = std::make_unique<TableLayout>(ctx->games, ctx->table);
+        ctx->table.setLayout(layout.get());
+    }
+    void TearDown() override
+    {
+        ctx->table.setLayout(nullptr);
+        layout.reset();
+        ContextFixture::TearDown();
     }
     void layTallPile()
     {
@@ -24,9 +35,12 @@ protected:
         layout.tableau = {"", "", "", "", "", "", kTallPile};
         test::lay(*ctx, layout);
     }
-    int cardTop(int pos) const { return ctx->games.GetCordY(kTableau, 6, pos); }
+    int cardTop(int pos) const { return layout->slotY(kTableau, 6, pos); }
     // Spacing between face-up cards `pos` and `pos + 1` of pile 6.
     int fanAt(int pos) const { return cardTop(pos + 1) - cardTop(pos); }
+
+    // The window's layout of the table, as a main window hands it over.
+    std::unique_ptr<TableLayout> layout;
 };
 } // namespace
 
@@ -145,14 +159,14 @@ TEST_F(TableFitTest, ATallPileSqueezesItsFanBeforeTheCardsShrink)
     const double width = 1.5 * typical.width(), height = 11700;
     const TableFit fit = fitTable(ctx->games, width, height, &ctx->table);
     EXPECT_NEAR(fit.zoom, width / typical.width(), 1e-9); // the cards keep their size
-    ctx->games.setTableauBottom(fit.tableauBottom);
+    layout->setTableauBottom(fit.tableauBottom);
     EXPECT_LE(cardTop(kTallPileCards - 1) + kCardHeight, fit.tableauBottom);
     EXPECT_LT(fanAt(10), natural);
     EXPECT_GE(fanAt(10), kMinOpenFan);
     EXPECT_EQ(fanAt(10), fanAt(16)); // one spacing for the whole pile
     // Face-down cards keep their offset; a short pile keeps its spacing.
     EXPECT_EQ(cardTop(1) - cardTop(0), kClosedFan);
-    EXPECT_EQ(ctx->games.GetCordY(kTableau, 5, 1) - ctx->games.GetCordY(kTableau, 5, 0), natural);
+    EXPECT_EQ(layout->slotY(kTableau, 5, 1) - layout->slotY(kTableau, 5, 0), natural);
 }
 
 TEST_F(TableFitTest, APileTooLongEvenSqueezedShrinksTheCardsJustEnoughInPlace)
@@ -163,7 +177,7 @@ TEST_F(TableFitTest, APileTooLongEvenSqueezedShrinksTheCardsJustEnoughInPlace)
     const TableFit roomy = fitTable(ctx->games, width, height); // as if the pile were not there
     const TableFit fit = fitTable(ctx->games, width, height, &ctx->table);
     EXPECT_LT(fit.zoom, roomy.zoom);
-    ctx->games.setTableauBottom(fit.tableauBottom);
+    layout->setTableauBottom(fit.tableauBottom);
     // The pile ends at the bottom margin, at the closest spacing.
     const int bottom = cardTop(kTallPileCards - 1) + kCardHeight;
     EXPECT_LE(bottom, fit.tableauBottom);
@@ -183,17 +197,20 @@ TEST_F(TableFitTest, TableauBottomMovesOnlyTheCardsOfAPileWithoutRoom)
     std::vector<int> before;
     for (int pos = 0; pos < kTallPileCards; ++pos)
         before.push_back(cardTop(pos));
-    ctx->games.setTableauBottom(30000); // room to spare
+    layout->setTableauBottom(30000); // room to spare
     for (int pos = 0; pos < kTallPileCards; ++pos)
         EXPECT_EQ(cardTop(pos), before[size_t(pos)]) << pos;
     EXPECT_FALSE(ctx->table.LayOutTableau());
 
-    ctx->games.setTableauBottom(1000); // no room at all: the closest spacing
+    layout->setTableauBottom(1000); // no room at all: the closest spacing
     EXPECT_EQ(fanAt(10), kMinOpenFan);
+    // The game's own slots keep its spacing: the room is the layout's alone.
+    EXPECT_EQ(ctx->games.GetCordY(kTableau, 6, 11) - ctx->games.GetCordY(kTableau, 6, 10),
+              ctx->games.area(kTableau).PosWidth);
     EXPECT_TRUE(ctx->table.LayOutTableau());
     const cCard &top = ctx->cards[size_t(test::topId(*ctx, kTableau, 6))];
     EXPECT_EQ(top.Top, cardTop(kTallPileCards - 1));
 
-    ctx->games.setTableauBottom(-5); // nonsense reads as no limit
+    layout->setTableauBottom(-5); // nonsense reads as no limit
     EXPECT_EQ(cardTop(kTallPileCards - 1), before.back());
 }

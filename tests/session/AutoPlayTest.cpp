@@ -4,6 +4,7 @@
 #include "session/Input.h"
 #include "session/Commands.h"
 #include "session/Lifecycle.h"
+#include "session/SolverRequest.h"
 #include "session/cTrans.h"
 
 using namespace cardova;
@@ -124,4 +125,38 @@ TEST_F(AutoPlayTest, SwitchingOnWithNoGameMovesNothing)
         for (int p = 0; p < 7; ++p)
             placed += ctx->table.GetTop(cell, p) + 1;
     EXPECT_EQ(placed, 52);
+}
+
+// The driver and the questions put to the solver (a hint, the winnable-deal
+// search) agree on whether automatic play follows a move: a solver that
+// assumed otherwise would plan lines the table does not play.
+TEST_F(AutoPlayTest, DriverAndSolverAgreeWhetherAutomaticPlayFollows)
+{
+    struct Case {
+        const char *name;
+        int autoplay;
+        int16_t disAutoPlay;
+        bool suppressed;
+        bool follows;
+    };
+    const Case cases[] = {{"on", 1, 0, false, true},
+                          {"setting off", 0, 0, false, false},
+                          {"game never plays automatically", 1, kAutoPlayDisabled, false, false},
+                          {"run without it", 1, 0, true, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        start(QStringLiteral("Klondike"), 1);
+        cGames &g = ctx->games;
+        g.Ext(g.BaseX(), g.BaseY(), g.TotalCards(), 0, g.Tag(), c.disAutoPlay, g.GoalDiv());
+        ctx->data.SetAutoplay(c.autoplay);
+        ctx->autoplaySuppressed = c.suppressed;
+        lay(*ctx, {{"AH QS", "KH"}, "", "", {"", "", "", ""}});
+        // What the solver is told, and what the winnable-deal search assumes.
+        EXPECT_EQ(solverRequest(*ctx, 1).autoplay, c.follows);
+        EXPECT_EQ(autoplayFollows(*ctx, ctx->games), c.follows);
+        // What the driver does: moving the Queen uncovers an Ace.
+        ASSERT_TRUE(playMove(*ctx, Move::card({SourceKind::Tableau, 0, 1}, {TargetKind::Tableau, 1})));
+        EXPECT_EQ(pileText(*ctx, kFoundation, 0), c.follows ? "AH" : "");
+    }
+    ctx->autoplaySuppressed = false;
 }

@@ -39,15 +39,13 @@ protected:
         ctx->animate = false;
     }
 
-    bool autoplayOn() const { return ctx->data.Autoplay() != 0 && ctx->games.DisAutoPlay() != kAutoPlayDisabled; }
-
     SolveResult solveTable(uint64_t nodes)
     {
         const Rules rules = currentRules(*ctx);
         Budget budget = Budget::ofNodes(nodes);
         budget.tableBytes = std::size_t(8) << 20;
         budget.logRoom = lineLogRoom(*ctx);
-        return solve(currentPosition(*ctx, rules), rules, autoplayOn(), budget);
+        return solve(currentPosition(*ctx, rules), rules, autoplayFollows(*ctx), budget);
     }
 
     // Solves the game on the table within the room its log has left; a
@@ -59,7 +57,7 @@ protected:
     {
         const Rules rules = currentRules(*ctx);
         Position expected = currentPosition(*ctx, rules);
-        const bool autoplay = autoplayOn();
+        const bool autoplay = autoplayFollows(*ctx);
         const SolveResult r = solveTable(nodes);
         EXPECT_LE(r.nodes, nodes);
         if (line)

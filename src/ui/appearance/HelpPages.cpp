@@ -1,5 +1,6 @@
 #include "ui/appearance/HelpPages.h"
 
+#include "rules/RuleCodes.h"
 #include "rules/StandardGames.h"
 #include "settings/cData.h"
 
@@ -31,7 +32,7 @@ QString row(const QString &label, const QString &value)
 // A sentence on the empty tableau pile, in plain words.
 QString spaceSentence(int hSpace)
 {
-    if (hSpace == 13)
+    if (hSpace == kAnyRank)
         return QStringLiteral("Any card may be placed in an empty tableau pile.");
     return QStringLiteral("Only a card of rank %1 may be placed in an empty tableau pile.").arg(SpaceCardText(hSpace));
 }
@@ -39,7 +40,7 @@ QString spaceSentence(int hSpace)
 QString foundationSentence(const GameRecord &r)
 {
     const QString order = OrderText(r.gOrder).toHtmlEscaped();
-    if (r.gBase == 13)
+    if (r.gBase == kRandomBase)
         return QStringLiteral("The base card of the foundations is chosen at random; they are built in the "
                               "order \"%1\".").arg(order);
     return QStringLiteral("Each foundation starts with a card of rank %1 and is built in the order \"%2\".")

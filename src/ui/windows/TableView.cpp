@@ -26,7 +26,7 @@ const QColor kBeyondTable(16, 20, 16);
 } // namespace
 
 TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
-    : QWidget(parent), ctx_(ctx), art_(appearance), keys_(ctx)
+    : QWidget(parent), ctx_(ctx), art_(appearance), layout_(ctx.games, ctx.table), keys_(ctx)
 {
     setObjectName(QStringLiteral("PicMain"));
     attachTableAccessibility(*this, ctx_);
@@ -66,6 +66,7 @@ double TableView::crispZoom(double zoom) const
 
 void TableView::ArrangeTable()
 {
+    ++arrangements;
     const double innerTwips = width() * double(kTwipsPerPixel);
     backLeftPx_ = ((innerTwips - kBackWidth) / 2.0 - 20.0) * kPx;
     if (ctx_.data.FitTable() != 0) {
@@ -74,11 +75,11 @@ void TableView::ArrangeTable()
         const TableFit fit = centreTable(ctx_.games, zoom, w, h);
         zoom_ = fit.zoom;
         origin_ = QPointF(fit.originX, fit.originY) * (zoom_ * kPx);
-        ctx_.games.setTableauBottom(fit.tableauBottom);
+        layout_.setTableauBottom(fit.tableauBottom);
     } else {
         zoom_ = 1.0;
         origin_ = QPointF(backLeftPx_, 0);
-        ctx_.games.setTableauBottom(0);
+        layout_.setTableauBottom(0);
     }
     // A card in the hand stays where the mouse has it; its pile follows
     // when it is let go.
@@ -258,8 +259,12 @@ void TableView::tableChanged()
     // Whatever moved, a hint shown before points at the old table.
     clearHint();
     // Another game has other piles; a pile that grew may need its fan
-    // closed up.
-    ArrangeTable();
+    // closed up. A card the mouse drags moves no card from its pile, so the
+    // room the piles need stays as it was: only the picture changes.
+    if (ctx_.input.Dragging)
+        update();
+    else
+        ArrangeTable();
     Q_EMIT settled();
 }
 

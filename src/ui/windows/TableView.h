@@ -5,6 +5,7 @@
 // mouse to the engine's input routines in table units, and the keys to
 // keyboard play.
 #include "engine/Interfaces.h"
+#include "rules/TableLayout.h"
 #include "session/KeyboardPlay.h"
 #include "ui/windows/Sprites.h"
 
@@ -46,6 +47,9 @@ public:
     // or places the fixed-size background across the width (negative left
     // when narrow); then lays the tableau out for the room it has.
     void ArrangeTable();
+    // Where the cards lie in this view: the game's slots with the tableau
+    // fanned to the room the window leaves. The window hands it to the table.
+    const TableLayout &layout() const { return layout_; }
 
     // New deck back or background settings: drop the pictures made for them.
     void ApplyDeckBack();
@@ -72,7 +76,8 @@ public:
     VelEmpty PicWaste;
     VelEmpty PicStock;
 
-    int repaints = 0; // animation steps shown
+    int repaints = 0;    // animation steps shown
+    int arrangements = 0; // runs of ArrangeTable
 
     // Outlines the card a hint moves and the pile it goes to for a while.
     void showHint(const Move &move);
@@ -118,6 +123,7 @@ private:
 
     GameContext &ctx_;
     Appearance &art_;
+    TableLayout layout_;
     double backLeftPx_ = 0;
     double zoom_ = 1.0;
     QPointF origin_;          // widget point of table point (0, 0)

@@ -54,6 +54,7 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     staleInput_ = new StaleInput(this);
     QCoreApplication::instance()->installEventFilter(staleInput_);
     ctx_.setSurface(table_);
+    ctx_.table.setLayout(&table_->layout());
     help_ = new Help(ctx_.data, ctx_.custom, this);
     inform = [this](const QString &text) {
         QMessageBox::information(this, ctx_.data.ProdName(), printableText(text));
@@ -126,6 +127,7 @@ void frmMain::placeOnScreen()
 frmMain::~frmMain()
 {
     ctx_.setSurface(nullptr);
+    ctx_.table.setLayout(nullptr);
     ctx_.setWinHandler(nullptr);
     ctx_.reportProblem = [](const QString &) {};
     ctx_.gameChanged = [] {};

@@ -38,8 +38,8 @@ protected:
     }
     QPointF onSlot(int cell, int pile, int pos) const
     {
-        return view->toWidget(ctx->games.GetCordX(int16_t(cell), int16_t(pile), int16_t(pos)),
-                              ctx->games.GetCordY(int16_t(cell), int16_t(pile), int16_t(pos))) +
+        return view->toWidget(view->layout().slotX(int16_t(cell), int16_t(pile), int16_t(pos)),
+                              view->layout().slotY(int16_t(cell), int16_t(pile), int16_t(pos))) +
                QPointF(10, 10);
     }
     // Presses a card and drags it (with whatever rides on it) over a slot,

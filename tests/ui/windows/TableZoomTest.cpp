@@ -283,6 +283,35 @@ TEST_F(TableZoomTest, ATallPileClosesUpInAShortWindow)
               ctx->games.area(kTableau).PosWidth);
 }
 
+// The room a window leaves the piles is the window's own: the game's slots
+// keep their spacing, so nothing else that reads the game (another table of
+// it, a deal previewed for the solver) is squeezed by this window. A card
+// dragged across the table moves no card from its pile, so the mouse's
+// steps do not lay the table out again; letting go does.
+TEST_F(TableZoomTest, TheSqueezeStaysInTheWindowAndADragDoesNotRearrangeIt)
+{
+    lay(*ctx, {{"", "", "", "", "", "", kTallPile}});
+    resizeTable(2400, 700);
+    const int natural = ctx->games.area(kTableau).PosWidth;
+    const auto shownFan = [this] {
+        return ctx->cards[size_t(ctx->table.GetPicID(kTableau, 6, 18))].Top -
+               ctx->cards[size_t(ctx->table.GetPicID(kTableau, 6, 17))].Top;
+    };
+    const int squeezed = shownFan();
+    EXPECT_LT(squeezed, natural);
+
+    const int arranged = view->arrangements;
+    pressAndDrag(ctx->table.GetPicID(kTableau, 6, 17), kTableau, 0, 0, 20);
+    ASSERT_TRUE(ctx->input.Dragging);
+    EXPECT_EQ(view->arrangements, arranged);
+    EXPECT_EQ(ctx->games.GetCordY(kTableau, 6, 18) - ctx->games.GetCordY(kTableau, 6, 17), natural);
+    mouse(QEvent::MouseButtonRelease, onSlot(kTableau, 0, 0));
+    EXPECT_GT(view->arrangements, arranged);
+    // The refused run went back into the squeezed pile.
+    EXPECT_EQ(shownFan(), squeezed);
+    EXPECT_EQ(tableProblems(*ctx), QString());
+}
+
 TEST_F(TableZoomTest, SettingOffGivesTheFixedTable)
 {
     ctx->data.setIntSetting(IntKey::FitTable, 0);
@@ -291,7 +320,7 @@ TEST_F(TableZoomTest, SettingOffGivesTheFixedTable)
     const QPointF corner = view->toWidget(ui::kBackWidth, ui::kBackHeight);
     EXPECT_DOUBLE_EQ(corner.x() - view->backLeft(), ui::kBackWidth / double(ui::kTwipsPerPixel));
     EXPECT_DOUBLE_EQ(corner.y(), ui::kBackHeight / double(ui::kTwipsPerPixel));
-    EXPECT_EQ(ctx->games.tableauBottom(), 0);
+    EXPECT_EQ(view->layout().tableauBottom(), 0);
     // Beyond the fixed background the window shows its dark surround.
     const QImage image = shown();
     const int beyond = int((view->backLeft() + ui::kBackWidth / double(ui::kTwipsPerPixel) + 20) *
