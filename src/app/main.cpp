@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <memory>
 
 using namespace cardova;
@@ -37,13 +36,11 @@ int main(int argc, char **argv)
     auto data = std::make_unique<cData>();
     data->InitCD(kProdName, 3, QStringLiteral("cdv.chm"));
     GameContext ctx(std::move(data));
-    ui::LazySound sound; // Qt Multimedia is loaded once the table is up
+    ui::LazySound sound; // Qt Multimedia is loaded with the first sound
     ctx.setSoundPlayer(&sound);
     ui::Appearance art(ctx.data, app.devicePixelRatio());
 
     ui::ProgramStart start(ctx, art);
-    // The sound part is loaded on a worker once the main window is up.
-    start.windowMade = [&sound](ui::frmMain &) { QTimer::singleShot(0, &sound, [&sound] { sound.preload(); }); };
     QObject::connect(&instance, &ui::SingleInstance::showRequested, [&start] { start.bringToFront(); });
     start.begin();
     return app.exec();

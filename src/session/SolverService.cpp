@@ -6,10 +6,7 @@
 
 namespace cardova {
 
-SolverService::SolverService(const Budget &budget, QObject *parent)
-    : QObject(parent), budget_(budget), worker_([this] { work(); })
-{
-}
+SolverService::SolverService(const Budget &budget, QObject *parent) : QObject(parent), budget_(budget) {}
 
 SolverService::~SolverService()
 {
@@ -23,7 +20,8 @@ SolverService::~SolverService()
         stopSearch_ = true;
     }
     wake_.notify_all();
-    worker_.join();
+    if (worker_.joinable())
+        worker_.join();
 }
 
 void SolverService::setBudget(const Budget &budget)
@@ -160,6 +158,10 @@ void SolverService::ask(SolverRequest request)
         std::lock_guard lock(mutex_);
         pending_ = Job{currentId_, std::move(request)};
     }
+    // The worker starts with the first question it has to search: until
+    // then the program has no thread (nor its stack and memory pool) for it.
+    if (!worker_.joinable())
+        worker_ = std::thread([this] { work(); });
     wake_.notify_one();
 }
 

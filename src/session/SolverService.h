@@ -1,6 +1,7 @@
 #pragma once
-// Asks the solver about the table in the background. One worker thread runs
-// one search at a time on a copy of the position; a new question stops the
+// Asks the solver about the table in the background. One worker thread,
+// started by the first question that needs a search, runs one search at a
+// time on a copy of the position; a new question stops the
 // search still running. Answers come back on the thread that owns the
 // service, and an answer to a question no longer current is dropped.
 #include "session/SolverRequest.h"
@@ -51,6 +52,8 @@ public:
     bool thinking() const { return waiting_; }
     // Searches the worker started, for tests and statistics.
     int searchesStarted() const { return started_.load(); }
+    // The worker thread exists (from the first search on).
+    bool workerStarted() const { return worker_.joinable(); }
     // Blocks until the worker has nothing left to do (tests); its answers
     // still wait in the event queue.
     void waitUntilIdle();
@@ -99,7 +102,7 @@ private:
     std::condition_variable idle_;
     std::atomic<bool> stopSearch_{false};
     std::atomic<int> started_{0};
-    std::thread worker_; // last: it starts once everything above exists
+    std::thread worker_; // started by ask(), once everything above exists
 };
 
 } // namespace cardova

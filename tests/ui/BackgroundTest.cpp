@@ -152,3 +152,44 @@ TEST(BackgroundTiles, AreDrawnAtTheDevicePixelRatio)
     EXPECT_EQ(sharp.size(), tileSize(71) * 2);
     EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
 }
+
+TEST(TilePicture, PaintsOnlyWhatIsAskedForAndNothingPastTheArea)
+{
+    QPixmap tile(64, 64);
+    tile.fill(Qt::white);
+    QPainter(&tile).fillRect(0, 0, 1, 1, Qt::red);
+    QImage surface(300, 300, QImage::Format_RGB32);
+    surface.fill(Qt::black);
+    const QRect area(10, 10, 200, 150);
+    {
+        QPainter p(&surface);
+        TilePicture(p, area, tile, QRect(70, 70, 100, 20));
+    }
+    EXPECT_EQ(surface.pixelColor(74, 74), QColor(Qt::red)) << "the copy at (64, 64) of the area, where it lies";
+    EXPECT_EQ(surface.pixelColor(100, 80), QColor(Qt::white));
+    EXPECT_EQ(surface.pixelColor(69, 80), QColor(Qt::black)) << "left of what was asked for";
+    EXPECT_EQ(surface.pixelColor(100, 90), QColor(Qt::black)) << "below it";
+
+    surface.fill(Qt::black);
+    {
+        QPainter p(&surface);
+        TilePicture(p, area, tile);
+    }
+    EXPECT_EQ(surface.pixelColor(209, 159), QColor(Qt::white));
+    EXPECT_EQ(surface.pixelColor(210, 100), QColor(Qt::black)) << "the last copies stop at the area's edge";
+    EXPECT_EQ(surface.pixelColor(100, 160), QColor(Qt::black));
+}
+
+TEST(PaintGradient, PaintsOnlyTheBandsAskedFor)
+{
+    QImage surface(100, 256, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    {
+        QPainter p(&surface);
+        PaintGradient(p, surface.rect(), 0x008000, 1, QRect(0, 100, 50, 10));
+    }
+    EXPECT_EQ(surface.pixelColor(10, 99), QColor(Qt::white));
+    EXPECT_EQ(surface.pixelColor(60, 105), QColor(Qt::white));
+    const Rgb band = gradientBand(0x008000, 1, 105);
+    EXPECT_EQ(surface.pixelColor(10, 105), QColor(band.r, band.g, band.b));
+}

@@ -133,7 +133,7 @@ TEST(QtSoundPlayer, RedoThroughTheGameContextPlaysTheUndoWave)
 }
 
 // The program starts without Qt Multimedia: the sound part is loaded on a
-// worker once the window is up, or by the first sound at the latest.
+// worker by the first sound (or by preload()), and the table never waits.
 TEST(LazySound, LoadsThePartInTheBackgroundAndPlaysThroughIt)
 {
     LazySound sound;
@@ -147,12 +147,20 @@ TEST(LazySound, LoadsThePartInTheBackgroundAndPlaysThroughIt)
     EXPECT_EQ(player->effectsCreated(), 1);
 }
 
-TEST(LazySound, TheFirstSoundLoadsThePartWhenNothingPreloadedIt)
+TEST(LazySound, TheFirstSoundLoadsThePartOnAWorkerAndIsHeardOnceItIsIn)
 {
     LazySound sound;
+    EXPECT_FALSE(sound.loading()) << "nothing is loaded before a sound is wanted";
     sound.play(Wave::Win);
+    EXPECT_TRUE(sound.loading());
+    EXPECT_EQ(sound.player(), nullptr) << "the caller does not wait for the part";
+    sound.play(Wave::Undo); // asked while loading: only the first one waits
+    waitFor([&] { return sound.player() != nullptr; }, 5000);
     ASSERT_NE(sound.player(), nullptr) << qPrintable(sound.problem());
-    EXPECT_NE(static_cast<QtSoundPlayer *>(sound.player())->effect(Wave::Win), nullptr);
+    const auto *player = static_cast<QtSoundPlayer *>(sound.player());
+    EXPECT_NE(player->effect(Wave::Win), nullptr) << "the first sound plays when the part is in";
+    EXPECT_EQ(player->effectsCreated(), 1);
     sound.preload(); // too late to matter: nothing happens
-    EXPECT_NE(sound.player(), nullptr);
+    sound.play(Wave::Undo);
+    EXPECT_EQ(player->effectsCreated(), 2);
 }

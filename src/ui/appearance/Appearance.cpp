@@ -114,6 +114,15 @@ QPixmap Appearance::tableBackground(const QSize &size, qreal zoom) const
     return background(data_.BGIndex(), size, data_.Fade(), data_.CustomColor(), zoom);
 }
 
+void Appearance::paintTableBackground(QPainter &painter, const QRect &area, const QRect &only, qreal zoom) const
+{
+    const BackgroundChoice choice = resolveBackground(data_.BGIndex(), data_.CustomColor());
+    if (choice.tiled)
+        TilePicture(painter, area, GetPic(choice.tileId, zoom), only);
+    else
+        PaintGradient(painter, area, choice.colour, data_.Fade(), only);
+}
+
 QPixmap Appearance::invertedCard(const QPixmap &card)
 {
     if (card.isNull())

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <type_traits>
@@ -56,6 +57,14 @@ public:
     void SetBG(int ind, QPaintDevice &device, int fade, int64_t customColor) const;
     // The stored background choice (BGIndex, Fade, CustomColor) over `size`.
     QPixmap tableBackground(const QSize &size, qreal zoom = 1.0) const;
+    // Paints the stored choice over `area` straight onto a window, only
+    // within `only`: a picture of the whole table would be one more
+    // window-sized block of memory for the whole run.
+    void paintTableBackground(QPainter &painter, const QRect &area, const QRect &only, qreal zoom = 1.0) const;
+    // Backgrounds held for reuse (the customise previews' few sizes).
+    int backgroundsHeld() const { return int(backgrounds_.size()); }
+    // Faces, backs, tiles and marks drawn and held, at every size.
+    int picturesHeld() const { return faces_.pictureCount() + pictures_.pictureCount() + marks_.pictureCount(); }
 
     // Gives every sprite of `sprites` the back DeckPic(); each element (or
     // the object it points to) must have DeckPic(const QPixmap &).

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace cardova::ui {
 
@@ -26,8 +27,9 @@ int tileDrawCount(int tileSize, int surfaceSize)
     return surfaceSize / tileSize + 1;
 }
 
-void PaintGradient(QPainter &painter, const QRect &area, int64_t colour, int fade)
+void PaintGradient(QPainter &painter, const QRect &area, int64_t colour, int fade, const QRect &only)
 {
+    const QRect shown = only.isEmpty() ? area : area.intersected(only);
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -38,24 +40,38 @@ void PaintGradient(QPainter &painter, const QRect &area, int64_t colour, int fad
     for (int i = 0; i < kGradientBands; ++i) {
         const int top = area.top() + (i * h) / kGradientBands;
         const int bottom = area.top() + ((i + 1) * h) / kGradientBands;
-        if (bottom <= top)
+        const QRect band = QRect(area.left(), top, area.width(), bottom - top).intersected(shown);
+        if (band.isEmpty())
             continue;
         const Rgb c = gradientBand(colour, fade, i);
-        painter.fillRect(QRect(area.left(), top, area.width(), bottom - top), QColor(c.r, c.g, c.b));
+        painter.fillRect(band, QColor(c.r, c.g, c.b));
     }
     painter.restore();
 }
 
-void TilePicture(QPainter &painter, const QRect &area, const QPixmap &tile)
+void TilePicture(QPainter &painter, const QRect &area, const QPixmap &tile, const QRect &only)
 {
     const qreal dpr = tile.devicePixelRatio();
     const int w = qRound(tile.width() / dpr);
     const int h = qRound(tile.height() / dpr);
     const int across = tileDrawCount(w, area.width());
     const int down = tileDrawCount(h, area.height());
-    for (int row = 0; row < down; ++row)
-        for (int col = 0; col < across; ++col)
+    if (w <= 0 || h <= 0)
+        return;
+    // The copies anchored at the area's corner that reach into what is shown.
+    const QRect shown = only.isEmpty() ? area : area.intersected(only);
+    if (shown.isEmpty())
+        return;
+    const int firstCol = (shown.left() - area.left()) / w, lastCol = std::min(across - 1, (shown.right() - area.left()) / w);
+    const int firstRow = (shown.top() - area.top()) / h, lastRow = std::min(down - 1, (shown.bottom() - area.top()) / h);
+    // The last copies reach past the area; on a window they must not cover
+    // what lies beyond it.
+    painter.save();
+    painter.setClipRect(shown, Qt::IntersectClip);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int col = firstCol; col <= lastCol; ++col)
             painter.drawPixmap(QPoint(area.left() + col * w, area.top() + row * h), tile);
+    painter.restore();
 }
 
 } // namespace cardova::ui

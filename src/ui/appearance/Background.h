@@ -24,7 +24,10 @@ BackgroundChoice resolveBackground(int ind, int64_t customColor);
 // the surface size (so a surface that is an exact multiple gets one more).
 int tileDrawCount(int tileSize, int surfaceSize);
 
-void PaintGradient(QPainter &painter, const QRect &area, int64_t colour, int fade);
-void TilePicture(QPainter &painter, const QRect &area, const QPixmap &tile);
+// Both paint `area` as a whole would look, but touch only the pixels inside
+// `only` (the part of a window that needs painting); an empty `only` means
+// all of `area`.
+void PaintGradient(QPainter &painter, const QRect &area, int64_t colour, int fade, const QRect &only = {});
+void TilePicture(QPainter &painter, const QRect &area, const QPixmap &tile, const QRect &only = {});
 
 } // namespace cardova::ui

@@ -20,6 +20,14 @@ QHash<int, QPixmap> &ScaledCache::picturesAt(int key)
     return sizes_.back().pictures;
 }
 
+int ScaledCache::pictureCount() const
+{
+    int n = 0;
+    for (const Size &s : sizes_)
+        n += int(s.pictures.size());
+    return n;
+}
+
 QPixmap ScaledCache::shown(QImage image, qreal dpr)
 {
     // Drawn at the screen's ratio, the picture covers scale / dpr logical

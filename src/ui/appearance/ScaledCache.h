@@ -22,6 +22,8 @@ public:
     void clear() { sizes_.clear(); }
     // Sizes held now, at most kSizesKept.
     int sizeCount() const { return int(sizes_.size()); }
+    // Pictures held now, over all sizes.
+    int pictureCount() const;
 
     static constexpr int kSizesKept = 3;
 

@@ -5,6 +5,7 @@
 #include "ui/parts/SoundPart.h"
 
 #include <QThread>
+#include <utility>
 
 namespace cardova::ui {
 
@@ -28,7 +29,7 @@ void LazySound::preload()
     loader_ = QThread::create([this] { entry_ = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &problem_); });
     loader_->setParent(this);
     connect(loader_, &QThread::finished, this, [this] { finishLoading(); });
-    loader_->start(QThread::LowPriority);
+    loader_->start();
 }
 
 void LazySound::finishLoading()
@@ -36,22 +37,29 @@ void LazySound::finishLoading()
     if (done_)
         return;
     done_ = true;
-    if (loader_)
-        loader_->wait();
-    else
-        entry_ = loadPartEntry(kPart, CARDOVA_SOUND_PART_ENTRY, &problem_);
+    loader_->wait();
+    const std::optional<Wave> waiting = std::exchange(waiting_, std::nullopt);
     if (!entry_)
         return;
     ensureResources(); // the waves are the program's resources
     player_ = reinterpret_cast<CardovaSoundPartEntry>(entry_)(this);
+    if (player_ && waiting)
+        player_->play(*waiting);
 }
 
 void LazySound::play(Wave wave)
 {
-    if (!done_)
-        finishLoading();
-    if (player_)
+    if (player_) {
         player_->play(wave);
+        return;
+    }
+    if (done_)
+        return; // the part could not be loaded: no sounds this run
+    // Only the first sound waits: several at once when the part comes in
+    // would be noise, not the game's sounds.
+    if (!waiting_)
+        waiting_ = wave;
+    preload();
 }
 
 } // namespace cardova::ui

@@ -1,13 +1,15 @@
 #pragma once
-// Plays the sounds through the sound part, which is loaded only when sounds
-// are wanted: preload() maps it on a worker thread once the first window is
-// up, and the first sound loads it at the latest. Until then, and when the
-// part cannot be loaded, a sound is simply not heard.
+// Plays the sounds through the sound part, which is loaded only when a sound
+// is wanted: the first sound asked for maps the part on a worker thread and
+// is heard as soon as the part is in (preload() starts that earlier). The
+// table never waits for it. Until then, and when the part cannot be loaded,
+// a sound is simply not heard.
 #include "engine/Interfaces.h"
 
 #include <QFunctionPointer>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QThread;
 
@@ -26,6 +28,8 @@ public:
     SoundPlayer *player() const { return player_; }
     // Why there is no player, once loading is over.
     QString problem() const { return problem_; }
+    // Loading has started (and may be over).
+    bool loading() const { return loader_ != nullptr; }
 
 private:
     void finishLoading();
@@ -35,6 +39,8 @@ private:
     SoundPlayer *player_ = nullptr;    // a child of this object
     QString problem_;
     bool done_ = false;
+    // The first sound asked for while the part loads, played once it is in.
+    std::optional<Wave> waiting_;
 };
 
 } // namespace cardova::ui

@@ -43,18 +43,31 @@ TableView::TableView(GameContext &ctx, Appearance &appearance, QWidget *parent)
 
 void TableView::CreateSprites()
 {
-    art_.ApplyDeckBack(PicCards, zoom_);
+    // The back is drawn when a face-down card first shows, at the size the
+    // table has then: a table with no game needs no picture at all.
+    backScale_ = 0;
 }
 
 void TableView::ApplyDeckBack()
 {
-    art_.ApplyDeckBack(PicCards, zoom_);
+    backScale_ = 0;
     update();
+}
+
+void TableView::syncBacks()
+{
+    if (backScale_ == spriteScale_)
+        return;
+    const bool needed = std::any_of(ctx_.cards.begin(), ctx_.cards.end(),
+                                    [](const cCard &c) { return c.Visible && c.FaceMode != kFaceUp; });
+    if (!needed)
+        return;
+    art_.ApplyDeckBack(PicCards, zoom_);
+    backScale_ = spriteScale_;
 }
 
 void TableView::refreshBackground()
 {
-    background_ = QPixmap();
     update();
 }
 
@@ -105,7 +118,6 @@ void TableView::rescaleSprites()
     shownMarks(ctx_.markers.Right);
     shownMarks(std::array{ctx_.markers.Waste, ctx_.markers.Stock});
     art_.prepare(faces, marks, zoom_);
-    art_.ApplyDeckBack(PicCards, zoom_);
     for (VelCard &card : PicCards)
         card.faceId = 0;
     const auto redraw = [](auto &marks) {
@@ -116,7 +128,6 @@ void TableView::rescaleSprites()
     redraw(PicRes);
     redraw(PicRight);
     PicWaste.pictureId = PicStock.pictureId = -1;
-    background_ = QPixmap();
 }
 
 void TableView::resizeEvent(QResizeEvent *)
@@ -191,14 +202,15 @@ void TableView::paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mar
 void TableView::paintBackground(QPainter &p, const QRect &dirty)
 {
     // Fitted, the table fills the widget; at the fixed size it has its own
-    // edges, with dark beyond them.
+    // edges, with dark beyond them. Painted afresh where needed: a kept
+    // picture of it would hold a window's worth of memory.
     const bool fitted = ctx_.data.FitTable() != 0;
-    const QRectF back = fitted ? QRectF(rect()) : QRectF(backLeftPx_, 0, kBackWidth * kPx, kBackHeight * kPx);
-    if (background_.isNull() || background_.size() != back.size().toSize() * devicePixelRatioF())
-        background_ = art_.tableBackground(back.size().toSize(), zoom_);
+    const QRect back = fitted ? rect()
+                              : QRect(QPointF(backLeftPx_, 0).toPoint(),
+                                      QSize(kBackWidth / kTwipsPerPixel, kBackHeight / kTwipsPerPixel));
     if (!fitted)
         p.fillRect(dirty, kBeyondTable);
-    p.drawPixmap(back.topLeft(), background_);
+    art_.paintTableBackground(p, back, dirty, zoom_);
 }
 
 void TableView::paintEvent(QPaintEvent *event)
@@ -216,6 +228,7 @@ void TableView::paintEvent(QPaintEvent *event)
     paintMarker(p, PicStock, ctx_.markers.Stock, kStock, 0);
 
     syncFaces();
+    syncBacks();
     std::array<int16_t, kDeckSize> order{};
     int n = 0;
     for (int i = 0; i < kDeckSize; ++i)

@@ -104,6 +104,9 @@ private:
     void paintMarker(QPainter &p, VelEmpty &sprite, const PileMarker &mark, int cell, int pile);
     void paintBackground(QPainter &p, const QRect &dirty);
     void syncFaces();
+    // Gives the sprites the deck back at the current size once a face-down
+    // card is on the table.
+    void syncBacks();
     // The zoom with whole device pixels across a card, so edges stay sharp.
     double crispZoom(double zoom) const;
     // Gives the sprites pictures drawn for the current zoom and pixel ratio.
@@ -128,7 +131,7 @@ private:
     double zoom_ = 1.0;
     QPointF origin_;          // widget point of table point (0, 0)
     double spriteScale_ = 0;  // device pixels per design pixel of the sprites' pictures
-    QPixmap background_;
+    double backScale_ = 0;    // the same for the back they hold; 0 before any
     int frameMs_ = 16;
     QElapsedTimer frameClock_;
     int16_t pressed_ = -1; // the card the mouse went down on

@@ -72,6 +72,20 @@ TEST_F(SolverServiceTest, AnswersAStateOnceAndRemembersIt)
     EXPECT_EQ(answered, 2);
 }
 
+TEST_F(SolverServiceTest, TheWorkerThreadStartsWithTheFirstSearch)
+{
+    // A window with no game on its table has no thread for the solver.
+    SolverService idle(nodeBudget(1000));
+    idle.cancel();
+    EXPECT_FALSE(idle.workerStarted());
+    EXPECT_FALSE(service.workerStarted());
+    service.ask(request());
+    EXPECT_TRUE(service.workerStarted());
+    settle(service);
+    ASSERT_TRUE(service.answer());
+    EXPECT_EQ(service.searchesStarted(), 1);
+}
+
 TEST_F(SolverServiceTest, DropsAnAnswerToAStateLeftBehind)
 {
     service.ask(request());
