@@ -103,6 +103,7 @@ TableBox tableBox(const cGames &games, int openFan)
     includePiles(box, games, kTableau);
     includePiles(box, games, kFoundation);
     includePiles(box, games, kReserve);
+    includePiles(box, games, kFreeCell);
     includeStack(box, games, kStock);
     includeStack(box, games, kWaste);
     if (box.left == kFar)

@@ -234,6 +234,7 @@ TEST_F(ClassicPlayTest, TakingTheReservesTopTurnsUpTheNextAndUndoTurnsItDown)
                 fromReserve = m;
     }
     ASSERT_TRUE(fromReserve);
+    EXPECT_TRUE(ctx->markers.Stock.Visible);
     const int16_t top = ctx->table.GetTopPicID(kReserve, 0);
     const int16_t below = ctx->table.GetPicID(kReserve, 0, ctx->table.GetTop(kReserve, 0) - 1);
     ASSERT_EQ(ctx->cards[size_t(below)].FaceMode, kFaceDown);
@@ -282,6 +283,7 @@ TEST_F(ClassicPlayTest, CellsArePickedUpAndDroppedOnByMouseKeyboardAndCommandLin
 {
     ctx->data.SetAutoplay(0);
     startClassic("FreeCell", 7);
+    EXPECT_FALSE(ctx->markers.Stock.Visible); // a game without a stock shows no stock marker
     // The mouse: the top of pile 0 released over cell 2.
     const int16_t card = ctx->table.GetTopPicID(kTableau, 0);
     const auto drop = dropMove(*ctx, card, ctx->games.GetCordX(kFreeCell, 2, 0), ctx->games.GetCordY(kFreeCell, 2, 0));
