@@ -10,6 +10,7 @@
 #include "session/Commands.h"
 #include "session/GameSave.h"
 #include "session/Input.h"
+#include "session/Lifecycle.h"
 #include "session/KeyboardPlay.h"
 #include "session/MoveDriver.h"
 #include "session/cTrans.h"
@@ -210,6 +211,8 @@ TEST_F(ClassicPlayTest, ATurnOfThreeIsOneUndoStepAndTheLastTurnBackIsRefusedUnti
     EXPECT_FALSE(playMove(*ctx, stockClick(*ctx)));
     EXPECT_EQ(ctx->trans->TransPos, pos);
     EXPECT_EQ(ctx->table.GetTop(kStock, 0), -1);
+    UpdateCounters(*ctx);
+    EXPECT_EQ(ctx->markers.Stock.Picture, kMarkerEmptyStock); // the marker says nothing is left to turn
 
     // Undoing back over the turn-back gives it back.
     while (ctx->table.GetTop(kStock, 0) < 23 || ctx->table.GetTop(kWaste, 0) >= 0)
@@ -217,6 +220,8 @@ TEST_F(ClassicPlayTest, ATurnOfThreeIsOneUndoStepAndTheLastTurnBackIsRefusedUnti
     ASSERT_TRUE(CmdUndo(*ctx));
     EXPECT_EQ(ctx->table.GetTop(kStock, 0), -1);
     EXPECT_EQ(position().turnBacksLeft, 1);
+    UpdateCounters(*ctx);
+    EXPECT_EQ(ctx->markers.Stock.Picture, kMarkerRecycle);
     EXPECT_TRUE(playMove(*ctx, stockClick(*ctx)));
 }
 
