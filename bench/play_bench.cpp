@@ -5,6 +5,7 @@
 #include "Headless.h"
 #include "RandomPlayer.h"
 
+#include "rules/GameRecord.h"
 #include "session/Input.h"
 #include "session/MoveDriver.h"
 #include "session/GameContext.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 using namespace cardova;
 
@@ -100,6 +102,26 @@ void BM_WalkLog32000(benchmark::State &state, bool undo)
 }
 BENCHMARK_CAPTURE(BM_WalkLog32000, UndoAll, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WalkLog32000, RedoAll, false)->Unit(benchmark::kMillisecond);
+
+// A player's action checked against a log of 32,000 moves, in a game whose
+// waste turns back without limit and in one whose turn-backs are counted
+// off the log: the rules refuse the action, so the log stays as it is.
+void BM_CheckActionOnLongLog(benchmark::State &state, bool limited)
+{
+    Headless h;
+    h.ctx->data.SetAutoplay(0);
+    GameRecord record;
+    record.redeals = limited ? 2 : kUnlimitedRedeals;
+    const QString name = limited ? QStringLiteral("Twice") : QStringLiteral("Always");
+    h.ctx->custom.SaveGame(name, record);
+    NewGame(*h.ctx, name, GameNumber::fromNumber(5));
+    // The records need not fit the table: only their count and kinds are read.
+    h.ctx->trans->loadRecords(std::vector<TransRecord>(32000, TransRecord{}), 32000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(playMove(*h.ctx, Move::turnWasteBack()));
+}
+BENCHMARK_CAPTURE(BM_CheckActionOnLongLog, Unlimited, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CheckActionOnLongLog, Limited, true)->Unit(benchmark::kMicrosecond);
 
 int findWin(const char *game)
 {

@@ -49,8 +49,8 @@ const CommandSyntax kCommands[] = {
      false,
      {{{"GAME", kGameHelp},
        {"NUMBER", kNumberHelp},
-       {"ACTION...", "stock, SRC>DST (SRC: tP:K, w or fP; DST: tP or fP; counted from 0), undo, redo, undoall, "
-                     "redoall, back, forward, autoplay:on or autoplay:off."}}}},
+       {"ACTION...", "stock, SRC>DST (SRC: tP:K, w, fP, cP or r; DST: tP, fP or cP; counted from 0), undo, "
+                     "redo, undoall, redoall, back, forward, autoplay:on or autoplay:off."}}}},
     {"export", "OUT", "Writes the statistics export of every player to OUT.", false,
      {{{"OUT", "The file to write."}, {}, {}}}},
     {"stats", "", "Prints every player's totals and rankings as one JSON object.", false, {}},
@@ -60,6 +60,11 @@ const CommandSyntax kCommands[] = {
      true,
      {{{"GAME", kGameHelp}, {"NUMBER", kNumberHelp}, {"ACTION...", "As for play."}}},
      true},
+    {"add-game", "NAME",
+     "Adds a classic game as a designed game (its \".gam\" file in the data folder) and\n"
+     "prints its name; deal, play and solve then take it as GAME.",
+     false,
+     {{{"NAME", "The classic's name, such as \"FreeCell\"; an unknown name lists them."}, {}, {}}}},
 };
 
 const CommandSyntax *findCommand(const QString &name)
@@ -272,7 +277,8 @@ int runCli(const QStringList &args)
     }
     const QString command = words.takeFirst();
     static const std::pair<const char *, int (*)(const QStringList &)> kRuns[] = {
-        {"deal", runDeal}, {"play", runPlay}, {"export", runExport}, {"stats", runStats}, {"solve", runSolve}};
+        {"deal", runDeal}, {"play", runPlay}, {"export", runExport}, {"stats", runStats}, {"solve", runSolve},
+        {"add-game", runAddGame}};
     for (const auto &[name, run] : kRuns)
         if (command == QLatin1String(name))
             return run(words);

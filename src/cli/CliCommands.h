@@ -55,5 +55,6 @@ std::optional<std::vector<PlayAction>> parseActions(const QStringList &words, QS
 int runDeal(const QStringList &args);
 int runPlay(const QStringList &args);
 int runSolve(const QStringList &args);
+int runAddGame(const QStringList &args);
 
 } // namespace cardova

@@ -38,15 +38,16 @@ void pressStock(GameContext &ctx)
     playMove(ctx, stockClick(ctx));
 }
 
-Move moveOf(const GameContext &ctx, const PlayAction &a)
+Source sourceOfAction(const GameContext &ctx, const PlayAction &a)
 {
-    Source from{SourceKind::Tableau, uint8_t(a.srcPile), uint8_t(a.srcPos)};
-    if (a.srcCell == kWaste)
-        from = {SourceKind::Waste, 0, 0};
-    else if (a.srcCell == kFoundation)
-        from = {SourceKind::Foundation, uint8_t(a.srcPile), uint8_t(std::max(0, int(ctx.table.GetTop(kFoundation, a.srcPile))))};
-    const TargetKind to = a.dstCell == kTableau ? TargetKind::Tableau : TargetKind::Foundation;
-    return Move::card(from, {to, uint8_t(a.dstPile)});
+    const uint8_t top = uint8_t(std::max(0, int(ctx.table.GetTop(a.srcCell, a.srcPile))));
+    switch (a.srcCell) {
+    case kWaste: return {SourceKind::Waste, 0, 0};
+    case kFoundation: return {SourceKind::Foundation, uint8_t(a.srcPile), top};
+    case kReserve: return {SourceKind::Reserve, uint8_t(a.srcPile), 0};
+    case kFreeCell: return {SourceKind::Cell, uint8_t(a.srcPile), 0};
+    default: return {SourceKind::Tableau, uint8_t(a.srcPile), uint8_t(a.srcPos)};
+    }
 }
 
 // A drag as the player makes it: the card is picked up with the cards on
@@ -54,7 +55,7 @@ Move moveOf(const GameContext &ctx, const PlayAction &a)
 // where the window's drop puts it, which may be another pile under it.
 void dragAndDrop(GameContext &ctx, const PlayAction &a)
 {
-    const Source from = moveOf(ctx, a).source;
+    const Source from = sourceOfAction(ctx, a);
     const int16_t id = sourceCard(ctx, from);
     const Rules rules = currentRules(ctx);
     if (id < 0 || !canPickUp(currentPosition(ctx, rules), rules, from))
@@ -81,7 +82,7 @@ std::optional<PlayAction> parsePlayAction(const QString &text)
             return a;
         }
     static const QRegularExpression drag(
-        QStringLiteral("^(?:t(\\d{1,2}):(\\d{1,2})|(w)|f(\\d))>(t|f)(\\d{1,2})$"));
+        QStringLiteral("^(?:t(\\d{1,2}):(\\d{1,2})|(w)|f(\\d)|c(\\d)|(r))>(t|f|c)(\\d{1,2})$"));
     const auto m = drag.match(text);
     if (!m.hasMatch())
         return std::nullopt;
@@ -95,15 +96,24 @@ std::optional<PlayAction> parsePlayAction(const QString &text)
             return std::nullopt;
     } else if (!m.captured(3).isEmpty()) {
         a.srcCell = kWaste;
-    } else {
+    } else if (!m.captured(4).isEmpty()) {
         a.srcCell = kFoundation;
         a.srcPile = m.captured(4).toInt();
-        if (a.srcPile > 3)
+        if (a.srcPile >= kFoundationPiles)
             return std::nullopt;
+    } else if (!m.captured(5).isEmpty()) {
+        a.srcCell = kFreeCell;
+        a.srcPile = m.captured(5).toInt();
+        if (a.srcPile >= kMaxCells)
+            return std::nullopt;
+    } else {
+        a.srcCell = kReserve;
     }
-    a.dstCell = m.captured(5) == QLatin1String("t") ? kTableau : kFoundation;
-    a.dstPile = m.captured(6).toInt();
-    if (a.dstPile > (a.dstCell == kTableau ? 10 : 3))
+    const QString to = m.captured(7);
+    a.dstCell = to == QLatin1String("t") ? kTableau : to == QLatin1String("f") ? kFoundation : kFreeCell;
+    a.dstPile = m.captured(8).toInt();
+    const int piles = a.dstCell == kTableau ? kMaxTableauPiles : a.dstCell == kFoundation ? kFoundationPiles : kMaxCells;
+    if (a.dstPile >= piles)
         return std::nullopt;
     return a;
 }
@@ -113,10 +123,17 @@ QString actionText(const Move &m)
     if (m.kind != MoveKind::Card)
         return QStringLiteral("stock");
     const Source &s = m.source;
-    const QString from = s.kind == SourceKind::Tableau ? QStringLiteral("t%1:%2").arg(s.pile).arg(s.pos)
-                         : s.kind == SourceKind::Waste ? QStringLiteral("w")
-                                                       : QStringLiteral("f%1").arg(s.pile);
-    const QChar to = m.target.kind == TargetKind::Tableau ? QLatin1Char('t') : QLatin1Char('f');
+    QString from;
+    switch (s.kind) {
+    case SourceKind::Tableau: from = QStringLiteral("t%1:%2").arg(s.pile).arg(s.pos); break;
+    case SourceKind::Waste: from = QStringLiteral("w"); break;
+    case SourceKind::Foundation: from = QStringLiteral("f%1").arg(s.pile); break;
+    case SourceKind::Reserve: from = QStringLiteral("r"); break;
+    case SourceKind::Cell: from = QStringLiteral("c%1").arg(s.pile); break;
+    }
+    const QChar to = m.target.kind == TargetKind::Tableau      ? QLatin1Char('t')
+                     : m.target.kind == TargetKind::Foundation ? QLatin1Char('f')
+                                                               : QLatin1Char('c');
     return from + QLatin1Char('>') + to + QString::number(m.target.pile);
 }
 

@@ -12,8 +12,9 @@ class GameContext;
 struct PlayAction {
     enum class Kind { Stock, Drag, Undo, Redo, UndoAll, RedoAll, Back, Forward, AutoplayOn, AutoplayOff };
     Kind kind = Kind::Stock;
-    // Drag: the source (cell 0 tableau with pile and pos, 2 waste, 3
-    // foundation pile) and the destination (cell 0 or 3 and pile).
+    // Drag: the source (a table area: the tableau with pile and pos, the
+    // waste, a foundation, the reserve or a free cell with its pile) and the
+    // destination (the tableau, a foundation or a free cell, and its pile).
     int srcCell = 0;
     int srcPile = 0;
     int srcPos = 0;

@@ -2,8 +2,6 @@
 
 #include "cli/PlayActions.h"
 #include "cli/TableJson.h"
-#include "engine/PositionOfTable.h"
-#include "engine/RulesOfGame.h"
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
 #include "session/SolverRequest.h"
@@ -73,8 +71,9 @@ int runSolve(const QStringList &args)
 
     const bool autoplay = autoplayFollows(*ctx);
     budget.logRoom = lineLogRoom(*ctx);
-    const Rules rules = rulesOfGame(ctx->games, ctx->table.BaseNum);
-    const SolveResult result = solve(positionOfTable(ctx->table, ctx->cards, rules), rules, autoplay, budget);
+    // The position as the driver sees it: with the turn-backs the actions used.
+    const Rules rules = currentRules(*ctx);
+    const SolveResult result = solve(currentPosition(*ctx, rules), rules, autoplay, budget);
     QStringList line;
     for (const Move &m : result.line)
         line << JsonText::quote(actionText(m));

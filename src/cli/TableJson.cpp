@@ -60,6 +60,12 @@ QString tableJson(const GameContext &ctx, const QString &extraFields)
     out += QStringLiteral(", \"stock\": ") + pileJson(ctx, kStock, 0);
     out += QStringLiteral(", \"waste\": ") + pileJson(ctx, kWaste, 0);
     out += QStringLiteral(", \"foundation\": ") + pilesJson(ctx, kFoundation, 4);
+    // Only games that have them show cells and a reserve, so the table of
+    // every other game reads as it always has.
+    if (const int cells = ctx.games.Piles(kFreeCell); cells > 0)
+        out += QStringLiteral(", \"cells\": ") + pilesJson(ctx, kFreeCell, cells);
+    if (const int reserves = ctx.games.Piles(kReserve); reserves > 0)
+        out += QStringLiteral(", \"reserve\": ") + pilesJson(ctx, kReserve, reserves);
     out += QStringLiteral(", \"moves\": %1").arg(moves);
     out += QStringLiteral(", \"goalCards\": %1").arg(ctx.table.TotalGoalCards());
     out += extraFields;

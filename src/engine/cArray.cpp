@@ -97,7 +97,8 @@ void cArray::UncoverBelow(int16_t picId, int32_t &tMod)
     if (picId < 0 || picId >= kDeckSize || tMod == kModeLog)
         return;
     const cCard &card = cards_[size_t(picId)];
-    if (card.Cell != kTableau || card.Pos <= 0 || !inRange(card.Cell, card.Pile))
+    // Tableau piles and the reserve lie face down under their top card.
+    if ((card.Cell != kTableau && card.Cell != kReserve) || card.Pos <= 0 || !inRange(card.Cell, card.Pile))
         return;
     const int16_t below = Slots_[card.Cell][card.Pile][card.Pos - 1];
     if (below >= 0 && cards_[size_t(below)].FaceMode == kFaceDown) {

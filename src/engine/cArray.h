@@ -73,8 +73,8 @@ public:
     void setLayout(const TableLayout *layout) { layout_ = layout ? layout : &ownLayout_; }
     const TableLayout &layout() const { return *layout_; }
 
-    // The first step of a move: taking a tableau card turns up a face-down
-    // card below it, and the move is then one that uncovered (tMod).
+    // The first step of a move: taking a tableau or reserve card turns up a
+    // face-down card below it, and the move is then one that uncovered (tMod).
     void UncoverBelow(int16_t picId, int32_t &tMod);
     // Carries a card and the mCards cards lying on it to a slot, animated in
     // speed steps, and lays them face up (dFace 0) or down (1). No log, no

@@ -24,6 +24,7 @@ QString pileName(int cell, int pile)
     case kWaste: return QStringLiteral("Waste");
     case kFoundation: return QStringLiteral("Foundation %1").arg(pile + 1);
     case kReserve: return QStringLiteral("Reserve %1").arg(pile + 1);
+    case kFreeCell: return QStringLiteral("Cell %1").arg(pile + 1);
     default: return QStringLiteral("pile %1").arg(pile + 1);
     }
 }

@@ -8,7 +8,7 @@ namespace cardova {
 struct cCard;
 
 QString cardName(const cCard &card);
-// "Stock", "Waste", "Foundation 2", "pile 3", "Reserve 1".
+// "Stock", "Waste", "Foundation 2", "pile 3", "Reserve 1", "Cell 4".
 QString pileName(int cell, int pile);
 
 } // namespace cardova

@@ -202,8 +202,9 @@ void ShowMarkers(GameContext &ctx)
 
 void DealStock(GameContext &ctx)
 {
-    // The stock marker shows the picture its stock mode names.
-    ctx.markers.Stock = {int16_t(ctx.games.StockNum() + kMarkerBlank), true};
+    // The stock marker shows the picture its stock mode names, where the
+    // game has a stock.
+    ctx.markers.Stock = {int16_t(ctx.games.StockNum() + kMarkerBlank), ctx.games.Piles(kStock) > 0};
     dealStockCards(ctx.games, ctx.table, ctx.cards, placeOnTable(ctx));
 }
 

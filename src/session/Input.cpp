@@ -25,7 +25,7 @@ void carryRun(GameContext &ctx, int16_t picId, int32_t left, int32_t top)
 }
 
 // The first pile under a card at (left, top) that takes it, tableau piles
-// before foundations, in one pass of the hit test. A run is never taken by
+// before foundations and free cells, in one pass of the hit test. A run is never taken by
 // a foundation: the rules refuse it.
 std::optional<Move> dropPass(const GameContext &ctx, const Position &position, const Rules &rules,
                              const Source &from, int32_t left, int32_t top, bool centreMode)
@@ -40,6 +40,12 @@ std::optional<Move> dropPass(const GameContext &ctx, const Position &position, c
     for (int16_t g = 0; g < kFoundationPiles; ++g) {
         const Move m = Move::card(from, {TargetKind::Foundation, uint8_t(g)});
         if (HitTest(ctx.table.layout(), left, top, kFoundation, g, 0, centreMode) && isLegal(position, rules, m))
+            return m;
+    }
+    const int cells = ctx.games.Piles(kFreeCell);
+    for (int16_t c = 0; c < cells; ++c) {
+        const Move m = Move::card(from, {TargetKind::Cell, uint8_t(c)});
+        if (HitTest(ctx.games, left, top, kFreeCell, c, 0, centreMode) && isLegal(position, rules, m))
             return m;
     }
     return std::nullopt;
@@ -114,8 +120,10 @@ void PickCard(GameContext &ctx, int16_t picId)
         in.Dragging = card.Pos == ctx.table.GetTop(kWaste, card.Pile);
         break;
     case kFoundation:
+    case kReserve:
+    case kFreeCell:
         // Only the top card: the ones below lie hidden under it.
-        in.Dragging = card.Pos == ctx.table.GetTop(kFoundation, card.Pile);
+        in.Dragging = card.Pos == ctx.table.GetTop(card.Cell, card.Pile);
         break;
     default:
         break;

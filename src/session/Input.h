@@ -23,7 +23,7 @@ bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, 
              bool centreMode);
 // The move a drop of the card with its top-left corner at (left, top)
 // makes, with the cards riding on it: the first pile under it that takes
-// it, tableau piles before foundations, found by the card's centre and
+// it, tableau piles before foundations and free cells, found by the card's centre and
 // then, if no pile takes it that way, by overlap. None when no pile under
 // it takes it.
 std::optional<Move> dropMove(const GameContext &ctx, int16_t picId, int32_t left, int32_t top);

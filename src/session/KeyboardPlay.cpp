@@ -15,7 +15,8 @@ constexpr int kStockSpots = 2; // the stock and the waste
 
 int KeyboardPlay::spots() const
 {
-    return kStockSpots + kFoundationPiles + ctx_.games.Piles(kTableau);
+    return kStockSpots + kFoundationPiles + ctx_.games.Piles(kTableau) + ctx_.games.Piles(kReserve) +
+           ctx_.games.Piles(kFreeCell);
 }
 
 KeyboardPlay::Cursor KeyboardPlay::cursorAt(int index) const
@@ -27,6 +28,11 @@ KeyboardPlay::Cursor KeyboardPlay::cursorAt(int index) const
     if (index < kStockSpots + kFoundationPiles)
         return {Spot::Foundation, index - kStockSpots, -1};
     const int pile = index - kStockSpots - kFoundationPiles;
+    const int tableauPiles = ctx_.games.Piles(kTableau);
+    if (pile >= tableauPiles) {
+        const int rest = pile - tableauPiles, reserves = ctx_.games.Piles(kReserve);
+        return rest < reserves ? Cursor{Spot::Reserve, rest, -1} : Cursor{Spot::Cell, rest - reserves, -1};
+    }
     const int top = ctx_.table.GetTop(kTableau, pile);
     const int pos = pos_ < 0 || pos_ > top ? top : std::max(pos_, firstFaceUp(pile));
     return {Spot::Tableau, pile, pos};
@@ -77,6 +83,8 @@ int16_t KeyboardPlay::cardUnderCursor() const
     case Spot::Stock: return ctx_.table.GetTopPicID(kStock, 0);
     case Spot::Waste: return ctx_.table.GetTopPicID(kWaste, 0);
     case Spot::Foundation: return ctx_.table.GetTopPicID(kFoundation, c.pile);
+    case Spot::Reserve: return ctx_.table.GetTopPicID(kReserve, c.pile);
+    case Spot::Cell: return ctx_.table.GetTopPicID(kFreeCell, c.pile);
     case Spot::Tableau: return c.pos < 0 ? int16_t(-1) : ctx_.table.GetPicID(kTableau, c.pile, c.pos);
     }
     return -1;
@@ -108,9 +116,11 @@ bool KeyboardPlay::select()
     }
     const Source from = *ctx_.input.keyHeld;
     ctx_.input.keyHeld.reset();
-    if (c.spot != Spot::Tableau && c.spot != Spot::Foundation)
+    const TargetKind kind = c.spot == Spot::Tableau      ? TargetKind::Tableau
+                            : c.spot == Spot::Foundation ? TargetKind::Foundation
+                                                         : TargetKind::Cell;
+    if (c.spot != Spot::Tableau && c.spot != Spot::Foundation && c.spot != Spot::Cell)
         return false;
-    const TargetKind kind = c.spot == Spot::Tableau ? TargetKind::Tableau : TargetKind::Foundation;
     const bool moved = playMove(ctx_, Move::card(from, {kind, uint8_t(c.pile)}));
     pos_ = -1;
     return moved;
@@ -175,6 +185,8 @@ int cellOf(KeyboardPlay::Spot spot)
     case KeyboardPlay::Spot::Stock: return kStock;
     case KeyboardPlay::Spot::Waste: return kWaste;
     case KeyboardPlay::Spot::Foundation: return kFoundation;
+    case KeyboardPlay::Spot::Reserve: return kReserve;
+    case KeyboardPlay::Spot::Cell: return kFreeCell;
     case KeyboardPlay::Spot::Tableau: break;
     }
     return kTableau;

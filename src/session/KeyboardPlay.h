@@ -14,7 +14,7 @@ class GameContext;
 class KeyboardPlay {
 public:
     // Where the cursor may stand, in the order Left and Right walk.
-    enum class Spot { Stock, Waste, Foundation, Tableau };
+    enum class Spot { Stock, Waste, Foundation, Tableau, Reserve, Cell };
     struct Cursor {
         Spot spot = Spot::Tableau;
         int pile = 0;
@@ -25,7 +25,8 @@ public:
     explicit KeyboardPlay(GameContext &ctx) : ctx_(ctx) {}
 
     // Arrow keys: Left and Right go from pile to pile (stock, waste,
-    // foundations, tableau, and round again); Up and Down go along the
+    // foundations, tableau, the reserve and the free cells a game has, and
+    // round again); Up and Down go along the
     // face-up cards of a tableau pile.
     void left() { step(-1); }
     void right() { step(+1); }

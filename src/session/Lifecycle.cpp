@@ -173,7 +173,11 @@ void UpdateCounters(GameContext &ctx)
     ctx.data.CurTime = ElapsedTime(ctx);
     ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);
     if (ctx.games.StockNum() == kStockRecycles) {
-        const bool nothingToTurn = ctx.table.GetTop(kStock, 0) < 0 && ctx.table.GetTop(kWaste, 0) < 0;
+        // A waste with no turn-back left stays where it is.
+        const int turnBacks = ctx.games.turnBacks();
+        const bool wasteStays = turnBacks >= 0 && ctx.trans && ctx.trans->turnBacksMade() >= turnBacks;
+        const bool nothingToTurn =
+            ctx.table.GetTop(kStock, 0) < 0 && (ctx.table.GetTop(kWaste, 0) < 0 || wasteStays);
         const int16_t picture = nothingToTurn ? kMarkerEmptyStock : kMarkerRecycle;
         if (ctx.markers.Stock.Picture != picture) {
             ctx.markers.Stock.Picture = picture;

@@ -5,6 +5,8 @@
 #include "session/GameContext.h"
 #include "session/cTrans.h"
 
+#include <algorithm>
+
 namespace cardova {
 
 namespace {
@@ -36,6 +38,47 @@ void moveWithoutAutoPlay(GameContext &ctx, int16_t picId, int16_t dCell, int16_t
         ctx.winCheckDue = true;
 }
 
+// The table area a move's target lies in.
+int16_t cellOfTarget(const Target &t)
+{
+    switch (t.kind) {
+    case TargetKind::Tableau: return kTableau;
+    case TargetKind::Foundation: return kFoundation;
+    case TargetKind::Cell: return kFreeCell;
+    }
+    return kTableau;
+}
+
+// Makes a card move the rules allow, on the table and in p (the table's
+// position), as one undo step: where the reserve fills spaces and the move
+// empties a tableau pile, the reserve's top goes on into that pile, and
+// turning up the reserve card below it is logged with it. False, with
+// nothing moved, when the log has no room for its records.
+bool carryCard(GameContext &ctx, const Rules &rules, Position &p, const Move &m, int16_t id)
+{
+    Position next = p;
+    const Applied a = apply(next, rules, m);
+    if (ctx.trans->freeMoves() < (a.filledSpace ? 2 : 1))
+        return false;
+    const cCard &card = ctx.cards[size_t(id)];
+    const int16_t riders =
+        m.source.kind == SourceKind::Tableau ? int16_t(ctx.table.GetTop(kTableau, card.Pile) - card.Pos) : int16_t(0);
+    const int16_t cell = cellOfTarget(m.target);
+    if (a.filledSpace)
+        ctx.trans->StartMulti();
+    int32_t mode = kModePlay;
+    moveWithoutAutoPlay(ctx, id, cell, m.target.pile, nextPos(ctx, cell, m.target.pile), mode, ctx.data.CardSpeed(),
+                        riders, kFaceUp);
+    if (a.filledSpace) {
+        int32_t fillMode = kModePlay;
+        moveWithoutAutoPlay(ctx, ctx.table.GetTopPicID(kReserve, 0), kTableau, m.source.pile, 0, fillMode,
+                            ctx.data.CardSpeed(), 0, kFaceUp);
+        ctx.trans->EndMulti();
+    }
+    p = next;
+    return true;
+}
+
 // Automatic play from position p, the table's position now. The driver
 // follows the table with the pure moves instead of reading it again after
 // every card.
@@ -47,13 +90,9 @@ void autoPlayFrom(GameContext &ctx, const Rules &rules, Position p)
     while (ctx.trans && ctx.trans->freeMoves() >= 1) {
         const auto m = autoPlayStep(p, rules);
         const int16_t id = m ? sourceCard(ctx, m->source) : int16_t(-1);
-        if (id < 0)
+        if (id < 0 || !carryCard(ctx, rules, p, *m, id))
             break;
-        int32_t mode = kModePlay;
-        moveWithoutAutoPlay(ctx, id, kFoundation, m->target.pile, nextPos(ctx, kFoundation, m->target.pile), mode,
-                            ctx.data.CardSpeed(), 0, kFaceUp);
         ctx.PlaySound(SoundEvent::AutoPlay);
-        apply(p, rules, *m);
     }
 }
 
@@ -61,28 +100,29 @@ void autoPlayFrom(GameContext &ctx, const Rules &rules, Position p)
 bool makeCardMove(GameContext &ctx, const Rules &rules, Position &p, const Move &m)
 {
     const int16_t id = sourceCard(ctx, m.source);
-    if (id < 0 || !logHasRoom(ctx, 1))
+    if (id < 0 || !logHasRoom(ctx, 1) || !carryCard(ctx, rules, p, m, id))
         return false;
-    const cCard &card = ctx.cards[size_t(id)];
-    const int16_t riders =
-        m.source.kind == SourceKind::Tableau ? int16_t(ctx.table.GetTop(kTableau, card.Pile) - card.Pos) : int16_t(0);
-    const int16_t cell = m.target.kind == TargetKind::Tableau ? kTableau : kFoundation;
-    int32_t mode = kModePlay;
-    moveWithoutAutoPlay(ctx, id, cell, m.target.pile, nextPos(ctx, cell, m.target.pile), mode, ctx.data.CardSpeed(),
-                        riders, kFaceUp);
-    apply(p, rules, m);
     autoPlayFrom(ctx, rules, p);
     return true;
 }
 
+// One turn of the stock lays the game's draw count of cards on the waste,
+// one at a time, as one undo step.
 bool turnStock(GameContext &ctx, const Rules &rules, Position &p)
 {
-    if (!logHasRoom(ctx, 1))
+    const int count = std::min<int>(std::max<int>(rules.draw, 1), ctx.table.GetTop(kStock, 0) + 1);
+    if (count < 1 || !logHasRoom(ctx, count))
         return false;
-    int32_t mode = kModeStock;
-    // A turned card moves at the player's card speed, as drops do.
-    moveWithoutAutoPlay(ctx, ctx.table.GetTopPicID(kStock, 0), kWaste, 0, nextPos(ctx, kWaste, 0), mode,
-                        ctx.data.CardSpeed(), 0, kFaceUp);
+    if (count > 1)
+        ctx.trans->StartMulti();
+    for (int i = 0; i < count; ++i) {
+        int32_t mode = kModeStock;
+        // A turned card moves at the player's card speed, as drops do.
+        moveWithoutAutoPlay(ctx, ctx.table.GetTopPicID(kStock, 0), kWaste, 0, nextPos(ctx, kWaste, 0), mode,
+                            ctx.data.CardSpeed(), 0, kFaceUp);
+    }
+    if (count > 1)
+        ctx.trans->EndMulti();
     apply(p, rules, Move::turnStock());
     autoPlayFrom(ctx, rules, p);
     return true;
@@ -106,7 +146,12 @@ Rules currentRules(const GameContext &ctx)
 
 Position currentPosition(const GameContext &ctx, const Rules &rules)
 {
-    return positionOfTable(ctx.table, ctx.cards, rules);
+    Position p = positionOfTable(ctx.table, ctx.cards, rules);
+    // The table does not show how often the waste was turned back; the log
+    // up to the move now made does.
+    if (p.turnBacksLeft != kUnlimitedTurnBacks && ctx.trans)
+        p.turnBacksLeft = uint8_t(std::max(0, p.turnBacksLeft - ctx.trans->turnBacksMade()));
+    return p;
 }
 
 bool logHasRoom(const GameContext &ctx, int moves)
@@ -129,6 +174,10 @@ int16_t sourceCard(const GameContext &ctx, const Source &s)
         return ctx.table.GetTopPicID(kWaste, 0);
     case SourceKind::Foundation:
         return ctx.table.GetTopPicID(kFoundation, s.pile);
+    case SourceKind::Reserve:
+        return ctx.table.GetTopPicID(kReserve, s.pile);
+    case SourceKind::Cell:
+        return ctx.table.GetTopPicID(kFreeCell, s.pile);
     }
     return -1;
 }
@@ -139,6 +188,9 @@ Source sourceOf(const GameContext &ctx, int16_t picId)
     switch (c.Cell) {
     case kWaste: return {SourceKind::Waste, 0, 0};
     case kFoundation: return {SourceKind::Foundation, uint8_t(c.Pile), uint8_t(c.Pos)};
+    // The reserve and a cell are taken from the top only: pos unused.
+    case kReserve: return {SourceKind::Reserve, uint8_t(c.Pile), 0};
+    case kFreeCell: return {SourceKind::Cell, uint8_t(c.Pile), 0};
     default: return {SourceKind::Tableau, uint8_t(c.Pile), uint8_t(c.Pos)};
     }
 }

@@ -59,7 +59,8 @@ bool AutoToGoal(GameContext &ctx, int16_t picId);
 // The table card a move's source names, or -1 when there is none.
 int16_t sourceCard(const GameContext &ctx, const Source &source);
 // Where a table card lies, as a move's source: for cards of the tableau,
-// the waste and the foundations, the only ones a player can pick up.
+// the waste, the foundations, the reserve and the cells, the only ones a
+// player can pick up.
 Source sourceOf(const GameContext &ctx, int16_t picId);
 // The log has room for this many moves and the automatic moves they may bring.
 bool logHasRoom(const GameContext &ctx, int moves);

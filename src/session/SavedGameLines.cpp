@@ -1,6 +1,7 @@
 #include "session/SavedGameLines.h"
 
 #include "engine/cArray.h"
+#include "settings/GameRuleFields.h"
 
 namespace cardova::savedgame {
 
@@ -102,9 +103,9 @@ QByteArray recordLine(const TransRecord &r)
 std::optional<TransRecord> recordOf(const QList<QByteArray> &w)
 {
     TransRecord r;
-    const bool ok = readInto(w[0], 0, kDeckSize - 1, &r.PicID) && readInto(w[1], 0, 4, &r.SCell) &&
+    const bool ok = readInto(w[0], 0, kDeckSize - 1, &r.PicID) && readInto(w[1], 0, kCellCount - 1, &r.SCell) &&
                     readInto(w[2], 0, 32767, &r.SPile) && readInto(w[3], 0, 32767, &r.SPos) &&
-                    readInto(w[4], 0, 4, &r.DCell) && readInto(w[5], 0, 32767, &r.DPile) &&
+                    readInto(w[4], 0, kCellCount - 1, &r.DCell) && readInto(w[5], 0, 32767, &r.DPile) &&
                     readInto(w[6], 0, 32767, &r.DPos) && readInto(w[7], 0, kDeckSize - 1, &r.mCards) &&
                     readInto(w[8], kModePlay, kModeUncover, &r.tMod) && readInto(w[9], 0, 1, &r.Multi);
     return ok ? std::optional<TransRecord>(r) : std::nullopt;
@@ -116,19 +117,27 @@ QByteArray rulesLine(const GameRecord &r)
     for (long long v : {(long long)r.gOrder, (long long)r.gBase, (long long)r.gCards, (long long)r.hOrder,
                         (long long)r.hSpace, (long long)r.hPiles, (long long)r.hAk, (long long)r.hMulti})
         line += ' ' + QByteArray::number(v);
-    return line;
+    // The fields come with leading commas, as a ".gam" line has them.
+    return line + ruleFieldsText(r).replace(',', ' ');
 }
 
 std::optional<GameRecord> rulesOf(const QList<QByteArray> &w)
 {
     // Any values the record types hold: the record is compared with the
     // game's own, which the loader checks.
+    if (w.size() < kRulesWords)
+        return std::nullopt;
     GameRecord r;
     const bool ok = readInto(w[0], INT32_MIN, INT32_MAX, &r.gOrder) && readInto(w[1], INT32_MIN, INT32_MAX, &r.gBase) &&
                     readInto(w[2], INT16_MIN, INT16_MAX, &r.gCards) && readInto(w[3], INT32_MIN, INT32_MAX, &r.hOrder) &&
                     readInto(w[4], INT16_MIN, INT16_MAX, &r.hSpace) && readInto(w[5], INT16_MIN, INT16_MAX, &r.hPiles) &&
                     readInto(w[6], INT16_MIN, INT16_MAX, &r.hAk) && readInto(w[7], INT16_MIN, INT16_MAX, &r.hMulti);
-    return ok ? std::optional<GameRecord>(r) : std::nullopt;
+    if (!ok)
+        return std::nullopt;
+    for (qsizetype i = kRulesWords; i < w.size(); ++i)
+        if (!applyRuleField(w[i], &r).isEmpty())
+            return std::nullopt;
+    return r;
 }
 
 } // namespace cardova::savedgame

@@ -75,7 +75,9 @@ constexpr int kRecordWords = 10;
 QByteArray recordLine(const TransRecord &r);
 std::optional<TransRecord> recordOf(const QList<QByteArray> &words);
 
-// The "rules" line: the eight values of a game record.
+// The "rules" line: the eight values of a game record, then the record's
+// rule fields beyond them as "name=value" words (none for a game the eight
+// values describe, whose line is as it always was).
 constexpr int kRulesWords = 8;
 QByteArray rulesLine(const GameRecord &r);
 std::optional<GameRecord> rulesOf(const QList<QByteArray> &words);

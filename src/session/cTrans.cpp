@@ -48,6 +48,16 @@ void cTrans::loadRecords(const std::vector<TransRecord> &records, int16_t pos)
     MultiFlag = 0;
 }
 
+int cTrans::turnBacksMade() const
+{
+    int made = 0;
+    for (int i = 1; i <= TransPos; ++i) {
+        const TransRecord &r = records_[size_t(i)];
+        made += r.tMod == kModeRecycle && r.Multi != 1;
+    }
+    return made;
+}
+
 void cTrans::EndMulti()
 {
     records_[size_t(TransPos)].Multi = 0;
@@ -131,11 +141,12 @@ void cTrans::RedoAll(int16_t &speed)
 QString cTrans::ConvertCell(int cell)
 {
     switch (cell) {
-    case 0: return QStringLiteral("Tableau");
-    case 1: return QStringLiteral("Stock");
-    case 2: return QStringLiteral("Waste");
-    case 3: return QStringLiteral("Foundation");
-    case 4: return QStringLiteral("Reserve");
+    case kTableau: return QStringLiteral("Tableau");
+    case kStock: return QStringLiteral("Stock");
+    case kWaste: return QStringLiteral("Waste");
+    case kFoundation: return QStringLiteral("Foundation");
+    case kReserve: return QStringLiteral("Reserve");
+    case kFreeCell: return QStringLiteral("Cell");
     default: return {};
     }
 }

@@ -57,6 +57,9 @@ public:
 
     // Room left for logged moves; an action that could need more is refused.
     int freeMoves() const { return kMaxMoves - TransPos; }
+    // How often the waste was turned back in the moves made so far (up to
+    // TransPos): each turn-back is one group of recycle records.
+    int turnBacksMade() const;
 
     static QString ConvertCell(int cell);
     std::vector<HistoryRow> CreateLV() const;

@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
+#include "rules/ClassicGames.h"
 #include "rules/TableFit.h"
 #include "rules/TableLayout.h"
+#include "settings/cCustom.h"
 
 #include <memory>
 
@@ -213,4 +215,22 @@ TEST_F(TableFitTest, TableauBottomMovesOnlyTheCardsOfAPileWithoutRoom)
 
     layout->setTableauBottom(-5); // nonsense reads as no limit
     EXPECT_EQ(cardTop(kTallPileCards - 1), before.back());
+}
+
+// Every free cell of a game lies inside the table the window shows, so
+// the mouse can reach each one.
+TEST_F(TableFitTest, TheTableHoldsEveryFreeCell)
+{
+    for (const char *name : {"FreeCell", "Eight Off", "Seahaven Towers"}) {
+        const auto record = classicRecord(QString::fromLatin1(name));
+        ASSERT_TRUE(record);
+        cGames games;
+        cCustom(ctx->data, games).ApplyRecord(*record);
+        const TableBox box = tableBox(games, games.area(kTableau).PosWidth);
+        for (int c = 0; c < games.Piles(kFreeCell); ++c) {
+            EXPECT_GE(games.GetCordX(kFreeCell, c, 0), box.left) << name << " cell " << c;
+            EXPECT_LE(games.GetCordX(kFreeCell, c, 0) + kCardWidth, box.right) << name << " cell " << c;
+            EXPECT_GE(games.GetCordY(kFreeCell, c, 0), box.top) << name << " cell " << c;
+        }
+    }
 }

@@ -33,6 +33,8 @@ QString moveText(const Position &p, const Move &m)
     const QString what = run ? name + QStringLiteral(" and the cards on it") : name;
     if (m.target.kind == TargetKind::Foundation)
         return what + QStringLiteral(" to a foundation");
+    if (m.target.kind == TargetKind::Cell)
+        return what + QStringLiteral(" to a free cell");
     return what + QStringLiteral(" to pile %1").arg(m.target.pile + 1);
 }
 

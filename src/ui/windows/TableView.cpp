@@ -375,10 +375,7 @@ QRectF TableView::cursorRect() const
         const cCard &card = ctx_.cards[size_t(id)];
         return cardRect(card.Left, card.Top);
     }
-    const int cell = c.spot == KeyboardPlay::Spot::Stock        ? kStock
-                     : c.spot == KeyboardPlay::Spot::Waste      ? kWaste
-                     : c.spot == KeyboardPlay::Spot::Foundation ? kFoundation
-                                                                : kTableau;
+    const int cell = cellOf(c.spot);
     return cardRect(ctx_.games.GetCordX(cell, c.pile, 0), ctx_.games.PileBaseY(cell, c.pile));
 }
 
