@@ -47,7 +47,8 @@ bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c
 }
 
 QuickTalonCards::QuickTalonCards(const Position &p, const CandidateContext &c)
-    : order_(c.rules.tableauOrder), wrap_(c.rules.tableauWrap), playsAll_(!c.rules.wasteTurnsBack)
+    : order_(c.rules.tableauOrder), wrap_(c.rules.tableauWrap),
+      playsAll_(!c.rules.wasteTurnsBack || c.rules.draw > 1 || p.turnBacksLeft != kUnlimitedTurnBacks)
 {
     auto add = [this](CardCode card) { mayBeLaidOn_ |= uint64_t(1) << (card & ~kFaceDownFlag); };
     for (int t = 0; t < p.tableauPiles; ++t) {

@@ -19,8 +19,8 @@ struct CandidateContext;
 bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c);
 
 // Which talon cards the quick phase plays to the tableau. A card that stays
-// reachable in the talon (the waste turns back) can be played later just as
-// well; it is worth playing now only when a card could be laid on it: the
+// reachable in the talon (the waste turns back without limit, one card at a
+// time) can be played later just as well; it is worth playing now only when a card could be laid on it: the
 // lowest face-up card of a pile, which would move with its run, or a talon
 // card.
 class QuickTalonCards {
