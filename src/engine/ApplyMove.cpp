@@ -44,7 +44,8 @@ bool uncoversBelow(const Source &s)
 // the reserve's top at once, and the reserve turns up its next card.
 void fillSpace(Position &p, const Rules &rules, Applied &a)
 {
-    if (!rules.reserveFillsSpaces || a.move.source.kind != SourceKind::Tableau || !p.isEmpty(a.from))
+    if (!rules.reserveFillsSpaces || a.move.kind != MoveKind::Card || a.move.source.kind != SourceKind::Tableau ||
+        !p.isEmpty(a.from))
         return;
     const int reserve = PileIndex::reserve(0);
     if (rules.reservePiles == 0 || p.isEmpty(reserve))

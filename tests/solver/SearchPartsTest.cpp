@@ -7,6 +7,7 @@
 #include "solver/VisitedTable.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -161,6 +162,69 @@ TEST(TalonMovesTest, EveryWasteCardOfARoundIsOffered)
                 EXPECT_NE(std::find_if(candidates.begin(), candidates.end(),
                                        [&](const Candidate &c) { return c.move == want.move && c.turns == want.turns; }),
                           candidates.end());
+            }
+        }
+    }
+}
+
+// Turned three at a time, with or without a limit on turn-backs: the card
+// each number of turns opens is the one the turns played one by one leave
+// on the waste's top, and every waste card those turns open (up to two
+// rounds past the turn back) gets its moves offered after turns that open
+// the same card with the same talon.
+TEST(TalonMovesTest, DrawThreeOffersEveryCardTheTurnsOpen)
+{
+    std::mt19937 rng(77);
+    for (int round = 0; round < 60; ++round) {
+        Rules rules = klondike();
+        rules.draw = 3;
+        Position p = midGame(rng);
+        if (round % 3 == 1)
+            p.turnBacksLeft = 1;
+        if (round % 3 == 2)
+            p.turnBacksLeft = 0;
+        const CandidateContext context{rules, false, true, SearchPhase::Exact};
+        std::vector<Candidate> candidates;
+        talonCandidates(p, context, true, 0, nullptr, candidates);
+        // The table each candidate's turns reach.
+        auto turned = [&](int turns) {
+            Position q = p;
+            for (int t = 0; t < turns; ++t)
+                apply(q, rules, *talonTurn(q, rules));
+            return q;
+        };
+        for (const Candidate &c : candidates) {
+            const Position q = turned(c.turns);
+            ASSERT_FALSE(q.isEmpty(PileIndex::kWaste));
+            EXPECT_EQ(talonCardOpenAfter(p, rules, c.turns) & ~kFaceDownFlag, q.top(PileIndex::kWaste)) << c.turns;
+        }
+        // The waste's moves without turns come with the other plain moves.
+        MoveList plain;
+        legalMoves(p, rules, plain);
+        for (const Move &m : plain)
+            if (m.kind == MoveKind::Card && m.source.kind == SourceKind::Waste)
+                candidates.push_back({m, 0});
+        Position q = p;
+        const int ring = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
+        for (int t = 1; t <= 2 * ring + 2; ++t) {
+            const auto turn = talonTurn(q, rules);
+            if (!turn)
+                break;
+            apply(q, rules, *turn);
+            MoveList legal;
+            legalMoves(q, rules, legal);
+            for (const Move &m : legal) {
+                if (m.kind != MoveKind::Card || m.source.kind != SourceKind::Waste)
+                    continue;
+                // Offered after turns reaching the same talon, or one with
+                // more turn-backs left.
+                const bool offered = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    const Position at = turned(c.turns);
+                    return c.move == m && at.cards == q.cards && at.start == q.start &&
+                           (at.turnBacksLeft == q.turnBacksLeft ||
+                            (q.turnBacksLeft != kUnlimitedTurnBacks && at.turnBacksLeft > q.turnBacksLeft));
+                });
+                EXPECT_TRUE(offered) << "turn " << t << "\n" << q.text();
             }
         }
     }
