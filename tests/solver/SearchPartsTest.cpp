@@ -297,3 +297,30 @@ TEST(PositionKeyTest, FoundationsSwappedShareAKeyOnlyWhenBuiltBySuit)
     moved.carry(PileIndex::foundation(0), PileIndex::foundation(1), 1);
     EXPECT_NE(positionKey(p, keyShapeFor(bySuit, true)), positionKey(moved, keyShapeFor(bySuit, true)));
 }
+
+// Free cells are alike: the same cards in other cells share a key where the
+// tableau's order does not count either. The turn-backs left count.
+TEST(PositionKeyTest, CellsAreASetAndTurnBacksLeftCount)
+{
+    Rules rules = klondike();
+    rules.cells = 4;
+    Position p = Position::empty(7, 0, 4);
+    Position q = p;
+    p.push(PileIndex::cell(0), cardCode(1, 5));
+    p.push(PileIndex::cell(2), cardCode(2, 7));
+    q.push(PileIndex::cell(3), cardCode(1, 5));
+    q.push(PileIndex::cell(1), cardCode(2, 7));
+    for (bool autoplay : {false, true})
+        EXPECT_EQ(positionKey(p, keyShapeFor(rules, autoplay)), positionKey(q, keyShapeFor(rules, autoplay)));
+    Rules suitBlind = rules;
+    suitBlind.foundationOrder = OrderCode::UpRegardless;
+    EXPECT_NE(positionKey(p, keyShapeFor(suitBlind, true)), positionKey(q, keyShapeFor(suitBlind, true)));
+
+    Position once = p;
+    once.turnBacksLeft = 1;
+    Position never = p;
+    never.turnBacksLeft = 0;
+    const KeyShape shape = keyShapeFor(rules, true);
+    EXPECT_NE(positionKey(once, shape), positionKey(never, shape));
+    EXPECT_NE(positionKey(once, shape), positionKey(p, shape));
+}
