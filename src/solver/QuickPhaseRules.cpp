@@ -43,7 +43,11 @@ bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c
     if (m.source.pos == 0)
         return p.isEmpty(PileIndex::tableau(m.target.pile)) || !spaceFillerWaiting(p, c.rules, m.source.pile);
     const CardCode below = p.at(PileIndex::tableau(m.source.pile), m.source.pos - 1);
-    return !isFaceDown(below) && !anyFoundationTakes(p, c.rules, below);
+    if (isFaceDown(below) || anyFoundationTakes(p, c.rules, below))
+        return false;
+    // Under the free-cell rule every card lies face up: a run going onto
+    // another pile's card is how such a game goes on.
+    return !(c.rules.moves == TableauMoves::FreeCellRuns && !p.isEmpty(PileIndex::tableau(m.target.pile)));
 }
 
 QuickTalonCards::QuickTalonCards(const Position &p, const CandidateContext &c)
