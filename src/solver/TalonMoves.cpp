@@ -123,7 +123,7 @@ int firstTurnThatMatters(const Position &p, const Rules &r, const Move &m, int l
         return 1;
     const uint64_t home = AcceptedCards(after, r).anyFoundationAutomatic;
     for (int turns = 1; turns <= lastTurn; ++turns) {
-        const CardCode open = afterTurns(p, r.draw, turns).open;
+        const CardCode open = afterTurns(p, std::max<int>(r.draw, 1), turns).open;
         if (open != kNoCard && AcceptedCards::has(home, open))
             return turns;
     }
