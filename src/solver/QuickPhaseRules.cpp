@@ -45,9 +45,11 @@ bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c
     const CardCode below = p.at(PileIndex::tableau(m.source.pile), m.source.pos - 1);
     if (isFaceDown(below) || anyFoundationTakes(p, c.rules, below))
         return false;
-    // Under the free-cell rule every card lies face up: a run going onto
-    // another pile's card is how such a game goes on.
-    return !(c.rules.moves == TableauMoves::FreeCellRuns && !p.isEmpty(PileIndex::tableau(m.target.pile)));
+    // Under the free-cell rule every card lies face up, and where any
+    // face-up cards move together the card they leave open is seldom the
+    // point: a run going onto another pile's card is how such games go on.
+    return !((c.rules.moves == TableauMoves::FreeCellRuns || c.rules.moves == TableauMoves::AnyFaceUp) &&
+             !p.isEmpty(PileIndex::tableau(m.target.pile)));
 }
 
 QuickTalonCards::QuickTalonCards(const Position &p, const CandidateContext &c)

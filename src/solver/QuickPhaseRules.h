@@ -12,8 +12,8 @@ struct CandidateContext;
 // A card move the quick phase leaves out:
 // - a card taken back off a foundation;
 // - a run leaving its pile without turning a card up, emptying the pile or
-//   freeing the card under it for a foundation, but under the free-cell rule
-//   (where every card lies face up) a run going onto another pile's card;
+//   freeing the card under it for a foundation, but under the free-cell and
+//   the Yukon rule a run going onto another pile's card;
 // - emptying a pile while no card that could fill the space waits
 //   anywhere it would gain from moving;
 // - a whole pile moved onto an empty one.
