@@ -2,7 +2,8 @@
 // a game (game numbers 1, 2, 3, ... that deal a deck not seen before), each
 // searched for at most SECONDS.
 //   bench_solver [options]
-//     --game NAME       a built-in or designed game (default Klondike)
+//     --game NAME       a built-in or designed game, or a classic such as
+//                       "FreeCell" or "Yukon" (default Klondike)
 //     --record R        a designed record "gOrder,gBase,gCards,hOrder,hSpace,hPiles,hAk,hMulti"
 //     --designed        the twenty records of kDesignedRecords, in turn
 //     --decks N         decks per game (default 100)
@@ -20,8 +21,10 @@
 // searched per second.
 #include "Headless.h"
 
+#include "rules/ClassicGames.h"
 #include "session/MoveDriver.h"
 #include "session/SolverRequest.h"
+#include "settings/GameFile.h"
 #include "solver/Solver.h"
 
 #include <QCoreApplication>
@@ -174,8 +177,13 @@ bool parse(int argc, char **argv, Options &o)
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const bool hasValue = i + 1 < argc;
-        if (arg == QLatin1String("--game") && hasValue)
+        if (arg == QLatin1String("--game") && hasValue) {
             o.games = {QString::fromLocal8Bit(argv[++i])};
+            o.records.clear();
+            // A classic is played as the designed game its record makes.
+            if (const auto classic = classicRecord(o.games.front()))
+                o.records = {QString::fromLatin1(gameRecordLine(*classic).trimmed())};
+        }
         else if (arg == QLatin1String("--record") && hasValue)
             o.games = {QStringLiteral("Designed")}, o.records = {QString::fromLocal8Bit(argv[++i])};
         else if (arg == QLatin1String("--designed")) {

@@ -8,7 +8,7 @@ namespace cardova {
 
 BlockedPiles::BlockedPiles(const Rules &rules, bool autoplay)
     : rules_(rules),
-      applies_(foundationsBySuit(rules)),
+      applies_(foundationsBySuit(rules) && rules.cells == 0),
       anyCardFillsSpace_(rules.emptyRank == kAnyRank), homeIsFinal_(autoplay)
 {
     for (int lower = 0; lower < kPositionCards; ++lower)
@@ -50,7 +50,8 @@ bool BlockedPiles::isBlocked(const Position &p, int pile, uint64_t outOfReach) c
         const int steps = stepsFromBase(card);
         const bool carriedAlong = i > 0 && !isFaceDown(p.at(pile, i)) && !isFaceDown(p.at(pile, i - 1)) &&
                                   rules_.multiMove() &&
-                                  fitsOrder(p.at(pile, i - 1), card, rules_.multiOrder, rules_.tableauWrap);
+                                  (rules_.moves == TableauMoves::AnyFaceUp ||
+                                   fitsOrder(p.at(pile, i - 1), card, rules_.multiOrder, rules_.tableauWrap));
         const bool fillsSpace = anyCardFillsSpace_ || rankOf(card) == rules_.emptyRank;
         if (steps > lowestBelow[size_t(suitOf(card))] && !carriedAlong && !fillsSpace &&
             (mayLieOn_[card] & ~below) == 0)

@@ -11,7 +11,9 @@ namespace cardova {
 // nor for another pile (every card it may lie on lies under it too, and no
 // space takes it). The card under it can then never come out, and the game
 // is lost whatever is played. Only foundations built by suit give a card
-// one place to go home, so only those are judged. Under automatic play a
+// one place to go home, so only those are judged, and only without free
+// cells, where any card may leave its pile. A card goes along with the one
+// below it where the move rule lets them move together. Under automatic play a
 // card taken off a foundation goes straight back, so the cards at home are
 // out of reach as well.
 class BlockedPiles {

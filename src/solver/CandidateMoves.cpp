@@ -32,17 +32,33 @@ bool onlyRenamesPiles(const Position &p, const Move &m, const CandidateContext &
         return false;
     if (isFaceDown(p.at(PileIndex::tableau(m.source.pile), 0)))
         return false;
+    // Where the reserve fills spaces, the emptied pile takes its top.
+    if (c.rules.reserveFillsSpaces && c.rules.reservePiles > 0 && !p.isEmpty(PileIndex::reserve(0)))
+        return false;
     return settled;
 }
 
 // Building down in alternate colours onto foundations built up by suit
 // from the Ace: the rules under which sending a card home early is known
-// never to cost a win, when it is low enough.
+// never to cost a win, when it is low enough. The proof takes a card that
+// would lie on it home instead, with the one card a run may hold on that:
+// so the cards moved together must form a run, and no reserve may fill a
+// space the card home leaves at another time than the win would.
 bool safeHomeRulesApply(const Rules &r)
 {
+    const bool runsOnly = r.moves == TableauMoves::Single || r.moves == TableauMoves::Runs ||
+                          r.moves == TableauMoves::FreeCellRuns;
     return r.foundationOrder == OrderCode::UpSameSuit && r.baseRank == 0 && !r.foundationWrap &&
-           r.tableauOrder == OrderCode::DownAlternateColor && !r.tableauWrap &&
-           (!r.multiMove() || r.multiOrder == OrderCode::DownAlternateColor);
+           r.tableauOrder == OrderCode::DownAlternateColor && !r.tableauWrap && runsOnly &&
+           (!r.multiMove() || r.multiOrder == OrderCode::DownAlternateColor) && !r.reserveFillsSpaces &&
+           r.reservePiles == 0;
+}
+
+// Taking the waste's top changes which talon cards later turns open when
+// the stock turns several at a time.
+bool safeFromSource(const Rules &r, SourceKind kind)
+{
+    return kind != SourceKind::Foundation && (kind != SourceKind::Waste || r.draw <= 1);
 }
 
 // A card is safe at home when no card that might want to lie on it in the
@@ -88,7 +104,7 @@ std::optional<Move> safeMoveHome(const Position &p, const MoveList &legal, const
     const SuitHeights height = heightsOf(p);
     for (const Move &m : legal) {
         if (m.kind != MoveKind::Card || m.target.kind != TargetKind::Foundation ||
-            m.source.kind == SourceKind::Foundation)
+            !safeFromSource(c.rules, m.source.kind))
             continue;
         const int from = pileOfSource(m.source);
         if (safeAtHome(height, p.top(from)))
@@ -97,18 +113,20 @@ std::optional<Move> safeMoveHome(const Position &p, const MoveList &legal, const
     return std::nullopt;
 }
 
-// The same for a talon card: when the waste turns back, turning the talon
-// round to it loses nothing either, since any card can be turned to again.
+// The same for a talon card: when the waste turns back without limit one
+// card at a time, turning the talon round to it loses nothing either, since
+// any card can be turned to again.
 std::optional<Candidate> safeTalonMoveHome(const Position &p, const std::vector<Candidate> &talon, std::size_t first,
                                            const CandidateContext &c)
 {
-    if (c.autoplay || !c.rules.wasteTurnsBack || !safeHomeRulesApply(c.rules))
+    if (c.autoplay || !c.rules.wasteTurnsBack || c.rules.draw > 1 || p.turnBacksLeft != kUnlimitedTurnBacks ||
+        !safeHomeRulesApply(c.rules))
         return std::nullopt;
     const SuitHeights height = heightsOf(p);
     for (std::size_t i = first; i < talon.size(); ++i) {
         const Candidate &t = talon[i];
         if (t.move.kind == MoveKind::Card && t.move.target.kind == TargetKind::Foundation &&
-            safeAtHome(height, talonCardOpenAfter(p, t.turns)))
+            safeAtHome(height, talonCardOpenAfter(p, c.rules, t.turns)))
             return t;
     }
     return std::nullopt;
@@ -121,6 +139,34 @@ std::optional<Candidate> safeTalonMoveHome(const Position &p, const std::vector<
 bool homeCardsReturn(const CandidateContext &c, bool settled)
 {
     return c.autoplay && foundationsBySuit(c.rules) && settled;
+}
+
+// Moving on at once the card the move before laid on a pile: the move
+// before could have taken it there directly, with the same cards open when
+// automatic play looks. Not back to the pile it came from where that pile
+// changed under it (a card turned up or the reserve filled it), and not a
+// run under the free-cell rule, whose length limit counts the spaces the
+// move before may have made.
+bool movesOnAtOnce(const Position &p, const Move &m, const CandidateContext &c, const Arrival &arrival)
+{
+    if (arrival.justMoved == kNoCard || movedCard(p, m) != arrival.justMoved)
+        return false;
+    if (m.target.kind == TargetKind::Tableau && m.target.pile == arrival.changedOrigin)
+        return false;
+    const bool run = m.source.kind == SourceKind::Tableau && m.source.pos + 1 < p.size(pileOfSource(m.source));
+    return !(run && c.rules.moves == TableauMoves::FreeCellRuns);
+}
+
+// Where the cells are all alike, a card goes only into the first free one:
+// the others give the same table under another name.
+bool intoLaterCell(const Position &p, const Move &m, const CandidateContext &c)
+{
+    if (m.target.kind != TargetKind::Cell || !c.tableauOrderIrrelevant)
+        return false;
+    for (int cell = 0; cell < m.target.pile; ++cell)
+        if (p.isEmpty(PileIndex::cell(cell)))
+            return true;
+    return false;
 }
 
 Rank rankOf(const Position &p, const Move &m)
@@ -173,7 +219,8 @@ void candidateMoves(const Position &p, const CandidateContext &c, const Arrival 
         // Turns of the talon come with talonCandidates.
         bool keep = m.kind == MoveKind::Card;
         keep = keep && !(skipHomeCards && m.source.kind == SourceKind::Foundation);
-        keep = keep && !(arrival.justMoved != kNoCard && movedCard(p, m) == arrival.justMoved);
+        keep = keep && !movesOnAtOnce(p, m, c, arrival);
+        keep = keep && !intoLaterCell(p, m, c);
         keep = keep && !onlyRenamesPiles(p, m, c, arrival.settled);
         keep = keep && !(c.phase == SearchPhase::Quick && quickPhaseSkips(p, m, c));
         keep = keep && !(quick && m.source.kind == SourceKind::Waste &&

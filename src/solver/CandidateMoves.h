@@ -19,6 +19,7 @@ enum class SearchPhase : uint8_t {
 struct CandidateContext {
     const Rules &rules;
     bool autoplay;
+    // The tableau piles, and the cells, are each alike (see PositionKey.h).
     bool tableauOrderIrrelevant;
     SearchPhase phase;
     // Nonzero: moves of one rank are tried in an order drawn from this seed
@@ -36,6 +37,10 @@ struct Arrival {
     // before could have taken it there directly, with the same cards open
     // when automatic play looks.
     CardCode justMoved = kNoCard;
+    // The tableau pile justMoved came from when that move changed what lies
+    // there (turned a card up, or the reserve filled the space), else -1:
+    // moving the card back there is a table of its own.
+    int changedOrigin = -1;
 };
 
 // The card a card move takes (the lowest of a run).

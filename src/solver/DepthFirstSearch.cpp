@@ -12,17 +12,30 @@ namespace {
 constexpr uint64_t kCheckEvery = 1024;
 
 // The card a move laid on a tableau pile while no card went home, or
-// kNoCard. A card taken off a foundation does not count: automatic play
-// may have sent another card home in its place.
-CardCode justMovedInto(const Position &parent, const Position &child, const Candidate &via)
+// kNoCard, with the pile it came from where that pile changed under it. A
+// card taken off a foundation does not count: automatic play may have sent
+// another card home in its place.
+Arrival arrivalOf(const Position &parent, const Position &child, const Rules &rules, const Candidate &via,
+                  bool settled)
 {
+    Arrival a{settled, kNoCard, -1};
     const Move &m = via.move;
     if (m.kind != MoveKind::Card || m.target.kind != TargetKind::Tableau || m.source.kind == SourceKind::Foundation ||
         cardsOnFoundations(child) != cardsOnFoundations(parent))
-        return kNoCard;
-    if (m.source.kind == SourceKind::Waste && via.turns > 0)
-        return talonCardOpenAfter(parent, via.turns);
-    return movedCard(parent, m);
+        return a;
+    if (m.source.kind == SourceKind::Waste && via.turns > 0) {
+        a.justMoved = talonCardOpenAfter(parent, rules, via.turns);
+        return a;
+    }
+    a.justMoved = movedCard(parent, m);
+    if (m.source.kind == SourceKind::Tableau) {
+        const int origin = PileIndex::tableau(m.source.pile);
+        const bool same = m.source.pos == 0 ? child.isEmpty(origin)
+                                            : child.size(origin) == m.source.pos &&
+                                                  child.top(origin) == parent.at(origin, m.source.pos - 1);
+        a.changedOrigin = same ? -1 : m.source.pile;
+    }
+    return a;
 }
 } // namespace
 
@@ -58,8 +71,9 @@ void DepthFirstSearch::enter(const Position &p, const Keyed &keyed, const Candid
         markTurnedTables(p);
     onLine_.insert(key);
     const std::size_t first = moves_.size();
-    const CardCode justMoved = stack_.empty() ? kNoCard : justMovedInto(stack_.back().position, p, via);
-    candidateMoves(p, c, {settled, justMoved}, moves_);
+    const Arrival arrival =
+        stack_.empty() ? Arrival{settled, kNoCard, -1} : arrivalOf(stack_.back().position, p, rules_, via, settled);
+    candidateMoves(p, c, arrival, moves_);
     stack_.push_back({p, key, via, first, first, moves_.size(), logged});
 }
 
@@ -129,7 +143,7 @@ PhaseEnd DepthFirstSearch::run(const Position &root, SearchPhase phase, const Ph
         ++nodes_;
         // The game takes no action the log cannot hold: such a line is no
         // line to play.
-        const LogRecords records = logRecordsOf(top.position, child, move);
+        const LogRecords records = logRecordsOf(top.position, child, move, rules_.draw);
         if (top.logged + records.throughMove > limits.logRoom) {
             linesCut_ = true;
             continue;

@@ -34,11 +34,25 @@ uint64_t talonRingHash(const Position &p, uint64_t seed)
         h = (h + (p.at(PileIndex::kStock, pos) & ~kFaceDownFlag) + 1) * kMultiplier;
     return mix64(h);
 }
+// Piles of a set share the seed of the set's first pile.
+int seedPile(int pile, KeyShape shape)
+{
+    if (shape.sortFoundations && pile >= PileIndex::foundation(0) && pile < PileIndex::foundation(kFoundationPiles))
+        return PileIndex::foundation(0);
+    if (shape.sortCells && pile >= PileIndex::cell(0))
+        return PileIndex::cell(0);
+    return pile;
+}
+
+// Apart from every pile's seed.
+constexpr uint64_t kTurnBacksSeed = uint64_t(PileIndex::kCount + 1) << 8;
 } // namespace
 
 bool talonPlaceIrrelevant(const Position &p, const Rules &rules, bool autoplay)
 {
-    if (!rules.wasteTurnsBack)
+    // Turned several at a time, the talon opens only some of its cards,
+    // which depend on the place; a limit on turn-backs may leave no round.
+    if (!rules.wasteTurnsBack || rules.draw > 1 || p.turnBacksLeft != kUnlimitedTurnBacks)
         return false;
     if (!autoplay)
         return true;
@@ -63,7 +77,8 @@ bool tableauOrderIrrelevant(const Rules &rules, bool autoplay)
 
 KeyShape keyShapeFor(const Rules &rules, bool autoplay)
 {
-    return {tableauOrderIrrelevant(rules, autoplay), foundationsBySuit(rules)};
+    const bool pilesAlike = tableauOrderIrrelevant(rules, autoplay);
+    return {pilesAlike, foundationsBySuit(rules), pilesAlike};
 }
 
 uint64_t positionKey(const Position &p, KeyShape shape, bool talonAsRing)
@@ -79,11 +94,12 @@ uint64_t positionKey(const Position &p, KeyShape shape, bool talonAsRing)
         key += talonRingHash(p, uint64_t(pile) + 1);
         pile = PileIndex::kWaste + 1;
     }
-    for (; pile < PileIndex::kCount; ++pile) {
-        const bool sorted = shape.sortFoundations && pile >= PileIndex::foundation(0) &&
-                            pile < PileIndex::foundation(kFoundationPiles);
-        key += pileHash(p, pile, uint64_t(sorted ? PileIndex::foundation(0) : pile) + 1);
-    }
+    for (; pile < PileIndex::kCount; ++pile)
+        key += pileHash(p, pile, uint64_t(seedPile(pile, shape)) + 1);
+    // A limit on turn-backs counts only where a game has one, so the keys
+    // of other games stay as they were.
+    if (p.turnBacksLeft != kUnlimitedTurnBacks)
+        key += mix64(kTurnBacksSeed + p.turnBacksLeft);
     return mix64(key);
 }
 

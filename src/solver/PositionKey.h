@@ -25,7 +25,8 @@ constexpr uint64_t mix64(uint64_t x)
 bool tableauOrderIrrelevant(const Rules &rules, bool autoplay);
 
 // True when it does not matter which talon card lies open: the waste turns
-// back, so a round of turns reaches every card from any one, and no turn
+// back without limit and the stock turns one card at a time, so a round of
+// turns reaches every card from any one, and no turn
 // of the round sends a card home (automatic play is off, or no talon card
 // fits a foundation), so the round changes nothing else.
 bool talonPlaceIrrelevant(const Position &p, const Rules &rules, bool autoplay);
@@ -37,14 +38,17 @@ struct KeyShape {
     // every other one takes only its own suit, so which foundation holds a
     // suit never matters to a move or to automatic play.
     bool sortFoundations = false;
+    // The free cells are all alike to the move rules; automatic play scans
+    // them in order, which matters no more than the tableau's order.
+    bool sortCells = false;
 };
 
 KeyShape keyShapeFor(const Rules &rules, bool autoplay);
 
 // A 64-bit key of a position for the table of searched positions: the
-// tableau piles and the foundations as sets as the shape says; the talon
-// as its cards in turning order, with the place reached in them unless
-// talonAsRing; every other pile as it is.
+// tableau piles, the foundations and the cells as sets as the shape says;
+// the talon as its cards in turning order, with the place reached in them
+// unless talonAsRing; every other pile as it is; the turn-backs left.
 uint64_t positionKey(const Position &p, KeyShape shape, bool talonAsRing = false);
 
 } // namespace cardova

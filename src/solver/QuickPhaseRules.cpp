@@ -43,11 +43,18 @@ bool quickPhaseSkips(const Position &p, const Move &m, const CandidateContext &c
     if (m.source.pos == 0)
         return p.isEmpty(PileIndex::tableau(m.target.pile)) || !spaceFillerWaiting(p, c.rules, m.source.pile);
     const CardCode below = p.at(PileIndex::tableau(m.source.pile), m.source.pos - 1);
-    return !isFaceDown(below) && !anyFoundationTakes(p, c.rules, below);
+    if (isFaceDown(below) || anyFoundationTakes(p, c.rules, below))
+        return false;
+    // Under the free-cell rule every card lies face up, and where any
+    // face-up cards move together the card they leave open is seldom the
+    // point: a run going onto another pile's card is how such games go on.
+    return !((c.rules.moves == TableauMoves::FreeCellRuns || c.rules.moves == TableauMoves::AnyFaceUp) &&
+             !p.isEmpty(PileIndex::tableau(m.target.pile)));
 }
 
 QuickTalonCards::QuickTalonCards(const Position &p, const CandidateContext &c)
-    : order_(c.rules.tableauOrder), wrap_(c.rules.tableauWrap), playsAll_(!c.rules.wasteTurnsBack)
+    : order_(c.rules.tableauOrder), wrap_(c.rules.tableauWrap),
+      playsAll_(!c.rules.wasteTurnsBack || c.rules.draw > 1 || p.turnBacksLeft != kUnlimitedTurnBacks)
 {
     auto add = [this](CardCode card) { mayBeLaidOn_ |= uint64_t(1) << (card & ~kFaceDownFlag); };
     for (int t = 0; t < p.tableauPiles; ++t) {

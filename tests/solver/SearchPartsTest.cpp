@@ -7,6 +7,7 @@
 #include "solver/VisitedTable.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -166,6 +167,69 @@ TEST(TalonMovesTest, EveryWasteCardOfARoundIsOffered)
     }
 }
 
+// Turned three at a time, with or without a limit on turn-backs: the card
+// each number of turns opens is the one the turns played one by one leave
+// on the waste's top, and every waste card those turns open (up to two
+// rounds past the turn back) gets its moves offered after turns that open
+// the same card with the same talon.
+TEST(TalonMovesTest, DrawThreeOffersEveryCardTheTurnsOpen)
+{
+    std::mt19937 rng(77);
+    for (int round = 0; round < 60; ++round) {
+        Rules rules = klondike();
+        rules.draw = 3;
+        Position p = midGame(rng);
+        if (round % 3 == 1)
+            p.turnBacksLeft = 1;
+        if (round % 3 == 2)
+            p.turnBacksLeft = 0;
+        const CandidateContext context{rules, false, true, SearchPhase::Exact};
+        std::vector<Candidate> candidates;
+        talonCandidates(p, context, true, 0, nullptr, candidates);
+        // The table each candidate's turns reach.
+        auto turned = [&](int turns) {
+            Position q = p;
+            for (int t = 0; t < turns; ++t)
+                apply(q, rules, *talonTurn(q, rules));
+            return q;
+        };
+        for (const Candidate &c : candidates) {
+            const Position q = turned(c.turns);
+            ASSERT_FALSE(q.isEmpty(PileIndex::kWaste));
+            EXPECT_EQ(talonCardOpenAfter(p, rules, c.turns) & ~kFaceDownFlag, q.top(PileIndex::kWaste)) << c.turns;
+        }
+        // The waste's moves without turns come with the other plain moves.
+        MoveList plain;
+        legalMoves(p, rules, plain);
+        for (const Move &m : plain)
+            if (m.kind == MoveKind::Card && m.source.kind == SourceKind::Waste)
+                candidates.push_back({m, 0});
+        Position q = p;
+        const int ring = p.size(PileIndex::kStock) + p.size(PileIndex::kWaste);
+        for (int t = 1; t <= 2 * ring + 2; ++t) {
+            const auto turn = talonTurn(q, rules);
+            if (!turn)
+                break;
+            apply(q, rules, *turn);
+            MoveList legal;
+            legalMoves(q, rules, legal);
+            for (const Move &m : legal) {
+                if (m.kind != MoveKind::Card || m.source.kind != SourceKind::Waste)
+                    continue;
+                // Offered after turns reaching the same talon, or one with
+                // more turn-backs left.
+                const bool offered = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    const Position at = turned(c.turns);
+                    return c.move == m && at.cards == q.cards && at.start == q.start &&
+                           (at.turnBacksLeft == q.turnBacksLeft ||
+                            (q.turnBacksLeft != kUnlimitedTurnBacks && at.turnBacksLeft > q.turnBacksLeft));
+                });
+                EXPECT_TRUE(offered) << "turn " << t << "\n" << q.text();
+            }
+        }
+    }
+}
+
 // The talon as a ring: a position and the same one turned round share a
 // key exactly when no turn of the round sends a card home.
 TEST(PositionKeyTest, TheOpenTalonCardCountsOnlyWhenARoundSendsACardHome)
@@ -232,4 +296,31 @@ TEST(PositionKeyTest, FoundationsSwappedShareAKeyOnlyWhenBuiltBySuit)
     Position moved = p;
     moved.carry(PileIndex::foundation(0), PileIndex::foundation(1), 1);
     EXPECT_NE(positionKey(p, keyShapeFor(bySuit, true)), positionKey(moved, keyShapeFor(bySuit, true)));
+}
+
+// Free cells are alike: the same cards in other cells share a key where the
+// tableau's order does not count either. The turn-backs left count.
+TEST(PositionKeyTest, CellsAreASetAndTurnBacksLeftCount)
+{
+    Rules rules = klondike();
+    rules.cells = 4;
+    Position p = Position::empty(7, 0, 4);
+    Position q = p;
+    p.push(PileIndex::cell(0), cardCode(1, 5));
+    p.push(PileIndex::cell(2), cardCode(2, 7));
+    q.push(PileIndex::cell(3), cardCode(1, 5));
+    q.push(PileIndex::cell(1), cardCode(2, 7));
+    for (bool autoplay : {false, true})
+        EXPECT_EQ(positionKey(p, keyShapeFor(rules, autoplay)), positionKey(q, keyShapeFor(rules, autoplay)));
+    Rules suitBlind = rules;
+    suitBlind.foundationOrder = OrderCode::UpRegardless;
+    EXPECT_NE(positionKey(p, keyShapeFor(suitBlind, true)), positionKey(q, keyShapeFor(suitBlind, true)));
+
+    Position once = p;
+    once.turnBacksLeft = 1;
+    Position never = p;
+    never.turnBacksLeft = 0;
+    const KeyShape shape = keyShapeFor(rules, true);
+    EXPECT_NE(positionKey(once, shape), positionKey(never, shape));
+    EXPECT_NE(positionKey(once, shape), positionKey(p, shape));
 }
