@@ -45,7 +45,7 @@ std::optional<Move> dropPass(const GameContext &ctx, const Position &position, c
     const int cells = ctx.games.Piles(kFreeCell);
     for (int16_t c = 0; c < cells; ++c) {
         const Move m = Move::card(from, {TargetKind::Cell, uint8_t(c)});
-        if (HitTest(ctx.games, left, top, kFreeCell, c, 0, centreMode) && isLegal(position, rules, m))
+        if (HitTest(ctx.table.layout(), left, top, kFreeCell, c, 0, centreMode) && isLegal(position, rules, m))
             return m;
     }
     return std::nullopt;
