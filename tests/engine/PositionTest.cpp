@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "SortedMoves.h"
 
 #include "session/Input.h"
 #include "session/MoveDriver.h"
@@ -19,18 +20,6 @@ using namespace cardova::test;
 
 namespace {
 
-auto moveKey(const Move &m)
-{
-    return std::make_tuple(int(m.kind), int(m.source.kind), int(m.source.pile), int(m.source.pos),
-                           int(m.target.kind), int(m.target.pile));
-}
-
-std::vector<Move> sorted(std::vector<Move> moves)
-{
-    std::sort(moves.begin(), moves.end(),
-              [](const Move &a, const Move &b) { return moveKey(a) < moveKey(b); });
-    return moves;
-}
 
 std::string moveText(const Move &m)
 {

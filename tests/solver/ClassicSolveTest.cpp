@@ -10,6 +10,7 @@
 #include "settings/cCustom.h"
 #include "solver/Solver.h"
 #include "solver/Transition.h"
+#include "PlainSearch.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,61 +25,6 @@ using namespace cardova::test;
 
 namespace {
 
-struct PositionLess {
-    bool operator()(const Position &a, const Position &b) const
-    {
-        return std::tie(a.cards, a.start, a.turnBacksLeft) < std::tie(b.cards, b.start, b.turnBacksLeft);
-    }
-};
-
-// Every position reachable through legalMoves and playTurn, each once; the
-// waste turns back only from an empty stock, where the table offers it.
-// Nullopt when more than maxPositions turn up.
-std::optional<bool> plainSearchWins(const Position &root, const Rules &rules, bool autoplay,
-                                    std::size_t maxPositions)
-{
-    std::set<Position, PositionLess> seen{root};
-    std::vector<Position> open{root};
-    while (!open.empty()) {
-        if (seen.size() > maxPositions)
-            return std::nullopt;
-        const Position p = open.back();
-        open.pop_back();
-        if (isWon(p))
-            return true;
-        MoveList moves;
-        legalMoves(p, rules, moves);
-        for (const Move &m : moves) {
-            if (m.kind == MoveKind::TurnWasteBack && !p.isEmpty(PileIndex::kStock))
-                continue;
-            Position next = p;
-            playTurn(next, rules, m, autoplay);
-            if (seen.insert(next).second)
-                open.push_back(next);
-        }
-    }
-    return false;
-}
-
-void expectLineWins(Position p, const Rules &rules, bool autoplay, const std::vector<Move> &line)
-{
-    ASSERT_FALSE(line.empty());
-    for (const Move &m : line) {
-        ASSERT_FALSE(isWon(p));
-        ASSERT_TRUE(isLegal(p, rules, m)) << int(m.kind) << " " << int(m.source.kind) << ":" << int(m.source.pile)
-                                          << "." << int(m.source.pos) << " > " << int(m.target.kind) << ":"
-                                          << int(m.target.pile) << "\n"
-                                          << p.text();
-        playTurn(p, rules, m, autoplay);
-    }
-    EXPECT_TRUE(isWon(p)) << p.text();
-}
-
-int rankAbove(const Rules &r, int h)
-{
-    const bool down = r.foundationOrder == OrderCode::DownSameSuit;
-    return ((down ? r.baseRank - h : r.baseRank + h) % kRanks + kRanks) % kRanks;
-}
 
 // A random end-game under the rules: each suit built from the base on a
 // foundation of its own, the rest spread over the tableau, the talon (where

@@ -1,6 +1,7 @@
 // Positions built by hand where one move the search might skip decides the game.
 #include "solver/Solver.h"
 #include "solver/Transition.h"
+#include "PlainSearch.h"
 
 #include <gtest/gtest.h>
 #include <cctype>
@@ -9,6 +10,7 @@
 #include <vector>
 
 using namespace cardova;
+using namespace cardova::test;
 
 namespace {
 
@@ -42,15 +44,6 @@ Rules klondikeRules(int piles)
     r.tableauPiles = uint8_t(piles);
     r.emptyRank = 12;
     return r;
-}
-
-void expectLineWins(Position p, const Rules &rules, bool autoplay, const std::vector<Move> &line)
-{
-    for (const Move &m : line) {
-        ASSERT_TRUE(isLegal(p, rules, m)) << p.text();
-        playTurn(p, rules, m, autoplay);
-    }
-    EXPECT_TRUE(isWon(p)) << p.text();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // reductions, on end-games small enough to search completely.
 #include "solver/Solver.h"
 #include "solver/Transition.h"
+#include "PlainSearch.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -12,71 +13,10 @@
 #include <vector>
 
 using namespace cardova;
+using namespace cardova::test;
 
 namespace {
 
-struct PositionLess {
-    bool operator()(const Position &a, const Position &b) const
-    {
-        return std::tie(a.cards, a.start) < std::tie(b.cards, b.start);
-    }
-};
-
-// Every position reachable from p through legalMoves, apply and automatic
-// play, each visited once. Turning the waste back waits for an empty stock
-// with automatic play on, as on the table; with it off every turn-back is
-// tried, which the solver leaves out as making no difference.
-// Nullopt when more than maxPositions turn up: cards taken back from the
-// foundations can make even a small end-game large.
-// With foundationCardsStay no card is taken back off a foundation: a
-// narrower search, whose wins the full game has too.
-std::optional<bool> bruteForceWins(const Position &root, const Rules &rules, bool autoplay, std::size_t maxPositions,
-                                   bool foundationCardsStay = false)
-{
-    std::set<Position, PositionLess> seen{root};
-    std::vector<Position> open{root};
-    while (!open.empty()) {
-        if (seen.size() > maxPositions)
-            return std::nullopt;
-        const Position p = open.back();
-        open.pop_back();
-        if (isWon(p))
-            return true;
-        MoveList moves;
-        legalMoves(p, rules, moves);
-        for (const Move &m : moves) {
-            if (autoplay && m.kind == MoveKind::TurnWasteBack && !p.isEmpty(PileIndex::kStock))
-                continue;
-            if (foundationCardsStay && m.kind == MoveKind::Card && m.source.kind == SourceKind::Foundation)
-                continue;
-            Position next = p;
-            playTurn(next, rules, m, autoplay);
-            if (seen.insert(next).second)
-                open.push_back(next);
-        }
-    }
-    return false;
-}
-
-// Plays the line through the move rules: every move must be legal and the
-// last one must win.
-void expectLineWins(Position p, const Rules &rules, bool autoplay, const std::vector<Move> &line)
-{
-    ASSERT_FALSE(line.empty());
-    for (const Move &m : line) {
-        ASSERT_FALSE(isWon(p));
-        ASSERT_TRUE(isLegal(p, rules, m)) << p.text();
-        playTurn(p, rules, m, autoplay);
-    }
-    EXPECT_TRUE(isWon(p)) << p.text();
-}
-
-// The game's rank at a foundation's height h above the base.
-int rankAbove(const Rules &r, int h)
-{
-    const bool down = r.foundationOrder == OrderCode::DownSameSuit || r.foundationOrder == OrderCode::DownRegardless;
-    return ((down ? r.baseRank - h : r.baseRank + h) % kRanks + kRanks) % kRanks;
-}
 
 // A random end-game: each suit built from the base on its own foundation
 // up to some height, the off cards (between minOff and maxOff) spread over
@@ -154,7 +94,7 @@ TEST(EndGameTest, VerdictsMatchAPlainSearch)
         for (bool autoplay : {false, true})
             for (int round = 0; round < 40; ++round) {
                 const Position p = randomEndGame(rules, rng, 5, 9);
-                const auto expected = bruteForceWins(p, rules, autoplay, 50'000);
+                const auto expected = plainSearchWins(p, rules, autoplay, 50'000, {autoplay, false});
                 if (!expected)
                     continue;
                 const SolveResult full = solve(p, rules, autoplay, Budget::ofNodes(5'000'000));
@@ -208,7 +148,7 @@ TEST(EndGameTest, SafeMovesHomeLoseNoWin)
     int won = 0, lost = 0;
     for (int round = 0; round < 60; ++round) {
         const Position p = randomEndGame(rules, rng, 12, 16);
-        const auto narrow = bruteForceWins(p, rules, false, 100'000, true);
+        const auto narrow = plainSearchWins(p, rules, false, 100'000, {false, true});
         if (!narrow)
             continue;
         const SolveResult r = solve(p, rules, false, Budget::ofNodes(2'000'000));

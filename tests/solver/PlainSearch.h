@@ -1,0 +1,84 @@
+#pragma once
+// A search that knows nothing of the solver's keys, phases or reductions:
+// what the solver's verdicts and lines are checked against.
+#include "solver/Transition.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace cardova::test {
+
+struct PositionLess {
+    bool operator()(const Position &a, const Position &b) const
+    {
+        return std::tie(a.cards, a.start, a.turnBacksLeft) < std::tie(b.cards, b.start, b.turnBacksLeft);
+    }
+};
+
+struct PlainSearchRules {
+    // The waste turns back only from an empty stock, where the table offers it.
+    bool turnBackFromEmptyStockOnly = true;
+    // No card is taken back off a foundation: a narrower search, whose wins
+    // the full game has too.
+    bool foundationCardsStay = false;
+};
+
+// Every position reachable from root through legalMoves and playTurn, each
+// visited once. Nullopt when more than maxPositions turn up: cards taken
+// back from the foundations can make even a small end-game large.
+inline std::optional<bool> plainSearchWins(const Position &root, const Rules &rules, bool autoplay,
+                                           std::size_t maxPositions, PlainSearchRules search = {})
+{
+    std::set<Position, PositionLess> seen{root};
+    std::vector<Position> open{root};
+    while (!open.empty()) {
+        if (seen.size() > maxPositions)
+            return std::nullopt;
+        const Position p = open.back();
+        open.pop_back();
+        if (isWon(p))
+            return true;
+        MoveList moves;
+        legalMoves(p, rules, moves);
+        for (const Move &m : moves) {
+            if (search.turnBackFromEmptyStockOnly && m.kind == MoveKind::TurnWasteBack &&
+                !p.isEmpty(PileIndex::kStock))
+                continue;
+            if (search.foundationCardsStay && m.kind == MoveKind::Card && m.source.kind == SourceKind::Foundation)
+                continue;
+            Position next = p;
+            playTurn(next, rules, m, autoplay);
+            if (seen.insert(next).second)
+                open.push_back(next);
+        }
+    }
+    return false;
+}
+
+// Plays the line through the move rules: every move must be legal and the
+// last one must win.
+inline void expectLineWins(Position p, const Rules &rules, bool autoplay, const std::vector<Move> &line)
+{
+    ASSERT_FALSE(line.empty());
+    for (const Move &m : line) {
+        ASSERT_FALSE(isWon(p));
+        ASSERT_TRUE(isLegal(p, rules, m)) << int(m.kind) << " " << int(m.source.kind) << ":" << int(m.source.pile)
+                                          << "." << int(m.source.pos) << " > " << int(m.target.kind) << ":"
+                                          << int(m.target.pile) << "\n"
+                                          << p.text();
+        playTurn(p, rules, m, autoplay);
+    }
+    EXPECT_TRUE(isWon(p)) << p.text();
+}
+
+// The game's rank at a foundation's height h above the base.
+inline int rankAbove(const Rules &r, int h)
+{
+    const bool down = r.foundationOrder == OrderCode::DownSameSuit || r.foundationOrder == OrderCode::DownRegardless;
+    return ((down ? r.baseRank - h : r.baseRank + h) % kRanks + kRanks) % kRanks;
+}
+
+} // namespace cardova::test
