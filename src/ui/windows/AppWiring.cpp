@@ -2,6 +2,7 @@
 
 #include "session/GameContext.h"
 #include "session/GameSave.h"
+#include "session/NamedGame.h"
 #include "ui/dialogs/FinishWinHandler.h"
 #include "ui/dialogs/frmChoose.h"
 #include "ui/dialogs/frmHighScore.h"
@@ -18,8 +19,6 @@
 #include "ui/windows/WinnableDeals.h"
 #include "ui/windows/frmMain.h"
 #include "ui/windows/frmSplash.h"
-
-#include <QApplication>
 
 #include <QApplication>
 #include <memory>
@@ -108,7 +107,8 @@ ProgramStart::~ProgramStart()
 void ProgramStart::begin()
 {
     // A game to continue is what the player left: it comes at once.
-    if (ctx_.data.ContinueGame() != 0 && savedGameExists(ctx_.data)) {
+    const bool asked = request_.kind != StartRequest::Kind::None;
+    if (asked || (ctx_.data.ContinueGame() != 0 && savedGameExists(ctx_.data))) {
         openMain();
         return;
     }
@@ -133,8 +133,37 @@ void ProgramStart::openMain()
         splash_->close();
         splash_.release()->deleteLater();
     }
-    if (!main_->continueSavedGame())
+    // A kept game is continued first even when another game was named: the
+    // named game then replaces it as "New game" would, which records it, so
+    // it is never lost unseen (and it stays when the name is no game).
+    const bool continued = main_->continueSavedGame();
+    if (!startRequested() && !continued)
         showStartSelection(*main_);
+}
+
+bool ProgramStart::startRequested()
+{
+    if (request_.kind == StartRequest::Kind::Error) {
+        main_->inform(request_.problem);
+        return false;
+    }
+    if (request_.kind != StartRequest::Kind::Game)
+        return false;
+    const NamedGame game = findNamedGame(ctx_, request_.game);
+    if (!game.problem.isEmpty()) {
+        main_->inform(game.problem);
+        return false;
+    }
+    if (game.added)
+        main_->RefreshRecent();
+    if (!request_.number) {
+        // Dealt as "New game" deals: a winnable deal when the player asks
+        // for those, which may come a moment later.
+        main_->winnableDeals().dealRandom(game.name);
+        return true;
+    }
+    main_->startGame(game.name, *request_.number);
+    return ctx_.GameRunning() && ctx_.data.CurGName() == game.name;
 }
 
 void ProgramStart::bringToFront()

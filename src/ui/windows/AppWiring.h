@@ -1,4 +1,6 @@
 #pragma once
+#include "settings/StartRequest.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -26,12 +28,15 @@ void showStartSelection(frmMain &window);
 // How the program opens once its settings are read: the splash, then the
 // main window with the game selection; or, when a game kept at the last
 // close waits to be continued, the main window at once with that game. No
-// message is shown while the splash is up.
+// message is shown while the splash is up. A game named on the command line
+// comes at once too, without the splash and the selection.
 class ProgramStart {
 public:
     ProgramStart(GameContext &ctx, Appearance &art);
     ~ProgramStart();
 
+    // What the command line asked for; set before begin().
+    void setRequest(const StartRequest &request) { request_ = request; }
     void begin();
     // Brings the program's window to the front (a later start asked for it).
     void bringToFront();
@@ -44,9 +49,13 @@ public:
 
 private:
     void openMain();
+    // Starts the game the command line named; false when none was started
+    // (the player has been told why).
+    bool startRequested();
 
     GameContext &ctx_;
     Appearance &art_;
+    StartRequest request_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<frmMain> main_;
 };
