@@ -32,25 +32,8 @@ namespace {
 // from what the rules allow.
 Position randomEndGame(const Rules &r, std::mt19937 &rng, int off)
 {
-    std::array<int, kFoundationPiles> height{13, 13, 13, 13};
-    for (int i = 0; i < off;) {
-        const int suit = std::uniform_int_distribution<int>(0, 3)(rng);
-        if (height[size_t(suit)] > 0) {
-            --height[size_t(suit)];
-            ++i;
-        }
-    }
     Position p = Position::empty(r.tableauPiles, r.reservePiles, r.cells);
-    std::vector<CardCode> loose;
-    for (int suit = 0; suit < kFoundationPiles; ++suit)
-        for (int h = 0; h < kRanks; ++h) {
-            const CardCode card = cardCode(suit, rankAbove(r, h));
-            if (h < height[size_t(suit)])
-                p.push(PileIndex::foundation(suit), card);
-            else
-                loose.push_back(card);
-        }
-    std::shuffle(loose.begin(), loose.end(), rng);
+    const std::vector<CardCode> loose = homeAllBut(p, r, rng, off);
     // Places: the tableau piles, then stock, waste, reserve, cells.
     const int stock = r.tableauPiles, waste = stock + 1, reserve = stock + 2, cell = stock + 3;
     std::vector<int> places;

@@ -4,7 +4,10 @@
 #include "solver/Transition.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <array>
 #include <optional>
+#include <random>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -79,6 +82,31 @@ inline int rankAbove(const Rules &r, int h)
 {
     const bool down = r.foundationOrder == OrderCode::DownSameSuit || r.foundationOrder == OrderCode::DownRegardless;
     return ((down ? r.baseRank - h : r.baseRank + h) % kRanks + kRanks) % kRanks;
+}
+
+// Builds each suit from the base on a foundation of its own, leaving `off`
+// cards drawn at random off them; returns those cards shuffled.
+inline std::vector<CardCode> homeAllBut(Position &p, const Rules &r, std::mt19937 &rng, int off)
+{
+    std::array<int, kFoundationPiles> height{13, 13, 13, 13};
+    for (int i = 0; i < off;) {
+        const int suit = std::uniform_int_distribution<int>(0, 3)(rng);
+        if (height[size_t(suit)] > 0) {
+            --height[size_t(suit)];
+            ++i;
+        }
+    }
+    std::vector<CardCode> loose;
+    for (int suit = 0; suit < kFoundationPiles; ++suit)
+        for (int h = 0; h < kRanks; ++h) {
+            const CardCode card = cardCode(suit, rankAbove(r, h));
+            if (h < height[size_t(suit)])
+                p.push(PileIndex::foundation(suit), card);
+            else
+                loose.push_back(card);
+        }
+    std::shuffle(loose.begin(), loose.end(), rng);
+    return loose;
 }
 
 } // namespace cardova::test
