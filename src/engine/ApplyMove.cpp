@@ -86,7 +86,7 @@ Applied apply(Position &p, const Rules &rules, const Move &m)
     case MoveKind::TurnStock:
         a.from = PileIndex::kStock;
         a.to = PileIndex::kWaste;
-        a.count = uint8_t(std::min<int>(std::max<int>(rules.draw, 1), p.size(PileIndex::kStock)));
+        a.count = uint8_t(stockTurnCards(p, rules));
         a.reversed = a.count > 1;
         break;
     case MoveKind::TurnWasteBack:

@@ -158,6 +158,11 @@ int lowestMovable(const Position &p, const Rules &r, int pile)
     return lowest;
 }
 
+int stockTurnCards(const Position &p, const Rules &r)
+{
+    return std::min<int>(std::max<int>(r.draw, 1), p.size(PileIndex::kStock));
+}
+
 int runLimit(const Position &p, const Rules &r, bool ontoSpace)
 {
     if (r.moves != TableauMoves::FreeCellRuns)

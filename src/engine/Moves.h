@@ -129,6 +129,10 @@ uint64_t foundationTakes(const Position &p, const Rules &rules, int g, bool play
 // face-up card the move rule lets go with the cards on it. -1 for an empty pile.
 int lowestMovable(const Position &p, const Rules &rules, int pile);
 
+// Cards a turn of the stock lays on the waste: the game's draw count, or
+// what is left of the stock.
+int stockTurnCards(const Position &p, const Rules &rules);
+
 // The longest run a move may carry onto a pile, empty or not: unlimited but
 // under the free-cell rule, where what could be carried one card at a time
 // is the free cells plus one, doubled by each space other than the target

@@ -1,6 +1,7 @@
 #include "engine/RulesOfGame.h"
 
 #include "engine/Position.h"
+#include "rules/GameRecord.h"
 #include "rules/cGames.h"
 
 #include <algorithm>
@@ -8,9 +9,6 @@
 namespace cardova {
 
 namespace {
-// Cards a stock turn lays on the waste at most.
-constexpr int32_t kMaxDraw = 3;
-
 OrderCode orderOf(int32_t code)
 {
     return static_cast<OrderCode>(std::clamp<int32_t>(code, 0, int32_t(OrderCode::UpOrDownRegardless)));
@@ -36,7 +34,7 @@ Rules rulesOfGame(const cGames &games, int16_t baseRank)
     r.hasWaste = games.Piles(kWaste) > 0;
     r.cells = pileCount(games.Piles(kFreeCell), kMaxCells);
     r.reserveFillsSpaces = games.reserveFillsSpaces() && r.reservePiles > 0;
-    r.draw = uint8_t(std::clamp<int32_t>(games.StockMove(), 1, kMaxDraw));
+    r.draw = uint8_t(std::clamp<int32_t>(games.StockMove(), 1, RecordLimits::kMaxDraw));
     const int turnBacks = games.turnBacks();
     r.wasteTurnsBack = turnBacks != 0;
     r.turnBacks = turnBacks < 0 ? kUnlimitedTurnBacks : uint8_t(std::min(turnBacks, 254));

@@ -11,7 +11,6 @@ constexpr int32_t kDownSameSuit = int32_t(OrderCode::DownSameSuit);
 constexpr int32_t kDownAlternate = int32_t(OrderCode::DownAlternateColor);
 constexpr int32_t kDownRegardless = int32_t(OrderCode::DownRegardless);
 constexpr int16_t kKingOnly = 12;
-constexpr int16_t kAnyCard = kAnyRank;
 
 GameRecord eight(int32_t gOrder, int32_t gBase, int16_t gCards, int32_t hOrder, int16_t hSpace, int16_t hPiles,
                  int16_t hAk, int16_t hMulti)
@@ -65,7 +64,7 @@ GameRecord yukonStyle(int32_t hOrder)
 // a time without limit; a tableau pile moves as a whole or by its top card.
 GameRecord canfield()
 {
-    GameRecord r = eight(kUpSameSuit, kRandomBase, 0, kDownAlternate, kAnyCard, 4, 1, 1);
+    GameRecord r = eight(kUpSameSuit, kRandomBase, 0, kDownAlternate, kAnyRank, 4, 1, 1);
     r.draw = 3;
     r.deal = DealPattern::Rows;
     r.rowCards = 1;
@@ -80,14 +79,14 @@ const std::array<ClassicGame, 11> kClassics = {{
     {"Klondike by Threes", withDraw(klondike(), 3)},
     {"Thoughtful", withOpenDeal(klondike())},
     {"Canfield", canfield()},
-    {"FreeCell", withCells(inRows(eight(kUpSameSuit, 0, 0, kDownAlternate, kAnyCard, 8, 0, 1)), 4)},
-    {"Baker's Game", withCells(inRows(eight(kUpSameSuit, 0, 0, kDownSameSuit, kAnyCard, 8, 0, 1)), 4)},
+    {"FreeCell", withCells(inRows(eight(kUpSameSuit, 0, 0, kDownAlternate, kAnyRank, 8, 0, 1)), 4)},
+    {"Baker's Game", withCells(inRows(eight(kUpSameSuit, 0, 0, kDownSameSuit, kAnyRank, 8, 0, 1)), 4)},
     {"Eight Off", withCells(inRows(eight(kUpSameSuit, 0, 0, kDownSameSuit, kKingOnly, 8, 0, 1), 6), 8, 4)},
     {"Seahaven Towers", withCells(inRows(eight(kUpSameSuit, 0, 0, kDownSameSuit, kKingOnly, 10, 0, 1), 5), 4, 2)},
     {"Yukon", yukonStyle(kDownAlternate)},
     {"Russian Solitaire", yukonStyle(kDownSameSuit)},
-    {"Beleaguered Castle", inRows(eight(kUpSameSuit, 0, 4, kDownRegardless, kAnyCard, 8, 0, 0))},
-    {"Streets and Alleys", inRows(eight(kUpSameSuit, 0, 0, kDownRegardless, kAnyCard, 8, 0, 0))},
+    {"Beleaguered Castle", inRows(eight(kUpSameSuit, 0, 4, kDownRegardless, kAnyRank, 8, 0, 0))},
+    {"Streets and Alleys", inRows(eight(kUpSameSuit, 0, 0, kDownRegardless, kAnyRank, 8, 0, 0))},
 }};
 } // namespace
 

@@ -110,7 +110,7 @@ bool makeCardMove(GameContext &ctx, const Rules &rules, Position &p, const Move 
 // one at a time, as one undo step.
 bool turnStock(GameContext &ctx, const Rules &rules, Position &p)
 {
-    const int count = std::min<int>(std::max<int>(rules.draw, 1), ctx.table.GetTop(kStock, 0) + 1);
+    const int count = stockTurnCards(p, rules);
     if (count < 1 || !logHasRoom(ctx, count))
         return false;
     if (count > 1)

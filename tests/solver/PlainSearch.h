@@ -1,6 +1,7 @@
 #pragma once
 // A search that knows nothing of the solver's keys, phases or reductions:
 // what the solver's verdicts and lines are checked against.
+#include "solver/Solver.h"
 #include "solver/Transition.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,30 @@ inline void expectLineWins(Position p, const Rules &rules, bool autoplay, const 
         playTurn(p, rules, m, autoplay);
     }
     EXPECT_TRUE(isWon(p)) << p.text();
+}
+
+// Solves p with a full table of searched positions and with a tiny one,
+// which loses most of them: slower, but any answer it gives must still be
+// right. Every answer must be the plain search's (`expected`), every winning
+// line must win. tinyDecided: the tiny table answered.
+inline void expectSolverAgrees(const Position &p, const Rules &rules, bool autoplay, bool expected,
+                               uint64_t fullNodes, bool *tinyDecided = nullptr)
+{
+    const SolveResult full = solve(p, rules, autoplay, Budget::ofNodes(fullNodes));
+    ASSERT_NE(full.verdict, Verdict::Unknown) << p.text();
+    ASSERT_EQ(full.verdict == Verdict::Winnable, expected) << "autoplay " << autoplay << "\n" << p.text();
+    if (expected)
+        expectLineWins(p, rules, autoplay, full.line);
+    Budget tiny = Budget::ofNodes(200'000);
+    tiny.tableBytes = 4096;
+    const SolveResult small = solve(p, rules, autoplay, tiny);
+    if (tinyDecided)
+        *tinyDecided = small.verdict != Verdict::Unknown;
+    if (small.verdict == Verdict::Unknown)
+        return;
+    ASSERT_EQ(small.verdict == Verdict::Winnable, expected) << "small table, autoplay " << autoplay << "\n" << p.text();
+    if (expected)
+        expectLineWins(p, rules, autoplay, small.line);
 }
 
 // The game's rank at a foundation's height h above the base.
