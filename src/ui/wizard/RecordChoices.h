@@ -3,6 +3,8 @@
 // the record value it stands for.
 #include <QString>
 
+#include <initializer_list>
+
 class QComboBox;
 
 namespace cardova::ui {
@@ -13,7 +15,14 @@ using CodeText = QString (*)(int code);
 // itself when `text` is null), and selects `preset`.
 void fillCodes(QComboBox &combo, int from, int to, CodeText text, int preset);
 
+// The same for codes that are not a plain range, in the order given.
+void fillCodeList(QComboBox &combo, std::initializer_list<int> codes, CodeText text, int preset);
+
 // The value carried by the selected entry.
 int selectedCode(const QComboBox &combo);
+
+// Selects the entry carrying `code`; false (and the selection kept) when no
+// entry carries it.
+bool selectCode(QComboBox &combo, int code);
 
 } // namespace cardova::ui

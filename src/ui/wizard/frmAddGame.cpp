@@ -1,11 +1,17 @@
 #include "ui/wizard/frmAddGame.h"
 
 #include "rules/StandardGames.h"
+#include "session/DealPreview.h"
 #include "session/GameContext.h"
 #include "ui/dialogs/DialogImages.h"
 #include "ui/wizard/GameNameCheck.h"
+#include "ui/wizard/LayoutPicture.h"
+#include "ui/wizard/MoreRulesPage.h"
 #include "ui/wizard/RecordChoices.h"
+#include "ui/wizard/RuleChoiceTexts.h"
+#include "ui/wizard/StartFromList.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -15,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -54,6 +61,23 @@ void alignLabelColumns(std::initializer_list<QFormLayout *> forms)
         label->setMinimumWidth(width);
 }
 
+// The deal the picture shows: any number shows the pattern equally well.
+constexpr double kPictureDeal = 1;
+const QString kExplainPrompt = QStringLiteral("Click a choice to read what it does.");
+
+// The sentence of a control; the deal and move lists describe their entry.
+QString explanationOf(const QWidget &w)
+{
+    if (auto *combo = qobject_cast<const QComboBox *>(&w)) {
+        if (w.objectName() == QLatin1String("imcDeal"))
+            return dealExplanation(DealPattern(selectedCode(*combo)));
+        if (w.objectName() == QLatin1String("imcMoves"))
+            return movesExplanation(TableauMoves(selectedCode(*combo))) +
+                   (w.isEnabled() ? QString() : QStringLiteral(" (Multi Move is off: single cards only.)"));
+    }
+    return choiceExplanation(w.objectName());
+}
+
 } // namespace
 
 frmAddGame::frmAddGame(GameContext &ctx, QWidget *parent)
@@ -63,7 +87,9 @@ frmAddGame::frmAddGame(GameContext &ctx, QWidget *parent)
       hPiles_(choiceList(this, "imcHomePiles")), hAk_(checkBox(this, "chkHomeAK", QStringLiteral("Ace-King Wrapping"))),
       hMulti_(checkBox(this, "chkMulti", QStringLiteral("Multi Move"))),
       add_(new QPushButton(QStringLiteral("Add Game"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this))
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)), startFrom_(choiceList(this, "imcStartFrom")),
+      pages_(new QTabWidget(this)), more_(new MoreRulesPage(this)), picture_(new LayoutPicture(this)),
+      problem_(new QLabel(this)), explain_(new QLabel(kExplainPrompt, this))
 {
     setObjectName(QStringLiteral("frmAddGame"));
     setWindowTitle(QStringLiteral("Create a New Game"));
@@ -74,6 +100,8 @@ frmAddGame::frmAddGame(GameContext &ctx, QWidget *parent)
     ask = questionBox(this, title);
     buildLayout();
     FillChoices();
+    connectChanges();
+    rulesChanged();
 
     connect(add_, &QPushButton::clicked, this, &frmAddGame::addGame);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
@@ -90,14 +118,57 @@ void frmAddGame::buildLayout()
     auto *nameLayout = new QVBoxLayout(nameGroup);
     nameLayout->addWidget(new QLabel(QStringLiteral("Enter a Name for this New Game"), nameGroup));
     nameLayout->addWidget(name_);
+    auto *start = new QHBoxLayout;
+    start->addWidget(new QLabel(QStringLiteral("Start from:"), nameGroup));
+    start->addWidget(startFrom_, 1);
+    nameLayout->addLayout(start);
 
-    auto *goalGroup = new QGroupBox(QStringLiteral("Foundation"), this);
+    pages_->setObjectName(QStringLiteral("tabRules"));
+    pages_->addTab(buildFirstPage(), QStringLiteral("Foundation and Tableau"));
+    pages_->addTab(more_, QStringLiteral("More Rules"));
+
+    auto *pictureGroup = new QGroupBox(QStringLiteral("Table Layout"), this);
+    auto *pictureLayout = new QVBoxLayout(pictureGroup);
+    pictureLayout->addWidget(picture_, 1);
+    problem_->setObjectName(QStringLiteral("lblProblem"));
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #b00020;"));
+    pictureLayout->addWidget(problem_);
+
+    auto *rules = new QHBoxLayout;
+    rules->addWidget(pages_, 3);
+    rules->addWidget(pictureGroup, 2);
+
+    explain_->setObjectName(QStringLiteral("lblExplain"));
+    explain_->setWordWrap(true);
+    explain_->setFrameShape(QFrame::StyledPanel);
+    explain_->setMargin(4);
+    // Two lines always, so the dialog does not jump as the text changes.
+    explain_->setMinimumHeight(2 * explain_->fontMetrics().lineSpacing() + 10);
+    explain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(add_);
+    buttons->addWidget(cancel_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(nameGroup);
+    layout->addLayout(rules, 1);
+    layout->addWidget(explain_);
+    layout->addLayout(buttons);
+}
+
+QWidget *frmAddGame::buildFirstPage()
+{
+    auto *page = new QWidget(this);
+    auto *goalGroup = new QGroupBox(QStringLiteral("Foundation"), page);
     auto *goal = new QFormLayout(goalGroup);
     goal->addRow(QStringLiteral("Foundation Card Arranging Order"), gOrder_);
     goal->addRow(QStringLiteral("Foundation Base Card"), gBase_);
     goal->addRow(QStringLiteral("Initial Cards on Foundation"), gCards_);
 
-    auto *homeGroup = new QGroupBox(QStringLiteral("Tableau"), this);
+    auto *homeGroup = new QGroupBox(QStringLiteral("Tableau"), page);
     auto *home = new QFormLayout(homeGroup);
     home->addRow(QStringLiteral("Tableau Card Arranging Order"), hOrder_);
     home->addRow(QStringLiteral("Tableau Space filling card"), hSpace_);
@@ -110,17 +181,11 @@ void frmAddGame::buildLayout()
 
     alignLabelColumns({goal, home});
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(add_);
-    buttons->addWidget(cancel_);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(nameGroup);
+    auto *layout = new QVBoxLayout(page);
     layout->addWidget(goalGroup);
     layout->addWidget(homeGroup);
-    layout->addLayout(buttons);
-    setMinimumWidth(440);
+    layout->addStretch(1);
+    return page;
 }
 
 void frmAddGame::FillChoices()
@@ -133,9 +198,85 @@ void frmAddGame::FillChoices()
     fillCodes(*gCards_, 0, kMaxInitialCards, nullptr, preset.gCards);
     fillCodes(*hOrder_, 0, kMaxTableauOrder, OrderText, preset.hOrder);
     fillCodes(*hSpace_, 0, kMaxRank, SpaceCardText, preset.hSpace);
-    fillCodes(*hPiles_, kWizardMinPiles, kWizardMaxPiles, nullptr, preset.hPiles);
+    fillCodes(*hPiles_, kMinPiles, kMaxPiles, nullptr, preset.hPiles);
     hAk_->setChecked(preset.hAk == 1);
     hMulti_->setChecked(preset.hMulti == 1);
+    fillStartFrom(*startFrom_, ctx_.data);
+}
+
+void frmAddGame::connectChanges()
+{
+    for (QComboBox *combo : {gOrder_, gBase_, gCards_, hOrder_, hSpace_, hPiles_})
+        connect(combo, &QComboBox::currentIndexChanged, this, &frmAddGame::rulesChanged);
+    for (QCheckBox *box : {hAk_, hMulti_})
+        connect(box, &QCheckBox::toggled, this, &frmAddGame::rulesChanged);
+    connect(more_, &MoreRulesPage::changed, this, &frmAddGame::rulesChanged);
+    connect(startFrom_, &QComboBox::activated, this, &frmAddGame::startFrom);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now))
+            showExplanation(now);
+    });
+}
+
+void frmAddGame::startFrom()
+{
+    GameRecord r;
+    if (const QString problem = startRecord(*startFrom_, ctx_.custom, &r); !problem.isEmpty()) {
+        showError(problem);
+        return;
+    }
+    showRecord(r);
+}
+
+void frmAddGame::showRecord(const GameRecord &r)
+{
+    showing_ = true;
+    selectCode(*gOrder_, r.gOrder);
+    selectCode(*gBase_, r.gBase);
+    selectCode(*gCards_, r.gCards);
+    selectCode(*hOrder_, r.hOrder);
+    selectCode(*hSpace_, r.hSpace);
+    selectCode(*hPiles_, r.hPiles);
+    hAk_->setChecked(r.hAk == 1);
+    hMulti_->setChecked(r.hMulti == 1);
+    more_->showRecord(r);
+    showing_ = false;
+    rulesChanged();
+}
+
+void frmAddGame::rulesChanged()
+{
+    if (showing_)
+        return;
+    const GameRecord r = chosenRecord();
+    more_->followEightValues(r);
+    // A base set by the deal leaves the base card without effect.
+    gBase_->setEnabled(!r.baseFromDeal);
+
+    cGames games;
+    cCustom(ctx_.data, games).ApplyRecord(r);
+    const QString problem = QString::fromLatin1(recordProblem(r));
+    if (problem.isEmpty()) {
+        const DealtGame dealt = dealtGame(games, kPictureDeal, false);
+        picture_->showTable(games, &dealt.position);
+    } else {
+        picture_->showTable(games, nullptr);
+    }
+    problem_->setText(problem.isEmpty() ? QString() : QStringLiteral("These rules cannot be played: %1.").arg(problem));
+    problem_->setVisible(!problem.isEmpty());
+
+    for (QWidget *w : findChildren<QWidget *>())
+        if (const QString sentence = explanationOf(*w); !sentence.isEmpty())
+            w->setToolTip(sentence);
+    if (QWidget *focused = focusWidget(); focused && isAncestorOf(focused))
+        showExplanation(focused);
+}
+
+void frmAddGame::showExplanation(QWidget *focused)
+{
+    const QString sentence = explanationOf(*focused);
+    if (!sentence.isEmpty())
+        explain_->setText(sentence);
 }
 
 GameRecord frmAddGame::chosenRecord() const
@@ -149,6 +290,7 @@ GameRecord frmAddGame::chosenRecord() const
     r.hPiles = int16_t(selectedCode(*hPiles_));
     r.hAk = hAk_->isChecked() ? 1 : 0;
     r.hMulti = hMulti_->isChecked() ? 1 : 0;
+    more_->addTo(r);
     return r;
 }
 
@@ -159,11 +301,18 @@ void frmAddGame::addGame()
         showError(problem);
         return;
     }
+    const GameRecord record = chosenRecord();
+    // Only a game the engine can deal and play is written.
+    if (const char *problem = recordProblem(record); *problem) {
+        showError(QStringLiteral("The game cannot be saved: %1. Please change these rules.")
+                      .arg(QString::fromLatin1(problem)));
+        return;
+    }
     if (QFile::exists(ctx_.custom.gameFilePath(name)) &&
         !ask(QStringLiteral("Game Exists. Do you want to Overwrite ?")))
         return;
     // A failed write keeps the dialog open so the player can try again.
-    if (const QString problem = ctx_.custom.SaveGame(name, chosenRecord()); !problem.isEmpty()) {
+    if (const QString problem = ctx_.custom.SaveGame(name, record); !problem.isEmpty()) {
         showError(QStringLiteral("The game could not be saved: %1.").arg(problem));
         return;
     }

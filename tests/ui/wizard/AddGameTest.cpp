@@ -64,7 +64,7 @@ TEST_F(AddGameTest, OpensWithTheDefaultGameAndSavesItAsOneRecordLine)
     EXPECT_EQ(texts(dlg, "imcGoalCards"), QStringList({"0", "1", "2", "3", "4"}));
     EXPECT_EQ(texts(dlg, "imcHorder").size(), 10);
     EXPECT_EQ(texts(dlg, "imcHomeEmpty").last(), "Any Card");
-    EXPECT_EQ(texts(dlg, "imcHomePiles"), QStringList({"4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(texts(dlg, "imcHomePiles"), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     EXPECT_EQ(combo(dlg, "imcGorder")->currentText(), "Up Same Suit");
     EXPECT_EQ(combo(dlg, "imcGoalBase")->currentText(), "Ace");
     EXPECT_EQ(combo(dlg, "imcGoalCards")->currentText(), "0");
