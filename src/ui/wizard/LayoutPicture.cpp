@@ -65,7 +65,7 @@ LayoutPicture::LayoutPicture(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QSize LayoutPicture::sizeHint() const { return {300, 230}; }
+QSize LayoutPicture::sizeHint() const { return {320, 240}; }
 
 QSize LayoutPicture::minimumSizeHint() const { return {200, 150}; }
 

@@ -15,10 +15,16 @@
 namespace cardova::ui {
 
 namespace {
+// Characters a list shows before its open list shows the whole entry: the
+// page stays narrow enough to leave the picture beside it room.
+constexpr int kListWidth = 11;
+
 QComboBox *choiceList(QWidget *parent, const char *objectName)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(objectName));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(kListWidth);
     return combo;
 }
 
@@ -41,13 +47,13 @@ QString movesSentence(int code) { return movesExplanation(TableauMoves(code)); }
 } // namespace
 
 MoreRulesPage::MoreRulesPage(QWidget *parent)
-    : QWidget(parent), noStock_(checkBox(this, "chkNoStock", QStringLiteral("No Stock: every card is dealt"))),
+    : QWidget(parent), noStock_(checkBox(this, "chkNoStock", QStringLiteral("No Stock (every card dealt)"))),
       draw_(choiceList(this, "imcDraw")), redeals_(choiceList(this, "imcRedeals")),
       deal_(choiceList(this, "imcDeal")), rowCards_(choiceList(this, "imcRowCards")),
-      baseFromDeal_(checkBox(this, "chkBaseFromDeal", QStringLiteral("First Card Dealt Home Sets the Base"))),
+      baseFromDeal_(checkBox(this, "chkBaseFromDeal", QStringLiteral("Dealt Card Sets the Base"))),
       cells_(choiceList(this, "imcCells")), cellCards_(choiceList(this, "imcCellCards")),
       reserve_(choiceList(this, "imcReserve")),
-      reserveFills_(checkBox(this, "chkReserveFills", QStringLiteral("Reserve Fills Empty Piles"))),
+      reserveFills_(checkBox(this, "chkReserveFills", QStringLiteral("Reserve Fills Spaces"))),
       moves_(choiceList(this, "imcMoves"))
 {
     buildLayout();
@@ -73,25 +79,25 @@ void MoreRulesPage::buildLayout()
     auto *stockGroup = new QGroupBox(QStringLiteral("Stock"), this);
     auto *stock = new QFormLayout(stockGroup);
     stock->addRow(noStock_);
-    stock->addRow(QStringLiteral("Cards per Stock Turn"), draw_);
-    stock->addRow(QStringLiteral("Stock Turn-backs"), redeals_);
+    stock->addRow(QStringLiteral("Cards per Turn"), draw_);
+    stock->addRow(QStringLiteral("Turn-backs"), redeals_);
 
     auto *dealGroup = new QGroupBox(QStringLiteral("Deal"), this);
     auto *deal = new QFormLayout(dealGroup);
-    deal->addRow(QStringLiteral("Deal Pattern"), deal_);
+    deal->addRow(QStringLiteral("Pattern"), deal_);
     deal->addRow(QStringLiteral("Cards per Pile"), rowCards_);
     deal->addRow(baseFromDeal_);
 
     auto *cellGroup = new QGroupBox(QStringLiteral("Free Cells and Reserve"), this);
     auto *cells = new QFormLayout(cellGroup);
     cells->addRow(QStringLiteral("Free Cells"), cells_);
-    cells->addRow(QStringLiteral("Cells Filled at the Deal"), cellCards_);
+    cells->addRow(QStringLiteral("Dealt to Cells"), cellCards_);
     cells->addRow(QStringLiteral("Reserve Cards"), reserve_);
     cells->addRow(reserveFills_);
 
     auto *moveGroup = new QGroupBox(QStringLiteral("Moving Cards"), this);
     auto *moves = new QFormLayout(moveGroup);
-    moves->addRow(QStringLiteral("How Runs Move"), moves_);
+    moves->addRow(QStringLiteral("Moves"), moves_);
 
     // Two columns keep the page as short as the first one.
     auto *grid = new QGridLayout(this);

@@ -7,10 +7,9 @@ namespace cardova::ui {
 
 namespace {
 const std::array<const char *, kDealPatternCount> kDealTexts = {
-    "Staircase, face down", "Staircase, face up", "Yukon", "Rows"};
+    "Staircase", "Open staircase", "Yukon", "Rows"};
 const std::array<const char *, kTableauMovesCount> kMovesTexts = {
-    "Top card only", "Runs in order", "Runs as far as the cells allow", "Any face-up card with those on it",
-    "Top card or the whole pile"};
+    "Top card only", "Runs in order", "Runs the cells allow", "Any face-up card", "Top card or pile"};
 
 const std::array<const char *, kDealPatternCount> kDealSentences = {
     "Pile 1 gets one card, pile 2 two cards and so on; only the top card of each pile lies face up.",
@@ -58,8 +57,8 @@ const QHash<QString, QString> &sentences()
         {QStringLiteral("imcRedeals"),
          QStringLiteral("How often the waste may be turned back into an empty stock.")},
         {QStringLiteral("imcRowCards"),
-         QStringLiteral("How many cards each pile gets in a deal in rows; \"Until the deck is used up\" deals "
-                        "every card that is left.")},
+         QStringLiteral("How many cards each pile gets in a deal in rows; \"All cards left\" deals every card "
+                        "that is left.")},
         {QStringLiteral("chkBaseFromDeal"),
          QStringLiteral("One card is dealt to a foundation at the start, and its rank is the base of all four "
                         "foundations.")},
@@ -92,7 +91,7 @@ QString redealsText(int redeals)
 QString rowCardsText(int rowCards)
 {
     if (rowCards == 0)
-        return QStringLiteral("Until the deck is used up");
+        return QStringLiteral("All cards left");
     return rowCards > 0 ? QString::number(rowCards) : QString();
 }
 

@@ -31,10 +31,16 @@ namespace cardova::ui {
 
 namespace {
 
+// Characters a list shows before its open list shows the whole entry: the
+// longest orders would otherwise leave the picture beside them no room.
+constexpr int kListWidth = 16;
+
 QComboBox *choiceList(QWidget *parent, const char *objectName)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(objectName));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(kListWidth);
     return combo;
 }
 
@@ -136,8 +142,9 @@ void frmAddGame::buildLayout()
     pictureLayout->addWidget(problem_);
 
     auto *rules = new QHBoxLayout;
-    rules->addWidget(pages_, 3);
-    rules->addWidget(pictureGroup, 2);
+    // The choices keep their size; the picture takes what room is left.
+    rules->addWidget(pages_, 0);
+    rules->addWidget(pictureGroup, 1);
 
     explain_->setObjectName(QStringLiteral("lblExplain"));
     explain_->setWordWrap(true);

@@ -5,8 +5,10 @@
 #include "ui/wizard/frmAddGame.h"
 #include "ui/wizard/frmGamesWizard.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QImage>
 #include <QListWidget>
 #include <QSet>
@@ -28,6 +30,29 @@ TEST_F(WizardRenderTest, CreateDialogDraws)
 {
     ui::frmAddGame dlg(*ctx);
     render(dlg, QStringLiteral("wizard-add"));
+}
+
+// Both pages of the create dialog at its smallest size and at a large one,
+// with a standard game and with a classic chosen under "Start from:".
+TEST_F(WizardRenderTest, CreateDialogDrawsEveryPageAtTheSmallestAndALargeSize)
+{
+    for (const char *game : {"Klondike", "FreeCell", "Canfield"}) {
+        for (const bool large : {false, true}) {
+            ui::frmAddGame dlg(*ctx);
+            auto *start = control<QComboBox>(dlg, "imcStartFrom");
+            start->setCurrentIndex(start->findText(QLatin1String(game)));
+            Q_EMIT start->activated(start->currentIndex());
+            dlg.show();
+            dlg.resize(large ? QSize(1600, 1000) : dlg.minimumSizeHint());
+            auto *pages = control<QTabWidget>(dlg, "tabRules");
+            for (int page = 0; page < pages->count(); ++page) {
+                pages->setCurrentIndex(page);
+                render(dlg, QStringLiteral("wizard-add-%1-%2-page%3")
+                                .arg(QString::fromLatin1(game).toLower(), large ? "large" : "small")
+                                .arg(page + 1));
+            }
+        }
+    }
 }
 
 TEST_F(WizardRenderTest, WizardDialogDrawsEmptyFilledAndDamaged)
