@@ -374,4 +374,26 @@ TEST_F(WizardRulesTest, EveryChoiceExplainsItselfInOneSentence)
     EXPECT_TRUE(deal->toolTip().contains(QLatin1String("four more"))) << deal->toolTip().toStdString();
 }
 
+TEST_F(WizardRulesTest, TheHelpPageExplainsEveryChoiceOfTheMoreRulesPage)
+{
+    QFile file(QStringLiteral(":/help/designing.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    frmAddGame dlg(*ctx);
+    auto *pages = control<QTabWidget>(dlg, "tabRules");
+    QWidget *more = pages->widget(pages->count() - 1);
+    QStringList named = {QStringLiteral("Start from:")};
+    for (const QLabel *label : more->findChildren<QLabel *>())
+        named << label->text();
+    // A check box is named by its words before any explanation in brackets.
+    for (const QCheckBox *box : more->findChildren<QCheckBox *>())
+        named << box->text().section(QStringLiteral(" ("), 0, 0);
+    for (const char *list : {"imcDeal", "imcMoves"})
+        for (int i = 0; i < combo(dlg, list)->count(); ++i)
+            named << combo(dlg, list)->itemText(i);
+    EXPECT_GE(named.size(), 20);
+    for (const QString &name : named)
+        EXPECT_TRUE(html.contains(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()))) << name.toStdString();
+}
+
 } // namespace
