@@ -55,6 +55,19 @@ TEST_F(WizardRenderTest, CreateDialogDrawsEveryPageAtTheSmallestAndALargeSize)
     }
 }
 
+// Rules the engine cannot deal: the picture keeps the empty places and the
+// reason shows below it; the focused choice explains itself.
+TEST_F(WizardRenderTest, CreateDialogDrawsRefusedRules)
+{
+    ui::frmAddGame dlg(*ctx);
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    auto *piles = control<QComboBox>(dlg, "imcHomePiles");
+    piles->setCurrentIndex(piles->findData(10));
+    piles->setFocus();
+    render(dlg, QStringLiteral("wizard-add-refused"));
+}
+
 TEST_F(WizardRenderTest, WizardDialogDrawsEmptyFilledAndDamaged)
 {
     {

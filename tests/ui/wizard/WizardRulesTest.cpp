@@ -270,6 +270,19 @@ TEST_F(WizardRulesTest, RulesTheEngineCannotPlayAreNamedAndNothingIsWritten)
     EXPECT_EQ(ctx->data.TotalGames(), kStandardGameCount);
 }
 
+TEST_F(WizardRulesTest, StartingFromADamagedGameSaysWhyAndKeepsTheChoices)
+{
+    writeFile(QStringLiteral("Broken.gam"), "1,2\r\n");
+    ctx->custom.Init();
+    frmAddGame dlg(*ctx);
+    voice.attach(dlg);
+    startFrom(dlg, QStringLiteral("FreeCell"));
+    startFrom(dlg, QStringLiteral("Broken"));
+    ASSERT_EQ(voice.errors.size(), 1);
+    EXPECT_TRUE(voice.errors.first().contains(QLatin1String("Broken"))) << voice.errors.first().toStdString();
+    EXPECT_EQ(dlg.chosenRecord(), *classicRecord(QStringLiteral("FreeCell")));
+}
+
 TEST_F(WizardRulesTest, AGreyedChoiceDoesNotCount)
 {
     frmAddGame dlg(*ctx);
