@@ -66,8 +66,8 @@ const QHash<QString, QString> &sentences()
          QStringLiteral("Free cells each hold one card of any kind, to park it for a while.")},
         {QStringLiteral("imcCellCards"), QStringLiteral("How many of the free cells receive a card in the deal.")},
         {QStringLiteral("imcReserve"),
-         QStringLiteral("Cards dealt face up to one reserve pile whose top card may be played; None means no "
-                        "reserve.")},
+         QStringLiteral("Cards dealt to one reserve pile, face down but the top one, which may be played; None "
+                        "means no reserve.")},
         {QStringLiteral("chkReserveFills"),
          QStringLiteral("An empty tableau pile is filled at once from the reserve while the reserve has cards.")},
     };
