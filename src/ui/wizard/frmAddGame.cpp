@@ -260,15 +260,8 @@ void frmAddGame::rulesChanged()
     // A base set by the deal leaves the base card without effect.
     gBase_->setEnabled(!r.baseFromDeal);
 
-    cGames games;
-    cCustom(ctx_.data, games).ApplyRecord(r);
     const QString problem = QString::fromLatin1(recordProblem(r));
-    if (problem.isEmpty()) {
-        const DealtGame dealt = dealtGame(games, kPictureDeal, false);
-        picture_->showTable(games, &dealt.position);
-    } else {
-        picture_->showTable(games, nullptr);
-    }
+    showTable(r, problem.isEmpty());
     problem_->setText(problem.isEmpty() ? QString() : QStringLiteral("These rules cannot be played: %1.").arg(problem));
     problem_->setVisible(!problem.isEmpty());
 
@@ -277,6 +270,20 @@ void frmAddGame::rulesChanged()
             w->setToolTip(sentence);
     if (QWidget *focused = focusWidget(); focused && isAncestorOf(focused))
         showExplanation(focused);
+}
+
+void frmAddGame::showTable(const GameRecord &r, bool playable)
+{
+    // The table's own layout of the record, so the picture shows what play
+    // will show; rules the engine cannot deal show their empty places only.
+    cGames games;
+    cCustom(ctx_.data, games).ApplyRecord(r);
+    if (!playable) {
+        picture_->showTable(games, nullptr);
+        return;
+    }
+    const DealtGame dealt = dealtGame(games, kPictureDeal, false);
+    picture_->showTable(games, &dealt.position);
 }
 
 void frmAddGame::showExplanation(QWidget *focused)

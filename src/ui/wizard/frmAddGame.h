@@ -47,6 +47,7 @@ private:
     void startFrom();
     // Follows a changed choice: what is greyed, the picture, the problem.
     void rulesChanged();
+    void showTable(const GameRecord &record, bool playable);
     void showExplanation(QWidget *focused);
     void addGame();
     // Puts a newly saved name at the end of the game-name table.
