@@ -38,12 +38,20 @@ RulesPanel::RulesPanel(QWidget *parent) : QWidget(parent)
                       hAK_ = label("lbHAK"), hMulti_ = label("lbHMulti")})
         tLayout->addWidget(l);
 
+    // Only a game with rules beyond the eight values shows this group.
+    more_ = new QGroupBox(QStringLiteral("More Rules"), this);
+    moreRules_ = label("lbMoreRules");
+    moreRules_->setWordWrap(true);
+    (new QVBoxLayout(more_))->addWidget(moreRules_);
+    more_->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(name_);
     layout->addWidget(problem_);
     layout->addWidget(foundation);
     layout->addWidget(tableau);
+    layout->addWidget(more_);
     layout->addStretch(1);
 }
 
@@ -63,6 +71,13 @@ void RulesPanel::showRules(const RulesTexts &t)
     hSpace_->setText(t.hSpace);
     hAK_->setText(t.hAK);
     hMulti_->setText(t.hMulti);
+    // One sentence a line, each marked, so a long one that wraps still
+    // reads as one rule.
+    QStringList lines;
+    for (const QString &sentence : t.moreRules)
+        lines << QStringLiteral("\u2022 ") + sentence;
+    moreRules_->setText(lines.join(QLatin1Char('\n')));
+    more_->setVisible(t.problem.isEmpty() && !t.moreRules.isEmpty());
 }
 
 } // namespace cardova::ui

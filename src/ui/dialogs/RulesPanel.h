@@ -1,6 +1,7 @@
 #pragma once
 // The rules summary of the selection dialog: the game's name, a
-// "Foundation" group and a "Tableau" group of labels.
+// "Foundation" group and a "Tableau" group of labels, and for a game with
+// rules beyond the eight values a "More Rules" group of plain sentences.
 #include <QWidget>
 
 class QGroupBox;
@@ -23,6 +24,8 @@ private:
     QLabel *problem_;
     QGroupBox *foundation_;
     QGroupBox *tableau_;
+    QGroupBox *more_;
+    QLabel *moreRules_;
     QLabel *gOrder_, *gBase_, *gCards_;
     QLabel *hPiles_, *hOrder_, *hSpace_, *hAK_, *hMulti_;
 };
