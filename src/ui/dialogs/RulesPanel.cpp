@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace cardova::ui {
@@ -78,6 +79,26 @@ void RulesPanel::showRules(const RulesTexts &t)
         lines << QStringLiteral("\u2022 ") + sentence;
     moreRules_->setText(lines.join(QLatin1Char('\n')));
     more_->setVisible(t.problem.isEmpty() && !t.moreRules.isEmpty());
+    fitHeight();
+}
+
+void RulesPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitHeight();
+}
+
+void RulesPanel::fitHeight()
+{
+    // Wrapped text needs more height the narrower the panel is, which a
+    // window's minimum size does not follow by itself: the panel asks for
+    // that height, so the window never cuts a sentence off. Before it is
+    // shown the panel has no real width to measure.
+    if (!isVisible())
+        return;
+    const int needed = layout()->heightForWidth(width());
+    if (needed > 0 && needed != minimumHeight())
+        setMinimumHeight(needed);
 }
 
 } // namespace cardova::ui

@@ -17,7 +17,12 @@ public:
     explicit RulesPanel(QWidget *parent = nullptr);
     void showRules(const RulesTexts &texts);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    // Asks for the height the wrapped sentences need at the present width.
+    void fitHeight();
     QLabel *label(const char *objectName);
 
     QLabel *name_;
