@@ -75,7 +75,8 @@ void addCells(const GameRecord &r, QStringList &out)
     if (r.cellCards == r.cells)
         sentence += r.cells == 1 ? QStringLiteral("; it gets a card in the deal") : QStringLiteral("; each gets a card in the deal");
     else if (r.cellCards > 0)
-        sentence += QStringLiteral("; %1 of them get a card in the deal").arg(countWord(r.cellCards));
+        sentence += QStringLiteral("; %1 of them %2 a card in the deal")
+                        .arg(countWord(r.cellCards), r.cellCards == 1 ? QStringLiteral("gets") : QStringLiteral("get"));
     out << sentence + QLatin1Char('.');
 }
 

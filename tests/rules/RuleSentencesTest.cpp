@@ -81,6 +81,8 @@ TEST(RuleSentences, ADesignedVariantDescribesEachOfItsChoices)
     cells.cells = 1;
     cells.cellCards = 1;
     EXPECT_EQ(newRuleSentences(cells), QStringList{"One free cell holds any one card; it gets a card in the deal."});
+    cells.cells = 2;
+    EXPECT_EQ(newRuleSentences(cells), QStringList{"Two free cells each hold any one card; one of them gets a card in the deal."});
     cells.cells = 3;
     cells.cellCards = 3;
     EXPECT_EQ(newRuleSentences(cells),

@@ -25,6 +25,7 @@ namespace {
 constexpr int kGameIdRole = Qt::UserRole; // tree nodes of games carry their id
 // Tree nodes of classics not added yet carry this instead of an id.
 constexpr int kClassicRole = Qt::UserRole + 1;
+constexpr QSize kOpeningSize(560, 500);
 }
 
 frmSelect::frmSelect(GameContext &ctx, QWidget *parent)
@@ -49,6 +50,8 @@ frmSelect::frmSelect(GameContext &ctx, QWidget *parent)
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { nodeChanged(current); });
     nodeChanged(tree_->currentItem());
+    // Room for the three groups with the classics listed, without scrolling.
+    resize(sizeHint().expandedTo(kOpeningSize));
 
     connect(play_, &QPushButton::clicked, this, &frmSelect::play);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,12 +79,14 @@ void frmSelect::buildLayout()
     auto *right = new QVBoxLayout;
     right->addLayout(playerRow);
     right->addSpacing(6);
-    right->addWidget(rules_, 1);
+    right->addWidget(rules_);
+    // What Play does to a classic, right under its rules.
     classicNote_->setObjectName(QStringLiteral("lbClassicNote"));
     classicNote_->setWordWrap(true);
     classicNote_->setStyleSheet(QStringLiteral("color: rgb(85, 85, 85);"));
     classicNote_->hide();
     right->addWidget(classicNote_);
+    right->addStretch(1);
 
     auto *top = new QHBoxLayout;
     top->addWidget(tree_, 1);
