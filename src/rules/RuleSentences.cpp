@@ -84,8 +84,11 @@ void addReserve(const GameRecord &r, QStringList &out)
 {
     if (r.reserveCards == 0)
         return;
-    out << QStringLiteral("A reserve of %1 lies beside the stock; only its top card is face up and can be played.")
-               .arg(cards(r.reserveCards));
+    if (r.reserveCards == 1)
+        out << QStringLiteral("A reserve of one card is dealt face up; it can be played like a tableau card.");
+    else
+        out << QStringLiteral("A reserve of %1 is dealt face down but for its top card, which alone can be played.")
+                   .arg(cards(r.reserveCards));
     if (r.reserveFills)
         out << QStringLiteral("An emptied tableau pile is filled at once from the reserve while it lasts.");
 }

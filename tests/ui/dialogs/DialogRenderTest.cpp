@@ -147,6 +147,16 @@ TEST_F(DialogRenderTest, AClassicsHelpPageDraws)
     ASSERT_NE(help.viewer(), nullptr);
     help.viewer()->resize(640, 720);
     render(*help.viewer(), QStringLiteral("help-freecell"));
+
+    // A variant of it made in the wizard gets the page made from its file.
+    GameRecord variant = *classicRecord(QStringLiteral("FreeCell"));
+    variant.cells = 2;
+    variant.hSpace = 12;
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Two Cell"), variant), "");
+    reloadGames();
+    help.ShowRules(QStringLiteral("Two Cell"));
+    help.viewer()->resize(640, 720);
+    render(*help.viewer(), QStringLiteral("help-designed"));
 }
 
 } // namespace
