@@ -5,9 +5,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QResizeEvent>
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace cardova::ui {
+
+namespace {
+// One sentence a line, each marked, so a long one that wraps still reads as
+// one rule.
+QString moreRulesText(const RulesTexts &t)
+{
+    QStringList lines;
+    for (const QString &sentence : t.moreRules)
+        lines << QStringLiteral("\u2022 ") + sentence;
+    return lines.join(QLatin1Char('\n'));
+}
+} // namespace
 
 QLabel *RulesPanel::label(const char *objectName)
 {
@@ -72,14 +85,25 @@ void RulesPanel::showRules(const RulesTexts &t)
     hSpace_->setText(t.hSpace);
     hAK_->setText(t.hAK);
     hMulti_->setText(t.hMulti);
-    // One sentence a line, each marked, so a long one that wraps still
-    // reads as one rule.
-    QStringList lines;
-    for (const QString &sentence : t.moreRules)
-        lines << QStringLiteral("\u2022 ") + sentence;
-    moreRules_->setText(lines.join(QLatin1Char('\n')));
+    moreRules_->setText(moreRulesText(t));
     more_->setVisible(t.problem.isEmpty() && !t.moreRules.isEmpty());
+    // The new text reaches the group's own layout at once, but this panel's
+    // layout only once the group has laid itself out again; until then it
+    // would measure the old text.
+    more_->updateGeometry();
     fitHeight();
+}
+
+int RulesPanel::moreRulesHeight(const RulesTexts &t) const
+{
+    if (!t.problem.isEmpty() || t.moreRules.isEmpty())
+        return 0;
+    // The label's own width inside its group, as the group leaves it.
+    const QMargins group = more_->contentsMargins() + more_->layout()->contentsMargins();
+    const int width = std::max(1, this->width() - group.left() - group.right());
+    return moreRules_->fontMetrics()
+        .boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, moreRulesText(t))
+        .height();
 }
 
 void RulesPanel::resizeEvent(QResizeEvent *event)

@@ -16,6 +16,9 @@ class RulesPanel : public QWidget {
 public:
     explicit RulesPanel(QWidget *parent = nullptr);
     void showRules(const RulesTexts &texts);
+    // The height the "More Rules" sentences of these texts take at the
+    // panel's present width; 0 when the game has none. Measured, not shown.
+    int moreRulesHeight(const RulesTexts &texts) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace cardova::ui {
@@ -158,17 +159,60 @@ void frmSelect::nodeChanged(QTreeWidgetItem *item)
 {
     // A group node keeps the last game's rules on show but cannot be played.
     const QString game = item && item->parent() ? item->text(0) : QString();
-    const bool classic = classicSelected();
+    const bool classic = item && item->data(0, kClassicRole).toBool();
     classicNote_->setVisible(classic);
     if (game.isEmpty()) {
         play_->setEnabled(false);
         return;
     }
-    // A classic not added yet has no file: its rules come from its record.
-    const auto classicRules = classic ? classicRecord(game) : std::nullopt;
-    const RulesTexts texts = classicRules ? rulesTexts(game, *classicRules) : rulesTexts(ctx_.custom, game);
+    const RulesTexts texts = rulesOf(item);
     rules_->showRules(texts);
     play_->setEnabled(texts.problem.isEmpty());
+}
+
+RulesTexts frmSelect::rulesOf(const QTreeWidgetItem *item) const
+{
+    const QString game = item->text(0);
+    // A classic not added yet has no file: its rules come from its record.
+    const auto classic = item->data(0, kClassicRole).toBool() ? classicRecord(game) : std::nullopt;
+    return classic ? rulesTexts(game, *classic) : rulesTexts(ctx_.custom, game);
+}
+
+void frmSelect::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Only now do the rules have their real width to be measured at.
+    if (!heightReserved_) {
+        heightReserved_ = true;
+        reserveRulesHeight();
+    }
+}
+
+void frmSelect::reserveRulesHeight()
+{
+    // The game whose rules take the most room: its sentences, and for a
+    // classic the note under them. Measured without showing each game.
+    const int noteHeight = classicNote_->heightForWidth(rules_->width());
+    QTreeWidgetItem *tallest = nullptr;
+    int most = 0;
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        if (!(*it)->parent())
+            continue;
+        const bool classic = (*it)->data(0, kClassicRole).toBool();
+        const int height = rules_->moreRulesHeight(rulesOf(*it)) + (classic ? noteHeight : 0);
+        if (height > most) {
+            most = height;
+            tallest = *it;
+        }
+    }
+    if (!tallest)
+        return; // every game reads from its eight values alone
+    // Shown once, it raises the window's minimum size and with it the
+    // window; the chosen game's rules then stand in that room.
+    nodeChanged(tallest);
+    layout()->activate();
+    nodeChanged(tree_->currentItem());
+    layout()->activate();
 }
 
 void frmSelect::setCreateGame(std::function<void()> openWizard)

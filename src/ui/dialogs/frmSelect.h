@@ -21,6 +21,7 @@ class GameContext;
 namespace cardova::ui {
 
 class RulesPanel;
+struct RulesTexts;
 
 class frmSelect : public QDialog {
     Q_OBJECT
@@ -36,10 +37,18 @@ public:
     // games wizard through `openWizard`.
     void setCreateGame(std::function<void()> openWizard);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildLayout();
     void fillTree();
     void nodeChanged(QTreeWidgetItem *item);
+    // The rules texts of a game node.
+    RulesTexts rulesOf(const QTreeWidgetItem *item) const;
+    // Makes the window as tall as the longest rules of the listed games
+    // need, so the buttons stay put whichever game is chosen.
+    void reserveRulesHeight();
     void play();
     // The selected game's name; empty while a group node is selected.
     QString selectedGame() const;
@@ -60,6 +69,7 @@ private:
     QTreeWidgetItem *standardRoot_ = nullptr;
     QTreeWidgetItem *customRoot_ = nullptr;
     QTreeWidgetItem *classicRoot_ = nullptr; // absent when every classic is added
+    bool heightReserved_ = false;
 };
 
 } // namespace cardova::ui

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeWidgetItemIterator>
 
 using namespace cardova;
 using namespace cardova::test;
@@ -322,6 +323,36 @@ TEST_F(SelectDialogTest, WithEveryClassicAddedTheirHeadingGoes)
     auto *tree = control<QTreeWidget>(dlg, "TreeView1");
     ASSERT_EQ(tree->topLevelItemCount(), 2);
     EXPECT_EQ(children(dlg, 1).size(), int(classicGames().size()));
+}
+
+TEST_F(SelectDialogTest, TheButtonsStayPutWhicheverGameIsChosen)
+{
+    writeCustomGames();
+    GameRecord variant; // a designed game with many rules of its own
+    variant.draw = 3;
+    variant.redeals = 2;
+    variant.cells = 2;
+    variant.cellCards = 1;
+    variant.reserveCards = 8;
+    variant.reserveFills = true;
+    variant.moves = TableauMoves::WholePiles;
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Harbour Lights"), variant), "");
+    reloadGames();
+    frmSelect dlg(*ctx);
+    dlg.show();
+    QCoreApplication::processEvents();
+    auto *play = control<QPushButton>(dlg, "cmdPlay");
+    const QSize opened = dlg.size();
+    const QPoint playAt = play->mapTo(&dlg, QPoint(0, 0));
+    auto *tree = control<QTreeWidget>(dlg, "TreeView1");
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        tree->setCurrentItem(*it);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dlg.size(), opened) << (*it)->text(0).toStdString();
+        EXPECT_EQ(play->mapTo(&dlg, QPoint(0, 0)), playAt) << (*it)->text(0).toStdString();
+    }
+    // The rules of the game chosen at the start are the ones on show.
+    EXPECT_EQ(text(dlg, "lbName"), "Streets and Alleys");
 }
 
 } // namespace
