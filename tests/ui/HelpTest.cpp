@@ -196,6 +196,10 @@ TEST_F(HelpTest, EveryClassicHasAPageOfItsOwnListedInTheContents)
         help->ShowContents();
         browser()->setSource(url);
         EXPECT_EQ(browser()->documentTitle(), name);
+        // Not added yet, it is no game of the list, yet its rules are known.
+        help->ShowRules(name);
+        EXPECT_EQ(help->lastTopic(), 0);
+        EXPECT_EQ(browser()->source(), url);
     }
     EXPECT_TRUE(classicPageUrl(QStringLiteral("freecell")).isEmpty()) << "names compare exactly";
     EXPECT_TRUE(classicPageUrl(QStringLiteral("My Game")).isEmpty());
