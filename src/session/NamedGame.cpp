@@ -3,6 +3,7 @@
 #include "rules/ClassicGames.h"
 #include "rules/StandardGames.h"
 #include "session/GameContext.h"
+#include "settings/cData.h"
 #include "common/PrintableText.h"
 
 #include <QFile>
@@ -54,12 +55,23 @@ NamedGame findNamedGame(GameContext &ctx, const QString &asked)
     if (!result.name.isEmpty())
         return result;
     const QString classic = matchName(classicNames(), asked);
-    const auto record = classicRecord(classic);
-    if (classic.isEmpty() || !record) {
+    if (classic.isEmpty()) {
         result.problem = printableText(QStringLiteral("There is no game named \"%1\".").arg(asked));
         return result;
     }
-    // A file of that name the list could not read is kept as it is.
+    return addClassicGame(ctx, classic);
+}
+
+NamedGame addClassicGame(GameContext &ctx, const QString &classic)
+{
+    NamedGame result;
+    const auto record = classicRecord(classic);
+    if (!record) {
+        result.problem = printableText(QStringLiteral("There is no game named \"%1\".").arg(classic));
+        return result;
+    }
+    // A file of that name, even one the list could not read, is kept as it is.
+    ctx.custom.RefreshList();
     if (QFile::exists(ctx.custom.gameFilePath(classic))) {
         result.problem = printableText(
             QStringLiteral("The classic game \"%1\" was not added because a file of that name exists already.")
@@ -74,6 +86,17 @@ NamedGame findNamedGame(GameContext &ctx, const QString &asked)
     result.name = classic;
     result.added = true;
     return result;
+}
+
+QStringList classicsNotAdded(const cData &data)
+{
+    QStringList names;
+    for (const ClassicGame &g : classicGames()) {
+        const QString name = QString::fromLatin1(g.name);
+        if (data.GetGameID(name) == 0)
+            names << name;
+    }
+    return names;
 }
 
 } // namespace cardova

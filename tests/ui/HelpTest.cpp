@@ -2,14 +2,19 @@
 // the generated pages of designed games, and the window's history buttons.
 #include "UiTestSupport.h"
 
+#include "rules/ClassicGames.h"
 #include "rules/StandardGames.h"
 #include "session/GameContext.h"
+#include "session/Lifecycle.h"
 #include "settings/cData.h"
 #include "ui/appearance/Help.h"
 #include "ui/appearance/HelpPages.h"
 #include "ui/appearance/HelpViewer.h"
 #include "ui/appearance/Resources.h"
+#include "ui/appearance/Appearance.h"
+#include "ui/windows/frmMain.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -155,4 +160,114 @@ TEST(HelpPages, EveryLinkOfTheBundledPagesLeadsToABundledPage)
     }
     for (int topic = 0; topic <= 3; ++topic)
         EXPECT_TRUE(QFile::exists(QLatin1Char(':') + topicUrl(topic, QString()).path())) << topic;
+}
+
+namespace {
+QString bundledText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+} // namespace
+
+TEST_F(HelpTest, EveryClassicHasAPageOfItsOwnListedInTheContents)
+{
+    const QString contents = bundledText(QStringLiteral(":/help/contents.html"));
+    QStringList pages;
+    for (const ClassicGame &g : classicGames()) {
+        const QString name = QString::fromLatin1(g.name);
+        const QUrl url = classicPageUrl(name);
+        ASSERT_FALSE(url.isEmpty()) << g.name;
+        EXPECT_FALSE(pages.contains(url.fileName())) << g.name << " shares a page";
+        pages << url.fileName();
+        EXPECT_TRUE(contents.contains(QStringLiteral("href=\"%1\"").arg(url.fileName()))) << g.name;
+        // Its rules, how to win, its layout and its keys, under its name.
+        const QString html = bundledText(QLatin1Char(':') + url.path());
+        for (const char *part : {"<h2>How to win</h2>", "<h2>Layout</h2>", "<h2>Rules</h2>", "<h2>Mouse and keys</h2>",
+                                 "<b>F</b>", "<b>H</b>"})
+            EXPECT_TRUE(html.contains(QLatin1String(part))) << g.name << " lacks " << part;
+        // A game with cells or a reserve explains them.
+        if (g.record.cells > 0)
+            EXPECT_TRUE(html.contains(QLatin1String("free cell"))) << g.name;
+        if (g.record.reserveCards > 0)
+            EXPECT_TRUE(html.contains(QLatin1String("reserve"))) << g.name;
+        if (!g.record.stock)
+            EXPECT_TRUE(html.contains(QLatin1String("There is no stock"))) << g.name;
+        help->ShowContents();
+        browser()->setSource(url);
+        EXPECT_EQ(browser()->documentTitle(), name);
+        // Not added yet, it is no game of the list, yet its rules are known.
+        help->ShowRules(name);
+        EXPECT_EQ(help->lastTopic(), 0);
+        EXPECT_EQ(browser()->source(), url);
+    }
+    EXPECT_TRUE(classicPageUrl(QStringLiteral("freecell")).isEmpty()) << "names compare exactly";
+    EXPECT_TRUE(classicPageUrl(QStringLiteral("My Game")).isEmpty());
+}
+
+TEST_F(HelpTest, AnAddedClassicOpensItsPageAndAChangedOneItsOwnRules)
+{
+    for (const ClassicGame &g : classicGames())
+        ASSERT_TRUE(ctx->custom.SaveGame(QString::fromLatin1(g.name), g.record).isEmpty());
+    GameRecord fewerCells = *classicRecord(QStringLiteral("FreeCell"));
+    fewerCells.cells = 2;
+    ASSERT_TRUE(ctx->custom.SaveGame(QStringLiteral("Baker's Game"), fewerCells).isEmpty());
+    ctx->custom.Init();
+    for (const ClassicGame &g : classicGames()) {
+        const QString name = QString::fromLatin1(g.name);
+        help->ShowRules(name);
+        EXPECT_GE(help->lastTopic(), 4) << g.name;
+        EXPECT_EQ(browser()->documentTitle(), name);
+        if (name == QLatin1String("Baker's Game")) {
+            // No longer the classic: its page is made from its file.
+            EXPECT_EQ(gameOfUrl(browser()->source()), name);
+            EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("Two free cells")));
+        } else {
+            EXPECT_EQ(browser()->source(), classicPageUrl(name)) << g.name;
+        }
+    }
+}
+
+TEST_F(HelpTest, ADesignedGamesPageNamesEachRuleBeyondTheEightValues)
+{
+    const QString plain = customRulesHtml(QStringLiteral("Plain"), GameRecord{});
+    EXPECT_TRUE(plain.contains(QStringLiteral("dealt as a staircase; the remaining cards form the stock, which is "
+                                              "turned onto the waste one card at a time")));
+    EXPECT_FALSE(plain.contains(QStringLiteral("rules of its own")));
+
+    GameRecord variant;
+    variant.draw = 3;
+    variant.redeals = 1;
+    variant.hPiles = 5;
+    variant.deal = DealPattern::Yukon;
+    variant.reserveCards = 5;
+    variant.reserveFills = true;
+    ASSERT_EQ(std::string(recordProblem(variant)), "");
+    ASSERT_TRUE(ctx->custom.SaveGame(QStringLiteral("Variant"), variant).isEmpty());
+    ctx->custom.Init();
+    help->ShowRules(QStringLiteral("Variant"));
+    const QString text = browser()->toPlainText();
+    EXPECT_FALSE(text.contains(QStringLiteral("one card at a time and may be turned back as often"))) << "not a staircase of one";
+    for (const char *rule : {"three cards at a time", "turned back once", "four more cards go face up",
+                             "reserve of five cards", "filled at once from the reserve"})
+        EXPECT_TRUE(text.contains(QLatin1String(rule))) << rule;
+    EXPECT_TRUE(text.contains(QStringLiteral("No. of Piles"))) << "the eight values stay";
+}
+
+TEST_F(HelpTest, RulesOfTheMainWindowOpenTheClassicOnTheTable)
+{
+    ASSERT_TRUE(ctx->custom.SaveGame(QStringLiteral("Yukon"), *classicRecord(QStringLiteral("Yukon"))).isEmpty());
+    ctx->custom.Init();
+    ctx->animate = false;
+    Appearance art(ctx->data);
+    frmMain window(*ctx, art);
+    ASSERT_EQ(NewGame(*ctx, QStringLiteral("Yukon"), GameNumber::fromNumber(7)), "");
+    QAction *rules = window.menuItem(QStringLiteral("mHelp"), 1);
+    ASSERT_NE(rules, nullptr);
+    EXPECT_EQ(rules->shortcut(), QKeySequence(Qt::Key_F1));
+    rules->trigger();
+    auto *viewer = window.findChild<HelpViewer *>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->browser()->source(), classicPageUrl(QStringLiteral("Yukon")));
+    EXPECT_EQ(viewer->browser()->documentTitle(), "Yukon");
 }

@@ -2,6 +2,7 @@
 
 #include "ui/windows/WindowMemory.h"
 
+#include "rules/ClassicGames.h"
 #include "settings/cCustom.h"
 #include "settings/cData.h"
 #include "ui/appearance/HelpPages.h"
@@ -46,7 +47,21 @@ void Help::ShowRules(const QString &gName)
 {
     // A name that is no game has id 0 and opens the contents.
     lastTopic_ = helpTopic(data_, gName);
-    ensureViewer()->showPage(topicUrl(lastTopic_, gName));
+    ensureViewer()->showPage(rulesUrl(gName));
+}
+
+QUrl Help::rulesUrl(const QString &gName) const
+{
+    // A classic has a page of its own while it plays by the classic's rules;
+    // changed in the wizard, it is described from its file like any game.
+    const QUrl classicPage = classicPageUrl(gName);
+    if (!classicPage.isEmpty()) {
+        GameRecord record;
+        const bool listed = lastTopic_ != 0;
+        if (!listed || (custom_.LoadRecord(gName, &record).isEmpty() && record == classicRecord(gName)))
+            return classicPage;
+    }
+    return topicUrl(lastTopic_, gName);
 }
 
 } // namespace cardova::ui

@@ -1,8 +1,10 @@
 #pragma once
 // Opens the help window: at its contents, or at the rules of a game (the
-// topic is the game's id; designed games get a page made from their file).
+// topic is the game's id; a classic has its own page, other designed games
+// get a page made from their file).
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -35,6 +37,8 @@ public:
 private:
     HelpViewer *ensureViewer();
     QString pageOf(const QString &gName) const;
+    // The page ShowRules opens for a game; lastTopic_ is its id.
+    QUrl rulesUrl(const QString &gName) const;
 
     cData &data_; // also remembers where the help window stood
     const cCustom &custom_;

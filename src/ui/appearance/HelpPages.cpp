@@ -1,6 +1,7 @@
 #include "ui/appearance/HelpPages.h"
 
 #include "rules/RuleCodes.h"
+#include "rules/RuleSentences.h"
 #include "rules/StandardGames.h"
 #include "settings/cData.h"
 
@@ -10,6 +11,19 @@ const QString kGameScheme = QStringLiteral("cardova-game");
 
 namespace {
 const char *const kStandardPages[kStandardGameCount] = {"klondike.html", "klondike-plus.html", "lawn.html"};
+struct ClassicPage {
+    const char *game;
+    const char *page;
+};
+const ClassicPage kClassicPages[] = {
+    {"Klondike by Threes", "klondike-by-threes.html"}, {"Thoughtful", "thoughtful.html"},
+    {"Canfield", "canfield.html"},                     {"FreeCell", "freecell.html"},
+    {"Baker's Game", "bakers-game.html"},              {"Eight Off", "eight-off.html"},
+    {"Seahaven Towers", "seahaven-towers.html"},       {"Yukon", "yukon.html"},
+    {"Russian Solitaire", "russian-solitaire.html"},   {"Beleaguered Castle", "beleaguered-castle.html"},
+    {"Streets and Alleys", "streets-and-alleys.html"},
+};
+const QString kHelpFolder = QStringLiteral("qrc:/help/");
 // Letters, digits, "-" and "_" only: safe anywhere in an address.
 constexpr auto kNameEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
 
@@ -46,6 +60,24 @@ QString foundationSentence(const GameRecord &r)
     return QStringLiteral("Each foundation starts with a card of rank %1 and is built in the order \"%2\".")
         .arg(BaseCardText(r.gBase), order);
 }
+// The opening paragraph: how the cards are laid out and turned. A game of
+// the eight values alone reads as it always has; any other lists its own
+// rules, one sentence each.
+QString introHtml(const GameRecord &r)
+{
+    const QStringList more = newRuleSentences(r);
+    if (more.isEmpty())
+        return QStringLiteral("<p>A game designed in the game wizard. Its %1 tableau piles are dealt as a staircase; "
+                              "the remaining cards form the stock, which is turned onto the waste one card at a "
+                              "time and may be turned back as often as you like.</p>")
+            .arg(r.hPiles);
+    QString items;
+    for (const QString &sentence : more)
+        items += QStringLiteral("<li>%1</li>").arg(sentence.toHtmlEscaped());
+    return QStringLiteral("<p>A game designed in the game wizard, with %1 tableau piles and rules of its own:</p>"
+                          "<ul>%2</ul>")
+        .arg(QString::number(r.hPiles), items);
+}
 } // namespace
 
 QUrl contentsUrl() { return QUrl(QStringLiteral("qrc:/help/contents.html")); }
@@ -55,7 +87,7 @@ int helpTopic(const cData &data, const QString &gName) { return data.GetGameID(g
 QUrl topicUrl(int topic, const QString &gName)
 {
     if (topic >= 1 && topic <= kStandardGameCount)
-        return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(kStandardPages[topic - 1]));
+        return QUrl(kHelpFolder + QLatin1String(kStandardPages[topic - 1]));
     if (topic > kStandardGameCount && !gName.isEmpty()) {
         // The name travels encoded: as a path, "//" would make it an
         // address of another host and "#", "?" or "%" would cut or change it.
@@ -75,6 +107,14 @@ QString gameOfUrl(const QUrl &url)
     return decoded ? QString::fromUtf8(*decoded) : QString();
 }
 
+QUrl classicPageUrl(const QString &gName)
+{
+    for (const ClassicPage &c : kClassicPages)
+        if (gName == QLatin1String(c.game))
+            return QUrl(kHelpFolder + QLatin1String(c.page));
+    return {};
+}
+
 QString customRulesHtml(const QString &gName, const GameRecord &r)
 {
     const QString foundation =
@@ -87,20 +127,15 @@ QString customRulesHtml(const QString &gName, const GameRecord &r)
         row(QStringLiteral("Space Filling Card"), SpaceCardText(r.hSpace)) +
         row(QStringLiteral("Ace-King Wrapping"), BoolText(r.hAk)) +
         row(QStringLiteral("Multi Card Move"), BoolText(r.hMulti));
-    const QString body =
-        QStringLiteral("<p>A game designed in the game wizard. Its %1 tableau piles are dealt as a staircase; "
-                       "the remaining cards form the stock, which is turned onto the waste one card at a time "
-                       "and may be turned back as often as you like.</p>"
-                       "<h2>Foundation</h2><table>%2</table>"
-                       "<p>%3</p>"
-                       "<h2>Tableau</h2><table>%4</table><p>%5</p>"
-                       "<h2>Can it be won?</h2><p>The solver tells you in the menu bar whether the game on the "
-                       "table can still be won: it plays by these rules, knows the face-down cards, and with "
-                       "automatic play on it counts the cards that go home by themselves, so a deal that could "
-                       "be won by hand may be lost. <a href=\"qrc:/help/winnable.html\">More about the "
-                       "answer</a>.</p>")
-            .arg(r.hPiles)
-            .arg(foundation, foundationSentence(r), tableau, spaceSentence(r.hSpace));
+    const QString body = QStringLiteral("%1<h2>Foundation</h2><table>%2</table>"
+                                        "<p>%3</p>"
+                                        "<h2>Tableau</h2><table>%4</table><p>%5</p>"
+                                        "<h2>Can it be won?</h2><p>The solver tells you in the menu bar whether the "
+                                        "game on the table can still be won: it plays by these rules, knows the "
+                                        "face-down cards, and with automatic play on it counts the cards that go "
+                                        "home by themselves, so a deal that could be won by hand may be lost. "
+                                        "<a href=\"qrc:/help/winnable.html\">More about the answer</a>.</p>")
+                             .arg(introHtml(r), foundation, foundationSentence(r), tableau, spaceSentence(r.hSpace));
     return page(gName, body);
 }
 

@@ -24,8 +24,12 @@ int helpTopic(const cData &data, const QString &gName);
 QUrl topicUrl(int topic, const QString &gName);
 // The game a generated page's address stands for.
 QString gameOfUrl(const QUrl &url);
+// The bundled page of a classic game (its rules as the classic plays them);
+// empty for any other name.
+QUrl classicPageUrl(const QString &gName);
 
-// The rules page of a designed game, in the words of the game wizard.
+// The rules page of a designed game, in the words of the game wizard, with
+// a sentence for each rule beyond the eight values.
 QString customRulesHtml(const QString &gName, const GameRecord &record);
 // Shown instead when the game's file cannot be read.
 QString unreadableGameHtml(const QString &gName, const QString &problem);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/GameRulesText.h"
 
+#include "rules/RuleSentences.h"
 #include "rules/StandardGames.h"
 #include "settings/cCustom.h"
 
@@ -7,12 +8,20 @@ namespace cardova::ui {
 
 RulesTexts rulesTexts(cCustom &custom, const QString &gName)
 {
+    const QString problem = custom.InitGame(gName);
+    if (!problem.isEmpty()) {
+        RulesTexts t;
+        t.name = gName;
+        t.problem = problem;
+        return t;
+    }
+    return rulesTexts(gName, custom.record());
+}
+
+RulesTexts rulesTexts(const QString &gName, const GameRecord &r)
+{
     RulesTexts t;
     t.name = gName;
-    t.problem = custom.InitGame(gName);
-    if (!t.problem.isEmpty())
-        return t;
-    const GameRecord &r = custom.record();
     t.gOrder = QStringLiteral("Card Arranging Order : ") + OrderText(r.gOrder);
     t.gBase = QStringLiteral("Base Card : ") + BaseCardText(r.gBase);
     t.gCards = QStringLiteral("Initial Cards : ") + QString::number(r.gCards);
@@ -21,6 +30,7 @@ RulesTexts rulesTexts(cCustom &custom, const QString &gName)
     t.hSpace = QStringLiteral("Space Filling Card : ") + SpaceCardText(r.hSpace);
     t.hAK = QStringLiteral("Ace-King Wrapping : ") + BoolText(r.hAk);
     t.hMulti = QStringLiteral("Multi Card Move : ") + BoolText(r.hMulti);
+    t.moreRules = newRuleSentences(r);
     return t;
 }
 

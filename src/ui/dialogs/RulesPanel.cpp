@@ -4,9 +4,23 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QResizeEvent>
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace cardova::ui {
+
+namespace {
+// One sentence a line, each marked, so a long one that wraps still reads as
+// one rule.
+QString moreRulesText(const RulesTexts &t)
+{
+    QStringList lines;
+    for (const QString &sentence : t.moreRules)
+        lines << QStringLiteral("\u2022 ") + sentence;
+    return lines.join(QLatin1Char('\n'));
+}
+} // namespace
 
 QLabel *RulesPanel::label(const char *objectName)
 {
@@ -38,12 +52,20 @@ RulesPanel::RulesPanel(QWidget *parent) : QWidget(parent)
                       hAK_ = label("lbHAK"), hMulti_ = label("lbHMulti")})
         tLayout->addWidget(l);
 
+    // Only a game with rules beyond the eight values shows this group.
+    more_ = new QGroupBox(QStringLiteral("More Rules"), this);
+    moreRules_ = label("lbMoreRules");
+    moreRules_->setWordWrap(true);
+    (new QVBoxLayout(more_))->addWidget(moreRules_);
+    more_->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(name_);
     layout->addWidget(problem_);
     layout->addWidget(foundation);
     layout->addWidget(tableau);
+    layout->addWidget(more_);
     layout->addStretch(1);
 }
 
@@ -63,6 +85,44 @@ void RulesPanel::showRules(const RulesTexts &t)
     hSpace_->setText(t.hSpace);
     hAK_->setText(t.hAK);
     hMulti_->setText(t.hMulti);
+    moreRules_->setText(moreRulesText(t));
+    more_->setVisible(t.problem.isEmpty() && !t.moreRules.isEmpty());
+    // The new text reaches the group's own layout at once, but this panel's
+    // layout only once the group has laid itself out again; until then it
+    // would measure the old text.
+    more_->updateGeometry();
+    fitHeight();
+}
+
+int RulesPanel::moreRulesHeight(const RulesTexts &t) const
+{
+    if (!t.problem.isEmpty() || t.moreRules.isEmpty())
+        return 0;
+    // The label's own width inside its group, as the group leaves it.
+    const QMargins group = more_->contentsMargins() + more_->layout()->contentsMargins();
+    const int width = std::max(1, this->width() - group.left() - group.right());
+    return moreRules_->fontMetrics()
+        .boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, moreRulesText(t))
+        .height();
+}
+
+void RulesPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitHeight();
+}
+
+void RulesPanel::fitHeight()
+{
+    // Wrapped text needs more height the narrower the panel is, which a
+    // window's minimum size does not follow by itself: the panel asks for
+    // that height, so the window never cuts a sentence off. Before it is
+    // shown the panel has no real width to measure.
+    if (!isVisible())
+        return;
+    const int needed = layout()->heightForWidth(width());
+    if (needed > 0 && needed != minimumHeight())
+        setMinimumHeight(needed);
 }
 
 } // namespace cardova::ui

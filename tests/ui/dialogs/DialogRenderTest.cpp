@@ -2,7 +2,10 @@
 // pictures can be looked at and a change that breaks drawing is noticed.
 #include "DialogTestSupport.h"
 
+#include "rules/ClassicGames.h"
 #include "session/Lifecycle.h"
+#include "ui/appearance/Help.h"
+#include "ui/appearance/HelpViewer.h"
 #include "ui/dialogs/frmChoose.h"
 #include "ui/dialogs/frmFinish.h"
 #include "ui/dialogs/dlGInput.h"
@@ -15,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSet>
 #include <QTabWidget>
@@ -93,6 +97,66 @@ TEST_F(DialogRenderTest, FavouritesAndPlayersDialogsDraw)
         dlg.setUp(QStringLiteral("Edit Player"), QStringLiteral("Carla"));
         render(dlg, QStringLiteral("name-input"));
     }
+}
+
+TEST_F(DialogRenderTest, TheSelectionShowsAClassicAndADesignedVariantWholeAtItsSmallestAndLargest)
+{
+    GameRecord variant; // a designed game that uses several rules beyond the eight values
+    variant.hPiles = 6;
+    variant.draw = 3;
+    variant.redeals = 2;
+    variant.cells = 2;
+    variant.cellCards = 1;
+    variant.reserveCards = 8;
+    variant.reserveFills = true;
+    variant.moves = TableauMoves::WholePiles;
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Harbour Lights"), variant), "");
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("FreeCell"), *classicRecord(QStringLiteral("FreeCell"))), "");
+    reloadGames();
+    for (const QString &game : {QStringLiteral("Canfield"), QStringLiteral("Harbour Lights")}) {
+        for (const bool largest : {false, true}) {
+            ui::frmSelect dlg(*ctx);
+            auto *tree = control<QTreeWidget>(dlg, "TreeView1");
+            tree->setCurrentItem(tree->findItems(game, Qt::MatchExactly | Qt::MatchRecursive).first());
+            dlg.show();
+            QCoreApplication::processEvents();
+            // The smallest a player can make it: the minimum size clamps.
+            dlg.resize(largest ? QSize(1920, 1080) : QSize(1, 1));
+            QCoreApplication::processEvents();
+            // Every rule sentence has the room its wrapped lines need.
+            const auto *more = control<QLabel>(dlg, "lbMoreRules");
+            EXPECT_TRUE(more->isVisible()) << game.toStdString();
+            EXPECT_GE(more->height(), more->heightForWidth(more->width()))
+                << game.toStdString() << " " << largest << " " << dlg.width() << "x" << dlg.height();
+            const QRect inDialog(more->mapTo(&dlg, QPoint(0, 0)), more->size());
+            EXPECT_TRUE(dlg.rect().contains(inDialog)) << game.toStdString() << " " << largest;
+            render(dlg, QStringLiteral("select-%1-%2")
+                            .arg(game == QLatin1String("Canfield") ? QStringLiteral("classic")
+                                                                   : QStringLiteral("designed"),
+                                 largest ? QStringLiteral("largest") : QStringLiteral("smallest")));
+        }
+    }
+}
+
+TEST_F(DialogRenderTest, AClassicsHelpPageDraws)
+{
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("FreeCell"), *classicRecord(QStringLiteral("FreeCell"))), "");
+    reloadGames();
+    ui::Help help(ctx->data, ctx->custom);
+    help.ShowRules(QStringLiteral("FreeCell"));
+    ASSERT_NE(help.viewer(), nullptr);
+    help.viewer()->resize(640, 720);
+    render(*help.viewer(), QStringLiteral("help-freecell"));
+
+    // A variant of it made in the wizard gets the page made from its file.
+    GameRecord variant = *classicRecord(QStringLiteral("FreeCell"));
+    variant.cells = 2;
+    variant.hSpace = 12;
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Two Cell"), variant), "");
+    reloadGames();
+    help.ShowRules(QStringLiteral("Two Cell"));
+    help.viewer()->resize(640, 720);
+    render(*help.viewer(), QStringLiteral("help-designed"));
 }
 
 } // namespace
