@@ -156,8 +156,12 @@ protected:
             l.tableau.push_back(spare.takeFirst());
         for (int c = 0; c < ctx->games.Piles(kFreeCell); ++c)
             l.cells.push_back(spare.takeFirst());
+        layTable(l);
+    }
+    // Lays the cards on the table; the ones laid nowhere wait out of sight.
+    void layTable(const Layout &l)
+    {
         lay(*ctx, l);
-        // The cards laid nowhere wait out of sight.
         for (cCard &c : ctx->cards)
             if (c.Cell == kReserve)
                 c.Visible = false;
@@ -285,6 +289,33 @@ TEST_F(ClassicPlayWindowTest, AHintToOrFromACellOrTheReserveOutlinesItAndNamesIt
     EXPECT_TRUE(outlinedGreen(image, slotRect(kReserve, 0)));
     EXPECT_TRUE(outlinedGreen(image, slotRect(kTableau, 1)));
     EXPECT_TRUE(ui::moveText(position(), fromReserve).contains(QStringLiteral(" from the reserve to pile 2")));
+}
+
+TEST_F(ClassicPlayWindowTest, ACellsCardIsOutlinedByTheCursorAndGoesHomeWithF)
+{
+    startClassic("FreeCell", 1);
+    layTable({{"KS", "KH", "QS", "QH", "JS", "JH", "TS", "TH"}, "", "", {}, {"9S", "AH", "", ""}});
+    const int16_t ace = ctx->table.GetTopPicID(kFreeCell, 1);
+    // A double click is two presses, as on any card: the ace stays put.
+    mouse(QEvent::MouseButtonPress, onCard(ace));
+    mouse(QEvent::MouseButtonRelease, onCard(ace));
+    mouse(QEvent::MouseButtonDblClick, onCard(ace));
+    mouse(QEvent::MouseButtonRelease, onCard(ace));
+    EXPECT_EQ(ctx->table.GetTopPicID(kFreeCell, 1), ace);
+    EXPECT_EQ(ctx->trans->TransPos, 0);
+
+    walkTo(Spot::Cell, 1);
+    const QImage image = view->grab().toImage();
+    const QRectF cell = slotRect(kFreeCell, 1);
+    const QColor line = image.pixelColor(int(cell.center().x()), int(cell.top()) - 3);
+    EXPECT_GT(line.red(), 200);
+    EXPECT_GT(line.green(), 170);
+    EXPECT_LT(line.blue(), 90); // the cursor's yellow
+    keepPicture(QStringLiteral("classic-cursor-cell"));
+    key(Qt::Key_F);
+    EXPECT_EQ(ctx->table.GetTop(kFreeCell, 1), -1);
+    EXPECT_EQ(ctx->table.GetTopPicID(kFoundation, 0), ace);
+    EXPECT_EQ(ctx->trans->TransPos, 1);
 }
 
 // Deals each classic wins in a few thousand positions with a short line.
