@@ -49,6 +49,8 @@ void lay(GameContext &ctx, const Layout &layout)
     layPile(ctx, layout.waste, kWaste, 0, used, nextId);
     for (size_t p = 0; p < layout.foundation.size(); ++p)
         layPile(ctx, layout.foundation[p], kFoundation, int(p), used, nextId);
+    for (size_t p = 0; p < layout.cells.size(); ++p)
+        layPile(ctx, layout.cells[p], kFreeCell, int(p), used, nextId);
     // The rest wait in a reserve pile that no rule looks at.
     int pos = 0;
     for (int code = 0; code < 52; ++code) {

@@ -22,6 +22,7 @@ struct Layout {
     QString stock;
     QString waste;
     std::vector<QString> foundation;
+    std::vector<QString> cells; // one card each, for a game with free cells
 };
 // Replaces the position on the table (a game must have been started).
 void lay(GameContext &ctx, const Layout &layout);

@@ -225,6 +225,32 @@ bool canPickUp(const Position &p, const Rules &r, const Source &s)
     return false;
 }
 
+namespace {
+// The cards a card move carries, counted from its source; 0 when the source
+// holds no card.
+int carriedCards(const Position &p, const Source &s)
+{
+    const int from = pileOfSource(s);
+    if (p.isEmpty(from))
+        return 0;
+    return s.kind == SourceKind::Tableau ? p.size(from) - s.pos : 1;
+}
+} // namespace
+
+std::optional<int> runTooLong(const Position &p, const Rules &r, const Move &m)
+{
+    if (m.kind != MoveKind::Card || m.target.kind != TargetKind::Tableau || !canPickUp(p, r, m.source))
+        return std::nullopt;
+    const int from = pileOfSource(m.source);
+    const int count = carriedCards(p, m.source);
+    const int to = m.target.pile;
+    if (to >= r.tableauPiles || PileIndex::tableau(to) == from ||
+        !takes(tableauTakesMask(p, r, to), p.at(from, p.size(from) - count)))
+        return std::nullopt;
+    const int limit = runLimit(p, r, p.isEmpty(PileIndex::tableau(to)));
+    return count > limit ? std::optional<int>(limit) : std::nullopt;
+}
+
 bool isLegal(const Position &p, const Rules &r, const Move &m)
 {
     switch (m.kind) {
@@ -236,7 +262,7 @@ bool isLegal(const Position &p, const Rules &r, const Move &m)
     if (!canPickUp(p, r, s))
         return false;
     const int from = pileOfSource(s);
-    const int count = s.kind == SourceKind::Tableau ? p.size(from) - s.pos : 1;
+    const int count = carriedCards(p, s);
     const CardCode card = p.at(from, p.size(from) - count);
     const Target &t = m.target;
     switch (t.kind) {

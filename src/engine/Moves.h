@@ -139,6 +139,12 @@ int stockTurnCards(const Position &p, const Rules &rules);
 // (where any card may fill a space).
 int runLimit(const Position &p, const Rules &rules, bool ontoSpace);
 
+// The run limit that alone refuses a card move: the source may be picked
+// up and the target tableau pile takes its lowest card, but the run is longer
+// than runLimit allows onto that pile. None when the move is legal or
+// refused for any other reason.
+std::optional<int> runTooLong(const Position &p, const Rules &rules, const Move &m);
+
 // True if the source's card may be picked up: a tableau card with the cards
 // on it when they form a run that may move, or the top of the waste, of a
 // foundation or of a reserve, or a cell's card.

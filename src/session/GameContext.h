@@ -91,6 +91,9 @@ public:
     // the finished-game dialog): the windows refresh
     // their commands and counters and wake their timers.
     std::function<void()> gameChanged = [] {};
+    // Told why a player's move was refused, where the reason is one the
+    // player can act on ("Only 4 cards can move now"). The window shows it.
+    std::function<void(const QString &)> moveRefused = [](const QString &) {};
     // Told when the table has come to rest: after the outermost action and
     // after a game was recorded. A kept game follows the table from here.
     std::function<void()> tableSettled = [] {};

@@ -4,6 +4,7 @@
 #include "engine/HitTest.h"
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
+#include "session/MoveRefusal.h"
 
 namespace cardova {
 
@@ -24,31 +25,42 @@ void carryRun(GameContext &ctx, int16_t picId, int32_t left, int32_t top)
     }
 }
 
-// The first pile under a card at (left, top) that takes it, tableau piles
-// before foundations and free cells, in one pass of the hit test. A run is never taken by
-// a foundation: the rules refuse it.
-std::optional<Move> dropPass(const GameContext &ctx, const Position &position, const Rules &rules,
-                             const Source &from, int32_t left, int32_t top, bool centreMode)
+// The first pile under a card at (left, top) that accepts the move there,
+// tableau piles before foundations and free cells, in one pass of the hit
+// test.
+template <class Accepts>
+std::optional<Move> dropPass(const GameContext &ctx, const Source &from, int32_t left, int32_t top, bool centreMode,
+                             const Accepts &accepts)
 {
     const int piles = ctx.games.Piles(kTableau);
     for (int16_t b = 0; b < piles; ++b) {
         const Move m = Move::card(from, {TargetKind::Tableau, uint8_t(b)});
         if (HitTest(ctx.table.layout(), left, top, kTableau, b, ctx.table.GetTop(kTableau, b), centreMode) &&
-            isLegal(position, rules, m))
+            accepts(m))
             return m;
     }
     for (int16_t g = 0; g < kFoundationPiles; ++g) {
         const Move m = Move::card(from, {TargetKind::Foundation, uint8_t(g)});
-        if (HitTest(ctx.table.layout(), left, top, kFoundation, g, 0, centreMode) && isLegal(position, rules, m))
+        if (HitTest(ctx.table.layout(), left, top, kFoundation, g, 0, centreMode) && accepts(m))
             return m;
     }
     const int cells = ctx.games.Piles(kFreeCell);
     for (int16_t c = 0; c < cells; ++c) {
         const Move m = Move::card(from, {TargetKind::Cell, uint8_t(c)});
-        if (HitTest(ctx.table.layout(), left, top, kFreeCell, c, 0, centreMode) && isLegal(position, rules, m))
+        if (HitTest(ctx.table.layout(), left, top, kFreeCell, c, 0, centreMode) && accepts(m))
             return m;
     }
     return std::nullopt;
+}
+
+// The pile a drop finds: by the card's centre first, then by overlap.
+template <class Accepts>
+std::optional<Move> firstDrop(const GameContext &ctx, int16_t picId, int32_t left, int32_t top, const Accepts &accepts)
+{
+    const Source from = sourceOf(ctx, picId);
+    if (auto m = dropPass(ctx, from, left, top, true, accepts))
+        return m;
+    return dropPass(ctx, from, left, top, false, accepts);
 }
 } // namespace
 
@@ -152,10 +164,16 @@ std::optional<Move> dropMove(const GameContext &ctx, int16_t picId, int32_t left
 {
     const Rules rules = currentRules(ctx);
     const Position position = currentPosition(ctx, rules);
-    const Source from = sourceOf(ctx, picId);
-    if (auto m = dropPass(ctx, position, rules, from, left, top, true))
-        return m;
-    return dropPass(ctx, position, rules, from, left, top, false);
+    // A run is never taken by a foundation or a cell: the rules refuse it.
+    return firstDrop(ctx, picId, left, top, [&](const Move &m) { return isLegal(position, rules, m); });
+}
+
+std::optional<Move> refusedRunDrop(const GameContext &ctx, int16_t picId, int32_t left, int32_t top)
+{
+    const Rules rules = currentRules(ctx);
+    const Position position = currentPosition(ctx, rules);
+    return firstDrop(ctx, picId, left, top,
+                     [&](const Move &m) { return runTooLong(position, rules, m).has_value(); });
 }
 
 namespace {
@@ -180,9 +198,15 @@ void DropCard(GameContext &ctx, int16_t picId)
     }
     // Leave the log room for the move and the automatic moves it may cause.
     const cCard &card = ctx.cards[size_t(picId)];
-    if (logHasRoom(ctx, 1))
-        if (const auto move = dropMove(ctx, picId, card.Left, card.Top); move && playMove(ctx, *move))
+    if (logHasRoom(ctx, 1)) {
+        const auto move = dropMove(ctx, picId, card.Left, card.Top);
+        if (move && playMove(ctx, *move))
             return;
+        // No pile takes it; one may have but for the run's length.
+        const auto refused = move ? std::nullopt : refusedRunDrop(ctx, picId, card.Left, card.Top);
+        if (refused)
+            explainRefusal(ctx, *refused);
+    }
     ReturnCard(ctx, picId);
 }
 

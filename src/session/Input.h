@@ -27,6 +27,12 @@ bool HitTest(const GameContext &ctx, int16_t picId, int16_t cell, int16_t pile, 
 // then, if no pile takes it that way, by overlap. None when no pile under
 // it takes it.
 std::optional<Move> dropMove(const GameContext &ctx, int16_t picId, int32_t left, int32_t top);
+// The move a drop at (left, top) would have made but for the run's length:
+// the first tableau pile under the card, in the order dropMove tries them,
+// that takes its lowest card but not so many cards. None when there is none.
+std::optional<Move> refusedRunDrop(const GameContext &ctx, int16_t picId, int32_t left, int32_t top);
+// Drops the held card where it lies: the move dropMove finds, or back to its
+// slot; a run refused for its length only says why.
 void DropCard(GameContext &ctx, int16_t picId);
 // Puts the picked card and its riders back on the slots they lie in.
 void ReturnCard(GameContext &ctx, int16_t picId);

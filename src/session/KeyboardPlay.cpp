@@ -3,39 +3,55 @@
 #include "session/CardNames.h"
 #include "session/GameContext.h"
 #include "session/MoveDriver.h"
+#include "session/MoveRefusal.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 namespace cardova {
 
 namespace {
-constexpr int kStockSpots = 2; // the stock and the waste
+using Spot = KeyboardPlay::Spot;
+// The areas Left and Right walk, in the order a player reads the table: the
+// top row (stock, waste, free cells, foundations), then the reserve and the
+// tableau beside it.
+constexpr std::array kWalk = {Spot::Stock, Spot::Waste, Spot::Cell, Spot::Foundation, Spot::Reserve, Spot::Tableau};
 } // namespace
+
+int KeyboardPlay::pilesAt(Spot spot) const
+{
+    switch (spot) {
+    case Spot::Foundation: return kFoundationPiles;
+    case Spot::Tableau: return ctx_.games.Piles(kTableau);
+    // A game without a stock has neither stock nor waste to stand on.
+    default: return ctx_.games.Piles(cellOf(spot));
+    }
+}
 
 int KeyboardPlay::spots() const
 {
-    return kStockSpots + kFoundationPiles + ctx_.games.Piles(kTableau) + ctx_.games.Piles(kReserve) +
-           ctx_.games.Piles(kFreeCell);
+    int n = 0;
+    for (const Spot spot : kWalk)
+        n += pilesAt(spot);
+    return n;
 }
 
 KeyboardPlay::Cursor KeyboardPlay::cursorAt(int index) const
 {
-    if (index == 0)
-        return {Spot::Stock, 0, -1};
-    if (index == 1)
-        return {Spot::Waste, 0, -1};
-    if (index < kStockSpots + kFoundationPiles)
-        return {Spot::Foundation, index - kStockSpots, -1};
-    const int pile = index - kStockSpots - kFoundationPiles;
-    const int tableauPiles = ctx_.games.Piles(kTableau);
-    if (pile >= tableauPiles) {
-        const int rest = pile - tableauPiles, reserves = ctx_.games.Piles(kReserve);
-        return rest < reserves ? Cursor{Spot::Reserve, rest, -1} : Cursor{Spot::Cell, rest - reserves, -1};
+    for (const Spot spot : kWalk) {
+        const int piles = pilesAt(spot);
+        if (index >= piles) {
+            index -= piles;
+            continue;
+        }
+        if (spot != Spot::Tableau)
+            return {spot, index, -1};
+        const int top = ctx_.table.GetTop(kTableau, index);
+        const int pos = pos_ < 0 || pos_ > top ? top : std::max(pos_, firstFaceUp(index));
+        return {Spot::Tableau, index, pos};
     }
-    const int top = ctx_.table.GetTop(kTableau, pile);
-    const int pos = pos_ < 0 || pos_ > top ? top : std::max(pos_, firstFaceUp(pile));
-    return {Spot::Tableau, pile, pos};
+    return {Spot::Tableau, 0, -1};
 }
 
 KeyboardPlay::Cursor KeyboardPlay::cursor() const
@@ -121,7 +137,10 @@ bool KeyboardPlay::select()
                                                          : TargetKind::Cell;
     if (c.spot != Spot::Tableau && c.spot != Spot::Foundation && c.spot != Spot::Cell)
         return false;
-    const bool moved = playMove(ctx_, Move::card(from, {kind, uint8_t(c.pile)}));
+    const Move move = Move::card(from, {kind, uint8_t(c.pile)});
+    const bool moved = playMove(ctx_, move);
+    if (!moved)
+        explainRefusal(ctx_, move);
     pos_ = -1;
     return moved;
 }

@@ -13,7 +13,7 @@ class GameContext;
 // the same Move a drop of the mouse makes.
 class KeyboardPlay {
 public:
-    // Where the cursor may stand, in the order Left and Right walk.
+    // Where the cursor may stand.
     enum class Spot { Stock, Waste, Foundation, Tableau, Reserve, Cell };
     struct Cursor {
         Spot spot = Spot::Tableau;
@@ -24,10 +24,10 @@ public:
 
     explicit KeyboardPlay(GameContext &ctx) : ctx_(ctx) {}
 
-    // Arrow keys: Left and Right go from pile to pile (stock, waste,
-    // foundations, tableau, the reserve and the free cells a game has, and
-    // round again); Up and Down go along the
-    // face-up cards of a tableau pile.
+    // Arrow keys: Left and Right go from pile to pile as the table reads,
+    // through the piles the game has (stock, waste, free cells, foundations,
+    // reserve, tableau, and round again); Up and Down go along the face-up
+    // cards of a tableau pile.
     void left() { step(-1); }
     void right() { step(+1); }
     void up() { along(-1); }
@@ -58,6 +58,7 @@ public:
     QString describe() const;
 
 private:
+    int pilesAt(Spot spot) const;
     int spots() const;
     Cursor cursorAt(int index) const;
     void step(int direction);

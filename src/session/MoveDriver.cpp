@@ -38,17 +38,6 @@ void moveWithoutAutoPlay(GameContext &ctx, int16_t picId, int16_t dCell, int16_t
         ctx.winCheckDue = true;
 }
 
-// The table area a move's target lies in.
-int16_t cellOfTarget(const Target &t)
-{
-    switch (t.kind) {
-    case TargetKind::Tableau: return kTableau;
-    case TargetKind::Foundation: return kFoundation;
-    case TargetKind::Cell: return kFreeCell;
-    }
-    return kTableau;
-}
-
 // Makes a card move the rules allow, on the table and in p (the table's
 // position), as one undo step: where the reserve fills spaces and the move
 // empties a tableau pile, the reserve's top goes on into that pile, and
@@ -162,6 +151,16 @@ bool logHasRoom(const GameContext &ctx, int moves)
 int lineLogRoom(const GameContext &ctx)
 {
     return ctx.trans ? ctx.trans->freeMoves() - kAutoplayReserve : 0;
+}
+
+int16_t cellOfTarget(const Target &t)
+{
+    switch (t.kind) {
+    case TargetKind::Tableau: return kTableau;
+    case TargetKind::Foundation: return kFoundation;
+    case TargetKind::Cell: return kFreeCell;
+    }
+    return kTableau;
 }
 
 int16_t sourceCard(const GameContext &ctx, const Source &s)

@@ -56,6 +56,8 @@ void RunAutoPlay(GameContext &ctx);
 // Puts one card on the first foundation that takes it; true if it moved.
 bool AutoToGoal(GameContext &ctx, int16_t picId);
 
+// The table area a move's target lies in.
+int16_t cellOfTarget(const Target &target);
 // The table card a move's source names, or -1 when there is none.
 int16_t sourceCard(const GameContext &ctx, const Source &source);
 // Where a table card lies, as a move's source: for cards of the tableau,

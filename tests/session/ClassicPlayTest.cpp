@@ -305,16 +305,18 @@ TEST_F(ClassicPlayTest, CellsArePickedUpAndDroppedOnByMouseKeyboardAndCommandLin
     ctx->input.Dragging = false;
     EXPECT_EQ(sourceOf(*ctx, card), (Source{SourceKind::Cell, 2, 0}));
 
-    // The keyboard walks on to the cells after the tableau and drops there.
+    // The keyboard walks the cells first (the game has no stock or waste),
+    // then the foundations and the tableau, and round again to the cells.
     KeyboardPlay keys(*ctx);
-    const int firstPile = 2 + kFoundationPiles, firstCell = firstPile + ctx->games.Piles(kTableau);
+    const int cells = ctx->games.Piles(kFreeCell), firstPile = cells + kFoundationPiles;
+    const int spots = firstPile + ctx->games.Piles(kTableau);
     for (int i = 0; i < firstPile + 1; ++i)
         keys.right();
     const int16_t second = keys.cardUnderCursor();
     ASSERT_EQ(second, ctx->table.GetTopPicID(kTableau, 1));
     keys.select();
     ASSERT_TRUE(keys.held());
-    for (int i = firstPile + 1; i < firstCell; ++i)
+    for (int i = firstPile + 1; i < spots; ++i)
         keys.right();
     EXPECT_EQ(keys.cursor(), (KeyboardPlay::Cursor{KeyboardPlay::Spot::Cell, 0, -1}));
     EXPECT_TRUE(keys.select());

@@ -47,12 +47,12 @@ QRectF TableView::hintSourceRect() const
 
 QRectF TableView::hintTargetRect() const
 {
-    const int cell = hint_->target.kind == TargetKind::Tableau ? kTableau : kFoundation;
-    const int pile = hint_->target.pile;
-    const int16_t top = ctx_.table.GetTopPicID(int16_t(cell), int16_t(pile));
+    const int16_t cell = cellOfTarget(hint_->target);
+    const int16_t pile = hint_->target.pile;
+    const int16_t top = ctx_.table.GetTopPicID(cell, pile);
     if (top >= 0)
         return cardRect(ctx_.cards[size_t(top)].Left, ctx_.cards[size_t(top)].Top);
-    return cardRect(ctx_.games.GetCordX(int16_t(cell), int16_t(pile), 0), ctx_.games.PileBaseY(int16_t(cell), int16_t(pile)));
+    return cardRect(ctx_.games.GetCordX(cell, pile, 0), ctx_.games.PileBaseY(cell, pile));
 }
 
 void TableView::paintHint(QPainter &p) const

@@ -61,6 +61,8 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
     };
     ctx_.reportProblem = [this](const QString &text) { inform(text); };
     ctx_.gameChanged = [this] { gameChanged(); };
+    // A move refused for a reason the player can act on says why, briefly.
+    ctx_.moveRefused = [this](const QString &reason) { showStatus(reason); };
     keeper_ = std::make_unique<SaveKeeper>(ctx_);
     ctx_.tableSettled = [this] {
         keeper_->settle();
@@ -132,6 +134,7 @@ frmMain::~frmMain()
     ctx_.reportProblem = [](const QString &) {};
     ctx_.gameChanged = [] {};
     ctx_.tableSettled = [] {};
+    ctx_.moveRefused = [](const QString &) {};
     ctx_.data.setProblemReport(nullptr);
     delete help_;
 }
