@@ -1,9 +1,11 @@
 // The table fitted to the window, offscreen: resizing a 1920 x 1080 window
 // with the 52 cards of a Klondike deal on the table, as dealt (argument 0)
-// and every one face up (1), the card art re-rendered for the new zoom and
-// the table drawn (goal: under 30 ms); drawing it again at the same size,
-// every picture cached; and the 52 faces alone at the full-HD zoom.
+// and every one face up (1), and of a FreeCell deal with its cells (2), the
+// card art re-rendered for the new zoom and the table drawn (goal: under
+// 30 ms); drawing it again at the same size, every picture cached; and the
+// 52 faces alone at the full-HD zoom.
 //   QT_QPA_PLATFORM=offscreen bench_zoom
+#include "rules/ClassicGames.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "ui/appearance/Appearance.h"
@@ -32,7 +34,9 @@ struct Table {
     std::unique_ptr<ui::frmMain> window;
     QImage target;
 
-    explicit Table(bool allFaces)
+    enum class Deal { Dealt, AllFaces, FreeCell };
+
+    explicit Table(Deal deal)
     {
         auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
         data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
@@ -43,11 +47,17 @@ struct Table {
         window->tmrMain.stop();
         window->tmrTime.stop();
         window->table()->setFrameInterval(0);
-        NewGame(*ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(1));
+        QString game = QStringLiteral("Klondike");
+        if (deal == Deal::FreeCell) {
+            game = QStringLiteral("FreeCell");
+            ctx->custom.SaveGame(game, *classicRecord(game));
+            ctx->custom.Init();
+        }
+        NewGame(*ctx, game, GameNumber::fromNumber(1));
         // The background solver would take a core away from the drawing.
         window->solver().service().cancel();
         window->solver().service().waitUntilIdle();
-        if (allFaces) // the most art to draw
+        if (deal == Deal::AllFaces) // the most art to draw
             for (cCard &c : ctx->cards)
                 c.FaceMode = kFaceUp;
         resizeClient(kSizes[0]);
@@ -70,15 +80,20 @@ struct Table {
     }
 };
 
-Table &table(bool allFaces = true)
+Table &table(Table::Deal deal = Table::Deal::AllFaces)
 {
-    static Table dealt(false), faces(true);
-    return allFaces ? faces : dealt;
+    static Table dealt(Table::Deal::Dealt), faces(Table::Deal::AllFaces), freeCell(Table::Deal::FreeCell);
+    switch (deal) {
+    case Table::Deal::Dealt: return dealt;
+    case Table::Deal::FreeCell: return freeCell;
+    case Table::Deal::AllFaces: break;
+    }
+    return faces;
 }
 
 void BM_ResizeAndDraw(benchmark::State &state)
 {
-    Table &t = table(state.range(0) != 0);
+    Table &t = table(static_cast<Table::Deal>(state.range(0)));
     size_t next = 1;
     for (auto _ : state) {
         t.resizeClient(kSizes[next]);
@@ -91,7 +106,7 @@ void BM_ResizeAndDraw(benchmark::State &state)
         up += c.Visible && c.FaceMode == kFaceUp;
     state.counters["faces"] = up;
 }
-BENCHMARK(BM_ResizeAndDraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ResizeAndDraw)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DrawAfterResize(benchmark::State &state)
 {
