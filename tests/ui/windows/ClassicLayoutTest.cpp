@@ -164,11 +164,10 @@ TEST_F(ClassicLayoutTest, EveryClassicFitsWholeAndApartAtEveryWindowSize)
             // Centred, cells and reserve included.
             EXPECT_NEAR(table.left(), view->width() - table.right(), 1.0);
             EXPECT_NEAR(table.top(), view->height() - table.bottom(), 1.0);
-            if (size != smallest)
-                keepPicture(QStringLiteral("classic-%1-%2x%3")
-                                .arg(name.toLower().remove(QLatin1Char('\'')).replace(QLatin1Char(' '), QLatin1Char('-')))
-                                .arg(size.width())
-                                .arg(size.height()));
+            keepPicture(QStringLiteral("classic-%1-%2")
+                            .arg(name.toLower().remove(QLatin1Char('\'')).replace(QLatin1Char(' '), QLatin1Char('-')))
+                            .arg(size == smallest ? QStringLiteral("smallest")
+                                                  : QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
         }
     }
 }
@@ -288,12 +287,14 @@ TEST_F(ClassicLayoutTest, NoTurnBackLeftShowsItsMarkAndAClickDoesNothing)
     startDesigned(QStringLiteral("Threes Once"), withRedeals(*classicRecord(QStringLiteral("Klondike by Threes")), 1));
     passStock();
     EXPECT_EQ(shownStockMark(), ui::kMarkRecycle);
+    keepPicture(QStringLiteral("stock-turn-back"));
     clickStock(); // the one turn-back
     ASSERT_GE(ctx->table.GetTop(kStock, 0), 0);
     passStock();
     // Said at once, not at the next tick of the counters.
     EXPECT_EQ(ctx->markers.Stock.Picture, kMarkerEmptyStock);
     EXPECT_EQ(shownStockMark(), ui::kMarkStockDone);
+    keepPicture(QStringLiteral("stock-no-turn-back"));
 
     const QImage before = view->grab().toImage();
     const int pos = ctx->trans->TransPos, top = ctx->trans->TransTop;
