@@ -22,8 +22,6 @@ ActionScope::~ActionScope()
 {
     if (--c_.actionDepth_ != 0)
         return;
-    // The empty stock's mark tells at once whether a click on it does anything.
-    RefreshStockMarker(c_);
     c_.surface().tableChanged();
     if (c_.winCheckDue) {
         c_.winCheckDue = false;
