@@ -1,19 +1,15 @@
 #include "rules/TableLayout.h"
 
 #include "common/Numeric.h"
+#include "rules/GameRecord.h"
 
 #include <algorithm>
 
 namespace cardova {
 
-namespace {
-// The most cards one stock turn brings.
-constexpr int kMostTurned = 3;
-} // namespace
-
 int TableLayout::wasteFanCards(const cGames &games)
 {
-    return std::clamp<int>(games.StockMove(), 1, kMostTurned);
+    return std::clamp<int>(games.StockMove(), 1, RecordLimits::kMaxDraw);
 }
 
 bool TableLayout::wasteFanSlot(int pos, int *first, int *index) const
