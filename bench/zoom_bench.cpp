@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <array>
 #include <memory>
 
 using namespace cardova;
@@ -80,15 +81,20 @@ struct Table {
     }
 };
 
+// The tables, made when first asked for; main lets go of them while the
+// application still exists (windows outliving it crash at exit).
+std::array<std::unique_ptr<Table>, 3> &tables()
+{
+    static std::array<std::unique_ptr<Table>, 3> made;
+    return made;
+}
+
 Table &table(Table::Deal deal = Table::Deal::AllFaces)
 {
-    static Table dealt(Table::Deal::Dealt), faces(Table::Deal::AllFaces), freeCell(Table::Deal::FreeCell);
-    switch (deal) {
-    case Table::Deal::Dealt: return dealt;
-    case Table::Deal::FreeCell: return freeCell;
-    case Table::Deal::AllFaces: break;
-    }
-    return faces;
+    std::unique_ptr<Table> &t = tables()[size_t(deal)];
+    if (!t)
+        t = std::make_unique<Table>(deal);
+    return *t;
 }
 
 void BM_ResizeAndDraw(benchmark::State &state)
@@ -140,5 +146,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    tables() = {};
     return 0;
 }
