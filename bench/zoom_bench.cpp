@@ -1,9 +1,11 @@
 // The table fitted to the window, offscreen: resizing a 1920 x 1080 window
 // with the 52 cards of a Klondike deal on the table, as dealt (argument 0)
-// and every one face up (1), the card art re-rendered for the new zoom and
-// the table drawn (goal: under 30 ms); drawing it again at the same size,
-// every picture cached; and the 52 faces alone at the full-HD zoom.
+// and every one face up (1), and of a FreeCell deal with its cells (2), the
+// card art re-rendered for the new zoom and the table drawn (goal: under
+// 30 ms); drawing it again at the same size, every picture cached; and the
+// 52 faces alone at the full-HD zoom.
 //   QT_QPA_PLATFORM=offscreen bench_zoom
+#include "rules/ClassicGames.h"
 #include "session/GameContext.h"
 #include "session/Lifecycle.h"
 #include "ui/appearance/Appearance.h"
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <array>
 #include <memory>
 
 using namespace cardova;
@@ -32,7 +35,9 @@ struct Table {
     std::unique_ptr<ui::frmMain> window;
     QImage target;
 
-    explicit Table(bool allFaces)
+    enum class Deal { Dealt, AllFaces, FreeCell };
+
+    explicit Table(Deal deal)
     {
         auto data = std::make_unique<cData>(dir.filePath(QStringLiteral("s.ini")), dir.path());
         data->InitCD(QStringLiteral("Cardova"), 3, QStringLiteral("cdv.chm"));
@@ -43,11 +48,17 @@ struct Table {
         window->tmrMain.stop();
         window->tmrTime.stop();
         window->table()->setFrameInterval(0);
-        NewGame(*ctx, QStringLiteral("Klondike"), GameNumber::fromNumber(1));
+        QString game = QStringLiteral("Klondike");
+        if (deal == Deal::FreeCell) {
+            game = QStringLiteral("FreeCell");
+            ctx->custom.SaveGame(game, *classicRecord(game));
+            ctx->custom.Init();
+        }
+        NewGame(*ctx, game, GameNumber::fromNumber(1));
         // The background solver would take a core away from the drawing.
         window->solver().service().cancel();
         window->solver().service().waitUntilIdle();
-        if (allFaces) // the most art to draw
+        if (deal == Deal::AllFaces) // the most art to draw
             for (cCard &c : ctx->cards)
                 c.FaceMode = kFaceUp;
         resizeClient(kSizes[0]);
@@ -70,15 +81,25 @@ struct Table {
     }
 };
 
-Table &table(bool allFaces = true)
+// The tables, made when first asked for; main lets go of them while the
+// application still exists (windows outliving it crash at exit).
+std::array<std::unique_ptr<Table>, 3> &tables()
 {
-    static Table dealt(false), faces(true);
-    return allFaces ? faces : dealt;
+    static std::array<std::unique_ptr<Table>, 3> made;
+    return made;
+}
+
+Table &table(Table::Deal deal = Table::Deal::AllFaces)
+{
+    std::unique_ptr<Table> &t = tables()[size_t(deal)];
+    if (!t)
+        t = std::make_unique<Table>(deal);
+    return *t;
 }
 
 void BM_ResizeAndDraw(benchmark::State &state)
 {
-    Table &t = table(state.range(0) != 0);
+    Table &t = table(static_cast<Table::Deal>(state.range(0)));
     size_t next = 1;
     for (auto _ : state) {
         t.resizeClient(kSizes[next]);
@@ -91,7 +112,7 @@ void BM_ResizeAndDraw(benchmark::State &state)
         up += c.Visible && c.FaceMode == kFaceUp;
     state.counters["faces"] = up;
 }
-BENCHMARK(BM_ResizeAndDraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ResizeAndDraw)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DrawAfterResize(benchmark::State &state)
 {
@@ -125,5 +146,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    tables() = {};
     return 0;
 }

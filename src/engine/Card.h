@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/Position.h"
+
 #include <cstdint>
 
 namespace cardova {
@@ -52,6 +54,8 @@ enum MarkerPicture : int16_t {
     kMarkerBlank = 14,
     kMarkerEmptyStock = 15, // nothing left to turn
     kMarkerRecycle = 16,    // a click turns the waste back
+    kMarkerCell = 17,       // a free cell, holding one card
+    kMarkerReserve = 18,    // the reserve, which takes no card
 };
 
 // Placeholder shown under a pile where it is empty.
@@ -63,7 +67,8 @@ struct PileMarker {
 struct TableMarkers {
     PileMarker Home[11];
     PileMarker Right[5];
-    PileMarker Res[5];
+    PileMarker Res[kMaxReservePiles];
+    PileMarker Cells[kMaxCells];
     PileMarker Waste;
     PileMarker Stock;
 };

@@ -60,22 +60,28 @@ int16_t cArray::PileCards(int16_t pile) const
     return inRange(kTableau, pile) ? int16_t(TopPos_[kTableau][pile] + 1) : int16_t(0);
 }
 
+bool cArray::layOutPile(int cell, int pile)
+{
+    bool moved = false;
+    for (int pos = 0; pos <= TopPos_[cell][pile]; ++pos) {
+        const int16_t id = Slots_[cell][pile][pos];
+        if (id < 0)
+            continue;
+        cCard &card = cards_[size_t(id)];
+        const int32_t x = layout_->slotX(cell, pile, pos), y = layout_->slotY(cell, pile, pos);
+        moved = moved || card.Left != x || card.Top != y;
+        card.Left = x;
+        card.Top = y;
+    }
+    return moved;
+}
+
 bool cArray::LayOutTableau()
 {
     bool moved = false;
-    for (int pile = 0; pile < games_.Piles(kTableau) && inRange(kTableau, pile); ++pile) {
-        for (int pos = 0; pos <= TopPos_[kTableau][pile]; ++pos) {
-            const int16_t id = Slots_[kTableau][pile][pos];
-            if (id < 0)
-                continue;
-            cCard &card = cards_[size_t(id)];
-            const int32_t x = layout_->slotX(kTableau, pile, pos), y = layout_->slotY(kTableau, pile, pos);
-            moved = moved || card.Left != x || card.Top != y;
-            card.Left = x;
-            card.Top = y;
-        }
-    }
-    return moved;
+    for (int pile = 0; pile < games_.Piles(kTableau) && inRange(kTableau, pile); ++pile)
+        moved = layOutPile(kTableau, pile) || moved;
+    return layOutPile(kWaste, 0) || moved;
 }
 
 int16_t cArray::ClosedCards(int16_t pile) const
@@ -130,6 +136,9 @@ void cArray::PlaceRun(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos,
     if (inRange(sc, sp))
         TopPos_[sc][sp] = int16_t(ss - 1);
     TopPos_[dCell][dPile] = int16_t(dPos + mCards);
+    // A fanned waste shows its new top cards.
+    if (dCell == kWaste || sc == kWaste)
+        layOutPile(kWaste, 0);
 }
 
 void cArray::glide(const int16_t *run, int count, int16_t dCell, int16_t dPile, int16_t dPos, int16_t speed)

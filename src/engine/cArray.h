@@ -63,8 +63,10 @@ public:
     int16_t TotalGoalCards() const;
     int16_t ClosedCards(int16_t pile) const override;
     int16_t PileCards(int16_t pile) const override;
-    // Puts every tableau card back on its slot's coordinates, which move
-    // when the room for the piles changes. True when a card moved.
+    int16_t WasteCards() const override { return int16_t(TopPos_[kWaste][0] + 1); }
+    // Puts every tableau and waste card back on its slot's coordinates,
+    // which move when the room for the piles changes (and, for a fanned
+    // waste, with its count). True when a card moved.
     bool LayOutTableau();
 
     // Where the cards lie: the layout of the window that shows the table,
@@ -105,6 +107,8 @@ private:
     void glide(const int16_t *run, int count, int16_t dCell, int16_t dPile, int16_t dPos, int16_t speed);
     void PlaceCard(int16_t picId, int16_t dCell, int16_t dPile, int16_t dPos, int32_t tMod,
                    int16_t speed, int32_t dFace);
+    // Puts the cards of one pile on their slots' coordinates; true when one moved.
+    bool layOutPile(int cell, int pile);
     static bool inRange(int cell, int pile) { return cell >= 0 && cell < kCellCount && pile >= 0 && pile < kPilesPerArea; }
 
     const cGames &games_;

@@ -1,5 +1,7 @@
 #include "rules/TableFit.h"
 
+#include "rules/TableLayout.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -18,7 +20,10 @@ void include(TableBox &box, int x, int y)
 void includeStack(TableBox &box, const cGames &games, int cell)
 {
     const int deepest = std::max(games.TotalCards() - 1, 0);
+    // A fanned waste reaches right by its fan.
+    const int fan = cell == kWaste ? (TableLayout::wasteFanCards(games) - 1) * kWasteFan : 0;
     for (int pile = 0; pile < games.Piles(cell); ++pile) {
+        include(box, games.GetCordX(cell, pile, 0) + fan, games.PileBaseY(cell, pile));
         include(box, games.GetCordX(cell, pile, 0), games.PileBaseY(cell, pile));
         include(box, games.GetCordX(cell, pile, deepest), games.GetCordY(cell, pile, deepest));
     }

@@ -6,8 +6,10 @@
 namespace cardova {
 
 // Drawing scale limits: a tiny window still shows a playable table, a huge
-// one does not blow the cards up past sense.
-constexpr double kMinZoom = 0.5;
+// one does not blow the cards up past sense. The widest table a game lays
+// out (ten piles beside a reserve) fits the smallest window at the
+// smallest zoom, cards whole.
+constexpr double kMinZoom = 0.35;
 constexpr double kMaxZoom = 4.0;
 // Free table around the cards, in table units.
 constexpr int kTableMargin = 240;

@@ -1,7 +1,8 @@
 #pragma once
 // Where the cards of a table on screen lie: the game's own slot coordinates
 // (cGames::GetCordX, GetCordY), except that a tableau pile with too little
-// room below it fans its face-up cards closer. The room is the window's
+// room below it fans its face-up cards closer, and a waste that turns
+// several cards at a time fans its top ones. The room is the window's
 // business, so it is kept here, beside the table, never in the game's rules.
 #include "rules/cGames.h"
 
@@ -20,10 +21,18 @@ public:
     int tableauBottom() const { return tableauBottom_; }
 
     // Top-left corner of a card lying in a slot, in table units.
-    int16_t slotX(int cell, int pile, int pos) const { return games_.GetCordX(cell, pile, pos); }
+    int16_t slotX(int cell, int pile, int pos) const;
     int16_t slotY(int cell, int pile, int pos) const;
 
+    // Cards a waste shows fanned to the right: as many as a stock turn
+    // brings, the top one rightmost. 1 where nothing fans.
+    static int wasteFanCards(const cGames &games);
+
 private:
+    // Where the fan of a waste with its top cards fanned puts card `pos`:
+    // the first fanned card's slot and the card's place in the fan; false
+    // for a card below the fan or a waste that does not fan.
+    bool wasteFanSlot(int pos, int *first, int *index) const;
     // Offset between the face-up cards of a tableau pile whose card `pos`
     // lies on `closed` face-down cards, the first face-up one at
     // `firstOpenTop`.

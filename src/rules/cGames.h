@@ -10,13 +10,15 @@ namespace cardova {
 
 // Counts the cards of a tableau pile: the table answers it for the fan
 // offsets, which close up under face-down cards and, where a window gives
-// the pile too little room (TableLayout), between face-up cards too.
+// the pile too little room (TableLayout), between face-up cards too. The
+// waste's count places its fanned top cards.
 class ClosedCardCount {
 public:
     virtual ~ClosedCardCount() = default;
     virtual int16_t ClosedCards(int16_t pile) const = 0;
     // Cards in the pile, face down or up.
     virtual int16_t PileCards(int16_t pile) const = 0;
+    virtual int16_t WasteCards() const = 0;
 };
 
 // Areas of the table, addressed by their cell number.
@@ -45,6 +47,9 @@ constexpr int kCardWidth = 1065;
 constexpr int kCardHeight = 1440;
 // Offset between face-down cards of a tableau pile.
 constexpr int kClosedFan = 60;
+// Offset between the fanned top cards of a waste that turns more than one
+// card at a time: the rank and suit in the corner of each show.
+constexpr int kWasteFan = 300;
 // The closest the face-up cards of a tableau pile are squeezed together when
 // the pile runs out of room: the rank in the corner stays readable.
 constexpr int kMinOpenFan = 200;

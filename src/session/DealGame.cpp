@@ -2,6 +2,7 @@
 
 #include "rules/RuleCodes.h"
 #include "session/GameContext.h"
+#include "session/Lifecycle.h"
 #include "session/MoveDriver.h"
 
 #include <algorithm>
@@ -196,16 +197,20 @@ void ShowMarkers(GameContext &ctx)
     for (int p = 0; p < 11; ++p)
         ctx.markers.Home[p] = {picture, p < piles};
     ctx.markers.Waste = {kMarkerBlank, ctx.games.Piles(kWaste) > 0};
-    for (auto &res : ctx.markers.Res)
-        res = {kMarkerBlank, false};
+    const int reserves = ctx.games.Piles(kReserve);
+    for (int p = 0; p < kMaxReservePiles; ++p)
+        ctx.markers.Res[p] = {kMarkerReserve, p < reserves};
+    const int cells = ctx.games.Piles(kFreeCell);
+    for (int c = 0; c < kMaxCells; ++c)
+        ctx.markers.Cells[c] = {kMarkerCell, c < cells};
 }
 
 void DealStock(GameContext &ctx)
 {
-    // The stock marker shows the picture its stock mode names, where the
-    // game has a stock.
-    ctx.markers.Stock = {int16_t(ctx.games.StockNum() + kMarkerBlank), ctx.games.Piles(kStock) > 0};
+    // The stock marker shows where the game has a stock.
+    ctx.markers.Stock = {kMarkerRecycle, ctx.games.Piles(kStock) > 0};
     dealStockCards(ctx.games, ctx.table, ctx.cards, placeOnTable(ctx));
+    RefreshStockMarker(ctx);
 }
 
 void DealHome(GameContext &ctx)

@@ -157,6 +157,8 @@ void ClearTable(GameContext &ctx)
         m.Visible = false;
     for (auto &m : ctx.markers.Res)
         m.Visible = false;
+    for (auto &m : ctx.markers.Cells)
+        m.Visible = false;
     ctx.markers.Waste.Visible = false;
     ctx.markers.Stock.Visible = false;
     ctx.table.Clear();
@@ -172,18 +174,31 @@ void UpdateCounters(GameContext &ctx)
     ctx.data.CurScore = GetScore(ctx);
     ctx.data.CurTime = ElapsedTime(ctx);
     ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);
-    if (ctx.games.StockNum() == kStockRecycles) {
-        // A waste with no turn-back left stays where it is.
-        const int turnBacks = ctx.games.turnBacks();
-        const bool wasteStays = turnBacks >= 0 && ctx.trans && ctx.trans->turnBacksMade() >= turnBacks;
-        const bool nothingToTurn =
-            ctx.table.GetTop(kStock, 0) < 0 && (ctx.table.GetTop(kWaste, 0) < 0 || wasteStays);
-        const int16_t picture = nothingToTurn ? kMarkerEmptyStock : kMarkerRecycle;
-        if (ctx.markers.Stock.Picture != picture) {
-            ctx.markers.Stock.Picture = picture;
-            ctx.surface().tableChanged();
-        }
-    }
+    if (RefreshStockMarker(ctx))
+        ctx.surface().tableChanged();
+}
+
+int16_t StockMarkerPicture(const GameContext &ctx)
+{
+    if (ctx.games.turnBacks() == 0)
+        return kMarkerEmptyStock; // the waste never goes back
+    // Under a stock that still holds cards the mark lies hidden; the deal
+    // shows the turn-back mark there.
+    if (ctx.table.GetTop(kStock, 0) >= 0 || !ctx.trans)
+        return kMarkerRecycle;
+    const Rules rules = currentRules(ctx);
+    return isLegal(currentPosition(ctx, rules), rules, Move::turnWasteBack()) ? kMarkerRecycle : kMarkerEmptyStock;
+}
+
+bool RefreshStockMarker(GameContext &ctx)
+{
+    if (!ctx.markers.Stock.Visible)
+        return false;
+    const int16_t picture = StockMarkerPicture(ctx);
+    if (ctx.markers.Stock.Picture == picture)
+        return false;
+    ctx.markers.Stock.Picture = picture;
+    return true;
 }
 
 void FinalCounters(GameContext &ctx)

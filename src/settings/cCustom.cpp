@@ -2,6 +2,7 @@
 
 #include "common/Numeric.h"
 #include "common/PrintableText.h"
+#include "rules/RecordPlaces.h"
 #include "rules/StandardGames.h"
 #include "rules/cGames.h"
 #include "settings/FileNames.h"
@@ -121,14 +122,8 @@ QString cCustom::SelectGame(const QString &gName)
 }
 
 namespace {
-// Table units of the standard layout.
-constexpr int16_t kPileStep = 1165;       // one pile to the next
-constexpr int16_t kStockX = 1165;
-constexpr int16_t kWasteX = 2430;
-constexpr int16_t kFoundationX = 5975;
-constexpr int16_t kTableauY = 1640;
+// Offset between the reserve's cards.
 constexpr int16_t kReserveFan = 20;
-constexpr int16_t kGap = 300;             // between the cells and the foundations
 
 // The deal pattern's HomeType and CardsOpen.
 int32_t homeTypeOf(DealPattern deal)
@@ -139,17 +134,6 @@ int32_t homeTypeOf(DealPattern deal)
     default: return kHomeStaircase;
     }
 }
-
-// The cells line up from the left edge of the top row (after the stock and
-// waste when the game has them); the foundations follow them where they
-// would overlap.
-int16_t cellsX(const GameRecord &r) { return r.stock ? int16_t(kWasteX + kPileStep) : int16_t(0); }
-
-int16_t foundationX(const GameRecord &r)
-{
-    const int cellsEnd = cellsX(r) + r.cells * kPileStep + kGap;
-    return int16_t(r.cells > 0 ? std::max<int>(kFoundationX, cellsEnd) : kFoundationX);
-}
 } // namespace
 
 void cCustom::ApplyRecord(const GameRecord &r)
@@ -157,22 +141,21 @@ void cCustom::ApplyRecord(const GameRecord &r)
     games_.Res(0, 0, 0, 0, 0, 0, 20, 0, 0);
     games_.Waste(0, 0, 0, 0, 0, 30);
     const int16_t goalWrap = r.gBase != 0 || r.baseFromDeal ? 1 : 0;
-    const int16_t startX = round16((10 - r.hPiles) * 1165 / 2.0);
+    const RecordPlaces at = recordPlaces(r);
     const bool open = r.deal == DealPattern::StaircaseOpen || r.deal == DealPattern::Rows;
     const int16_t homeCards = r.deal == DealPattern::Rows && r.rowCards > 0 ? r.rowCards : int16_t(52);
-    // A tableau dealt with a reserve beside it moves right by a pile.
-    const int16_t homeX = r.reserveCards > 0 ? int16_t(std::max<int>(startX, 2 * kPileStep)) : startX;
-    games_.Home(r.hPiles, r.hOrder, homeCards, r.hAk, r.hSpace, r.hMulti, homeX, kTableauY, 1165, 250, 20,
-                0, 0, homeTypeOf(r.deal), 0, 2, open ? int16_t(0) : r.hPiles);
+    games_.Home(r.hPiles, r.hOrder, homeCards, r.hAk, r.hSpace, r.hMulti, at.tableau.x, at.tableau.y, kPileStep,
+                250, 20, 0, 0, homeTypeOf(r.deal), 0, 2, open ? int16_t(0) : r.hPiles);
     const int32_t goalType = r.baseFromDeal ? kGoalBaseFromDeal : r.gBase;
-    games_.Goal(4, r.gOrder, r.gCards, goalType, goalWrap, foundationX(r), 0, 1165, 0, 20, 0, 0);
+    games_.Goal(4, r.gOrder, r.gCards, goalType, goalWrap, at.foundations.x, at.foundations.y, kPileStep, 0, 20, 0,
+                0);
     const int16_t stockNum = r.redeals == 0 ? kStockNeverRecycles : kStockRecycles;
     const int16_t redeals = r.redeals > 0 ? r.redeals : kRedealsUnlimited;
-    games_.Stock(r.stock ? 1 : 0, r.draw, kStockX, 0, 30, stockNum, 0);
-    games_.Waste(r.stock ? 1 : 0, kWasteX, 0, 0, 0, 30);
+    games_.Stock(r.stock ? 1 : 0, r.draw, at.stock.x, at.stock.y, 30, stockNum, 0);
+    games_.Waste(r.stock ? 1 : 0, at.waste.x, at.waste.y, 0, 0, 30);
     if (r.reserveCards > 0)
-        games_.Res(1, r.reserveCards, 0, kTableauY, kPileStep, kReserveFan, 20, 0, 0);
-    games_.FreeCells(r.cells, r.cellCards, cellsX(r), 0, kPileStep);
+        games_.Res(1, r.reserveCards, at.reserve.x, at.reserve.y, kPileStep, kReserveFan, 20, 0, 0);
+    games_.FreeCells(r.cells, r.cellCards, at.cells.x, at.cells.y, kPileStep);
     games_.setTableauMoves(r.tableauMoves());
     games_.setReserveFillsSpaces(r.reserveFills);
     games_.Ext(11550, 200, 52, redeals, QString(), 0, 0);

@@ -166,7 +166,7 @@ TEST_F(PicturesTest, MarksCoverEveryRankAndTheStockStates)
     }
     EXPECT_EQ(seen.size(), kMarkCount);
     EXPECT_TRUE(look.RightPic(-1).isNull());
-    EXPECT_TRUE(look.RightPic(17).isNull());
+    EXPECT_TRUE(look.RightPic(kMarkCount).isNull());
 }
 
 TEST_F(PicturesTest, PicturesAreCachedUntilThePixelRatioChanges)

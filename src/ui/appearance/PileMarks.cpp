@@ -1,5 +1,7 @@
 #include "ui/appearance/PileMarks.h"
 
+#include "engine/Card.h"
+
 #include "ui/appearance/CardFaces.h"
 #include "ui/appearance/SuitShapes.h"
 
@@ -18,6 +20,8 @@ const QColor kInk(255, 255, 255, 190);
 const QColor kShade(0, 0, 0, 60);
 // A dark edge under every light stroke keeps the marks readable on pale tiles.
 const QColor kEdge(0, 0, 0, 120);
+// The ink of the mark that says a click does nothing.
+const QColor kStopInk(255, 130, 110, 225);
 
 // Strokes a path with a dark edge first, then the light ink on top.
 void strokeEdged(QPainter &p, const QPainterPath &path, qreal width, Qt::PenCapStyle cap = Qt::RoundCap)
@@ -59,14 +63,45 @@ void paintAnySuit(QPainter &p)
     }
 }
 
+// Nothing left to turn: a "no" sign, larger than the turn-back arrow and
+// in a warm ink, so the two never read alike even on small cards.
 void paintStockDone(QPainter &p)
 {
     const QPointF c(kCardWidthPx / 2.0, kCardHeightPx / 2.0);
+    const qreal radius = 22;
     QPainterPath path;
-    path.addEllipse(c, 17, 17);
-    path.moveTo(c + QPointF(-12, 12));
-    path.lineTo(c + QPointF(12, -12));
-    strokeEdged(p, path, 4);
+    path.addEllipse(c, radius, radius);
+    const qreal d = radius * M_SQRT1_2;
+    path.moveTo(c + QPointF(-d, -d));
+    path.lineTo(c + QPointF(d, d));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kEdge, 8, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.setPen(QPen(kStopInk, 5.5, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.drawPath(path);
+}
+
+// A free cell: a card's outline inside the mark, the place of one card.
+void paintCell(QPainter &p)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(9, 9, kCardWidthPx - 18, kCardHeightPx - 18), 4, 4);
+    strokeEdged(p, path, 2.0);
+}
+
+// The reserve: a small pile of cards, the pile the tableau draws on.
+void paintReserve(QPainter &p)
+{
+    const QPointF c(kCardWidthPx / 2.0, kCardHeightPx / 2.0);
+    const QSizeF card(30, 40);
+    for (int i = -1; i <= 1; ++i) {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(c + QPointF(i * 6 - card.width() / 2, i * 7 - card.height() / 2), card), 3, 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kShade);
+        p.drawPath(path);
+        strokeEdged(p, path, 2.0);
+    }
 }
 
 void paintRecycle(QPainter &p)
@@ -86,6 +121,9 @@ void paintRecycle(QPainter &p)
     p.setBrush(kInk);
     p.drawPolygon(head);
 }
+static_assert(kMarkStockDone == kMarkerEmptyStock && kMarkRecycle == kMarkerRecycle && kMarkCell == kMarkerCell &&
+                  kMarkReserve == kMarkerReserve,
+              "the table's marker pictures are these marks");
 } // namespace
 
 QImage renderMark(int m, qreal scale)
@@ -107,6 +145,10 @@ QImage renderMark(int m, qreal scale)
         paintStockDone(p);
     else if (m == kMarkRecycle)
         paintRecycle(p);
+    else if (m == kMarkCell)
+        paintCell(p);
+    else if (m == kMarkReserve)
+        paintReserve(p);
     return image;
 }
 

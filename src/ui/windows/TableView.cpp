@@ -116,6 +116,8 @@ void TableView::rescaleSprites()
     };
     shownMarks(ctx_.markers.Home);
     shownMarks(ctx_.markers.Right);
+    shownMarks(ctx_.markers.Res);
+    shownMarks(ctx_.markers.Cells);
     shownMarks(std::array{ctx_.markers.Waste, ctx_.markers.Stock});
     art_.prepare(faces, marks, zoom_);
     for (VelCard &card : PicCards)
@@ -127,6 +129,7 @@ void TableView::rescaleSprites()
     redraw(PicHome);
     redraw(PicRes);
     redraw(PicRight);
+    redraw(cellMarks);
     PicWaste.pictureId = PicStock.pictureId = -1;
 }
 
@@ -224,6 +227,10 @@ void TableView::paintEvent(QPaintEvent *event)
         paintMarker(p, PicHome[size_t(pile)], ctx_.markers.Home[pile], kTableau, pile);
     for (int pile = 0; pile < 5; ++pile)
         paintMarker(p, PicRight[size_t(pile)], ctx_.markers.Right[pile], kFoundation, pile);
+    for (int pile = 0; pile < kMaxReservePiles; ++pile)
+        paintMarker(p, PicRes[size_t(pile)], ctx_.markers.Res[pile], kReserve, pile);
+    for (int cell = 0; cell < kMaxCells; ++cell)
+        paintMarker(p, cellMarks[size_t(cell)], ctx_.markers.Cells[cell], kFreeCell, cell);
     paintMarker(p, PicWaste, ctx_.markers.Waste, kWaste, 0);
     paintMarker(p, PicStock, ctx_.markers.Stock, kStock, 0);
 

@@ -73,6 +73,7 @@ public:
     std::array<VelEmpty, 11> PicHome;
     std::array<VelEmpty, 5> PicRes;
     std::array<VelEmpty, 5> PicRight;
+    std::array<VelEmpty, kMaxCells> cellMarks; // the free cells' placeholders
     VelEmpty PicWaste;
     VelEmpty PicStock;
 

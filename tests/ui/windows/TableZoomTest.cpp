@@ -64,7 +64,9 @@ double borderDifference(const QImage &shown, const QRect &where, const QImage &l
 {
     const QImage fresh = freshAt(large, where.size());
     const int w = fresh.width(), h = fresh.height();
-    const int band = std::max(1, qRound(3.0 * w / ui::kCardWidthPx));
+    // At least two pixels: a one-pixel band of a card under 36 pixels wide
+    // is all edge blending, which a scaled-down picture blends otherwise.
+    const int band = std::max(2, qRound(3.0 * w / ui::kCardWidthPx));
     const QRect sides[] = {{w / 10, 0, w * 8 / 10, band}, {w / 10, h - band, w * 8 / 10, band},
                            {0, h / 10, band, h * 8 / 10}, {w - band, h / 10, band, h * 8 / 10}};
     const auto mean = [](const QImage &image, const QRect &r, QPoint offset) {
