@@ -39,6 +39,7 @@ public:
     {
         return dealt_ && pile >= 0 && pile < dealt_->tableauPiles ? int16_t(dealt_->size(pile)) : int16_t(0);
     }
+    int16_t WasteCards() const override { return dealt_ ? int16_t(dealt_->size(PileIndex::kWaste)) : int16_t(0); }
 
 private:
     const Position *dealt_;
