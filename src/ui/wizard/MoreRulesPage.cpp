@@ -1,5 +1,6 @@
 #include "ui/wizard/MoreRulesPage.h"
 
+#include "ui/wizard/ChoiceWidgets.h"
 #include "ui/wizard/RecordChoices.h"
 #include "ui/wizard/RuleChoiceTexts.h"
 
@@ -19,22 +20,6 @@ namespace {
 // page stays narrow enough to leave the picture beside it room.
 constexpr int kListWidth = 11;
 
-QComboBox *choiceList(QWidget *parent, const char *objectName)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(objectName));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(kListWidth);
-    return combo;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *objectName, const QString &text)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
-}
-
 // Each entry of a deal or move list explains itself when the list is open.
 void explainEntries(QComboBox &combo, QString (*sentence)(int code))
 {
@@ -47,14 +32,14 @@ QString movesSentence(int code) { return movesExplanation(TableauMoves(code)); }
 } // namespace
 
 MoreRulesPage::MoreRulesPage(QWidget *parent)
-    : QWidget(parent), noStock_(checkBox(this, "chkNoStock", QStringLiteral("No Stock (every card dealt)"))),
-      draw_(choiceList(this, "imcDraw")), redeals_(choiceList(this, "imcRedeals")),
-      deal_(choiceList(this, "imcDeal")), rowCards_(choiceList(this, "imcRowCards")),
-      baseFromDeal_(checkBox(this, "chkBaseFromDeal", QStringLiteral("Dealt Card Sets the Base"))),
-      cells_(choiceList(this, "imcCells")), cellCards_(choiceList(this, "imcCellCards")),
-      reserve_(choiceList(this, "imcReserve")),
-      reserveFills_(checkBox(this, "chkReserveFills", QStringLiteral("Reserve Fills Spaces"))),
-      moves_(choiceList(this, "imcMoves"))
+    : QWidget(parent), noStock_(choiceBox(this, "chkNoStock", QStringLiteral("No Stock (every card dealt)"))),
+      draw_(choiceList(this, "imcDraw", kListWidth)), redeals_(choiceList(this, "imcRedeals", kListWidth)),
+      deal_(choiceList(this, "imcDeal", kListWidth)), rowCards_(choiceList(this, "imcRowCards", kListWidth)),
+      baseFromDeal_(choiceBox(this, "chkBaseFromDeal", QStringLiteral("Dealt Card Sets the Base"))),
+      cells_(choiceList(this, "imcCells", kListWidth)), cellCards_(choiceList(this, "imcCellCards", kListWidth)),
+      reserve_(choiceList(this, "imcReserve", kListWidth)),
+      reserveFills_(choiceBox(this, "chkReserveFills", QStringLiteral("Reserve Fills Spaces"))),
+      moves_(choiceList(this, "imcMoves", kListWidth))
 {
     buildLayout();
     fillChoices();

@@ -4,6 +4,7 @@
 #include "session/DealPreview.h"
 #include "session/GameContext.h"
 #include "ui/dialogs/DialogImages.h"
+#include "ui/wizard/ChoiceWidgets.h"
 #include "ui/wizard/GameNameCheck.h"
 #include "ui/wizard/LayoutPicture.h"
 #include "ui/wizard/MoreRulesPage.h"
@@ -34,22 +35,6 @@ namespace {
 // Characters a list shows before its open list shows the whole entry: the
 // longest orders would otherwise leave the picture beside them no room.
 constexpr int kListWidth = 16;
-
-QComboBox *choiceList(QWidget *parent, const char *objectName)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(objectName));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(kListWidth);
-    return combo;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *objectName, const QString &text)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
-}
 
 // Gives the label columns of several forms one width, so that the lists of
 // both groups line up in one column.
@@ -87,13 +72,13 @@ QString explanationOf(const QWidget &w)
 } // namespace
 
 frmAddGame::frmAddGame(GameContext &ctx, QWidget *parent)
-    : QDialog(parent), ctx_(ctx), name_(new QLineEdit(this)), gOrder_(choiceList(this, "imcGorder")),
-      gBase_(choiceList(this, "imcGoalBase")), gCards_(choiceList(this, "imcGoalCards")),
-      hOrder_(choiceList(this, "imcHorder")), hSpace_(choiceList(this, "imcHomeEmpty")),
-      hPiles_(choiceList(this, "imcHomePiles")), hAk_(checkBox(this, "chkHomeAK", QStringLiteral("Ace-King Wrapping"))),
-      hMulti_(checkBox(this, "chkMulti", QStringLiteral("Multi Move"))),
+    : QDialog(parent), ctx_(ctx), name_(new QLineEdit(this)), gOrder_(choiceList(this, "imcGorder", kListWidth)),
+      gBase_(choiceList(this, "imcGoalBase", kListWidth)), gCards_(choiceList(this, "imcGoalCards", kListWidth)),
+      hOrder_(choiceList(this, "imcHorder", kListWidth)), hSpace_(choiceList(this, "imcHomeEmpty", kListWidth)),
+      hPiles_(choiceList(this, "imcHomePiles", kListWidth)), hAk_(choiceBox(this, "chkHomeAK", QStringLiteral("Ace-King Wrapping"))),
+      hMulti_(choiceBox(this, "chkMulti", QStringLiteral("Multi Move"))),
       add_(new QPushButton(QStringLiteral("Add Game"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)), startFrom_(choiceList(this, "imcStartFrom")),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)), startFrom_(choiceList(this, "imcStartFrom", kListWidth)),
       pages_(new QTabWidget(this)), more_(new MoreRulesPage(this)), picture_(new LayoutPicture(this)),
       problem_(new QLabel(this)), explain_(new QLabel(kExplainPrompt, this))
 {

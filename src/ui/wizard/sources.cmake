@@ -1,5 +1,6 @@
 # The games wizard (paths relative to src/ui/).
 set(CARDOVA_UI_WIZARD_SOURCES
+  wizard/ChoiceWidgets.cpp
   wizard/GameNameCheck.cpp
   wizard/LayoutPicture.cpp
   wizard/MoreRulesPage.cpp

@@ -101,16 +101,7 @@ TEST_F(DialogRenderTest, FavouritesAndPlayersDialogsDraw)
 
 TEST_F(DialogRenderTest, TheSelectionShowsAClassicAndADesignedVariantWholeAtItsSmallestAndLargest)
 {
-    GameRecord variant; // a designed game that uses several rules beyond the eight values
-    variant.hPiles = 6;
-    variant.draw = 3;
-    variant.redeals = 2;
-    variant.cells = 2;
-    variant.cellCards = 1;
-    variant.reserveCards = 8;
-    variant.reserveFills = true;
-    variant.moves = TableauMoves::WholePiles;
-    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Harbour Lights"), variant), "");
+    saveManyRulesVariant(6);
     ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("FreeCell"), *classicRecord(QStringLiteral("FreeCell"))), "");
     reloadGames();
     for (const QString &game : {QStringLiteral("Canfield"), QStringLiteral("Harbour Lights")}) {

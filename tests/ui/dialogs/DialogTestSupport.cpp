@@ -1,5 +1,8 @@
 #include "DialogTestSupport.h"
 
+#include "rules/GameRecord.h"
+#include "rules/RuleKinds.h"
+
 #include <QFile>
 
 namespace cardova::test {
@@ -46,6 +49,20 @@ void DialogFixture::addScoreLine(const QString &player, const QByteArray &line)
     QFile f(ctx->scores.scoreFilePath(player));
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write(line + "\r\n");
+}
+
+void DialogFixture::saveManyRulesVariant(int piles)
+{
+    GameRecord variant;
+    variant.hPiles = int16_t(piles);
+    variant.draw = 3;
+    variant.redeals = 2;
+    variant.cells = 2;
+    variant.cellCards = 1;
+    variant.reserveCards = 8;
+    variant.reserveFills = true;
+    variant.moves = TableauMoves::WholePiles;
+    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Harbour Lights"), variant), "");
 }
 
 } // namespace cardova::test

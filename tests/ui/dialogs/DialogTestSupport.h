@@ -28,6 +28,9 @@ protected:
     void addScoreLine(const QString &player, const QByteArray &line);
     // Reloads the custom games after game files were written.
     void reloadGames() { ctx->custom.Init(); }
+    // Saves "Harbour Lights", a designed game with many rules beyond the
+    // eight values (draw three, two turn-backs, cells, a filling reserve).
+    void saveManyRulesVariant(int piles = 7);
 
     QDateTime clock_;
 };

@@ -328,15 +328,7 @@ TEST_F(SelectDialogTest, WithEveryClassicAddedTheirHeadingGoes)
 TEST_F(SelectDialogTest, TheButtonsStayPutWhicheverGameIsChosen)
 {
     writeCustomGames();
-    GameRecord variant; // a designed game with many rules of its own
-    variant.draw = 3;
-    variant.redeals = 2;
-    variant.cells = 2;
-    variant.cellCards = 1;
-    variant.reserveCards = 8;
-    variant.reserveFills = true;
-    variant.moves = TableauMoves::WholePiles;
-    ASSERT_EQ(ctx->custom.SaveGame(QStringLiteral("Harbour Lights"), variant), "");
+    saveManyRulesVariant();
     reloadGames();
     frmSelect dlg(*ctx);
     dlg.show();
