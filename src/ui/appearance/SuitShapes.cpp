@@ -68,13 +68,27 @@ QPainterPath club()
     // Merged one part at a time, so no seam or hole shows where they overlap.
     return circle(top, r).united(circle(left, r)).united(circle(right, r)).united(middle).united(stem);
 }
+// The shape with its curves turned into straight edges once, finely enough
+// for the largest pip on any screen: a face is filled from straight edges
+// only, instead of flattening every curve of every pip again at each size.
+QPainterPath flattened(const QPainterPath &shape)
+{
+    constexpr qreal kFine = 512; // design units to flattening units
+    QPainterPath flat;
+    flat.setFillRule(shape.fillRule());
+    const QTransform back = QTransform::fromScale(1 / kFine, 1 / kFine);
+    for (const QPolygonF &polygon : shape.toFillPolygons(QTransform::fromScale(kFine, kFine)))
+        flat.addPolygon(back.map(polygon));
+    return flat;
+}
 } // namespace
 
 const QPainterPath &suitPath(int suit)
 {
     // One set per thread: cards are drawn on several threads at once, and a
     // path shared between them would fill its lazy caches concurrently.
-    thread_local const std::array<QPainterPath, 4> paths = {heart(), spade(), diamond(), club()};
+    thread_local const std::array<QPainterPath, 4> paths = {flattened(heart()), flattened(spade()),
+                                                            flattened(diamond()), flattened(club())};
     return paths[size_t(suit & 3)];
 }
 
