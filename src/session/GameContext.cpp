@@ -22,6 +22,9 @@ ActionScope::~ActionScope()
 {
     if (--c_.actionDepth_ != 0)
         return;
+    // The empty stock's mark tells at once whether a click on it does
+    // anything; only an action changes that, so the clock's ticks leave it.
+    RefreshStockMarker(c_);
     c_.surface().tableChanged();
     if (c_.winCheckDue) {
         c_.winCheckDue = false;

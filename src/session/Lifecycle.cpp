@@ -174,8 +174,6 @@ void UpdateCounters(GameContext &ctx)
     ctx.data.CurScore = GetScore(ctx);
     ctx.data.CurTime = ElapsedTime(ctx);
     ctx.data.CurMoves = ctx.trans ? ctx.trans->GetTransID() : int16_t(0);
-    if (RefreshStockMarker(ctx))
-        ctx.surface().tableChanged();
 }
 
 int16_t StockMarkerPicture(const GameContext &ctx)

@@ -30,15 +30,15 @@ double RandomRange(int16_t rangeIndex);
 // Hides every card and marker and empties the table state.
 void ClearTable(GameContext &ctx);
 
-// The 500 ms counter step: score (from the previous values), time, moves,
-// and the empty-stock mark (nothing left to turn, or the waste to turn back).
+// The 500 ms counter step: score (from the previous values), time, moves.
 void UpdateCounters(GameContext &ctx);
 // The picture of the empty stock's mark: the turn-back mark while a click
 // on it turns the waste back, else the mark that says nothing is left to
 // turn (a waste that never goes back, its turn-backs used up, or none left
 // on it). The move rules decide, so the mark and the click agree.
 int16_t StockMarkerPicture(const GameContext &ctx);
-// Gives the stock's mark its picture; true when that changed it.
+// Gives the stock's mark its picture; true when that changed it. The deal
+// and the end of every action call it.
 bool RefreshStockMarker(GameContext &ctx);
 // Time and moves as they are now and the score from them: what gets recorded.
 void FinalCounters(GameContext &ctx);
