@@ -52,11 +52,9 @@ QIcon applicationIcon()
     return icon;
 }
 
-QPixmap splashArtwork(const QSize &size, qreal dpr)
+void paintSplashArtwork(QPainter &p, const QSize &size)
 {
-    QPixmap pm(size * dpr);
-    pm.setDevicePixelRatio(dpr);
-    QPainter p(&pm);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient felt(0, 0, 0, size.height());
     felt.setColorAt(0, QColor(0, 110, 40));
@@ -91,7 +89,7 @@ QPixmap splashArtwork(const QSize &size, qreal dpr)
     p.setPen(QColor(210, 230, 210));
     p.drawText(QRectF(size.width() * 0.485, size.height() * 0.72, size.width() * 0.5, size.height() * 0.2),
                Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Patience, your way"));
-    return pm;
+    p.restore();
 }
 
 } // namespace cardova::ui

@@ -4,10 +4,13 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace cardova::ui {
 
 QIcon applicationIcon();
-// A fan of three cards and the product name, `size` logical pixels.
-QPixmap splashArtwork(const QSize &size, qreal dpr);
+// A fan of four cards and the product name, over `size` logical pixels
+// from the painter's origin.
+void paintSplashArtwork(QPainter &p, const QSize &size);
 
 } // namespace cardova::ui

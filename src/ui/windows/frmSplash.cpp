@@ -6,12 +6,27 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace cardova::ui {
 
 namespace {
 const QSize kArtwork(480, 240);
+
+// The artwork is painted when the window is, not before it is shown, so
+// the splash is on the screen as soon as its window exists.
+class SplashArtwork : public QWidget {
+public:
+    explicit SplashArtwork(QWidget *parent) : QWidget(parent) { setFixedSize(kArtwork); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        paintSplashArtwork(p, size());
+    }
+};
 } // namespace
 
 frmSplash::frmSplash(std::function<void()> continueStart, QWidget *parent)
@@ -19,9 +34,8 @@ frmSplash::frmSplash(std::function<void()> continueStart, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowIcon(applicationIcon());
-    auto *art = new QLabel(this);
+    auto *art = new SplashArtwork(this);
     art->setObjectName(QStringLiteral("imgWords"));
-    art->setPixmap(splashArtwork(kArtwork, devicePixelRatioF()));
     const QString number = QStringLiteral(CARDOVA_VERSION);
     auto *version = new QLabel(QStringLiteral("Version : %1.%2")
                                    .arg(number.section(QLatin1Char('.'), 0, 0), number.section(QLatin1Char('.'), 1, 1)),
