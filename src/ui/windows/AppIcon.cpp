@@ -1,6 +1,7 @@
 #include "ui/windows/AppIcon.h"
 
 #include "ui/appearance/SuitShapes.h"
+#include "ui/windows/PaintedIcon.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -28,28 +29,19 @@ void drawCard(QPainter &p, const QRectF &r, int suit, qreal angle)
     p.restore();
 }
 
-QPixmap iconPixmap(int size)
+// Two cards leaning on each other, filling a square of `size` pixels.
+void paintIcon(QPainter &p, qreal size)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     const qreal w = size * 0.52, h = size * 0.70;
     drawCard(p, QRectF(size * 0.08, size * 0.16, w, h), 1, -12);
     drawCard(p, QRectF(size * 0.40, size * 0.12, w, h), 0, 10);
-    return pm;
 }
 } // namespace
 
 QIcon applicationIcon()
 {
-    static const QIcon icon = [] {
-        QIcon i;
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            i.addPixmap(iconPixmap(size));
-        return i;
-    }();
-    return icon;
+    static const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    return paintedIcon(paintIcon, sizes);
 }
 
 void paintSplashArtwork(QPainter &p, const QSize &size)

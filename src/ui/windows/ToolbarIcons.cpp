@@ -1,6 +1,7 @@
 #include "ui/windows/ToolbarIcons.h"
 
 #include "ui/appearance/SuitShapes.h"
+#include "ui/windows/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +11,7 @@ namespace cardova::ui {
 namespace {
 const QColor kInk(40, 60, 90);
 const QColor kAccent(30, 130, 60);
+constexpr int kDesignSide = 24;
 
 void card(QPainter &p, const QRectF &r, int suit)
 {
@@ -113,24 +115,17 @@ void drawKey(QPainter &p, const QString &key)
     }
 }
 
-QPixmap render(const QString &key, qreal dpr)
-{
-    QPixmap pm(QSize(24, 24) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawKey(p, key);
-    return pm;
-}
 } // namespace
 
 QIcon ToolbarIcons::icon(const QString &key)
 {
-    QIcon icon;
-    icon.addPixmap(render(key, 1.0));
-    icon.addPixmap(render(key, 2.0));
-    return icon;
+    // The pictures are designed on a 24-pixel square.
+    return paintedIcon(
+        [key](QPainter &p, qreal side) {
+            p.scale(side / kDesignSide, side / kDesignSide);
+            drawKey(p, key);
+        },
+        {QSize(kDesignSide, kDesignSide)});
 }
 
 } // namespace cardova::ui
