@@ -112,13 +112,17 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
 
 void frmMain::placeOnScreen()
 {
-    // Opens centred, showing the whole table where the screen allows and
-    // never smaller than the classic first size.
+    // Opens centred at the classic first size. The table fits it, which
+    // shows Klondike's cards at their drawn size; a larger window would
+    // only show larger cards, at the cost of a larger backing store and
+    // larger pictures. A table of fixed size is shown whole where the
+    // screen has room, as it cannot shrink into the window.
     const int chrome = menuBar()->sizeHint().height() + (toolbar_->isVisible() ? toolbar_->sizeHint().height() : 0);
-    QSize size(kTableSize.width(), kTableSize.height() + chrome);
+    const QSize first(kMinClientSize.width(), kMinClientSize.height() + chrome);
+    QSize size = ctx_.data.FitTable() != 0 ? first : QSize(kTableSize.width(), kTableSize.height() + chrome);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
-        size = size.boundedTo(room.size() * 0.92).expandedTo(QSize(kMinClientSize.width(), kMinClientSize.height() + chrome));
+        size = size.boundedTo(room.size() * 0.92).expandedTo(first);
         resize(size);
         move(room.center() - rect().center());
         return;

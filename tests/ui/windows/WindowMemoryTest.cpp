@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <QMenuBar>
 #include <QScreen>
 
 using namespace cardova;
@@ -155,4 +156,26 @@ TEST_F(WindowMemoryTest, SavedBytesThatPlaceTheWindowOffTheScreenAreNotFollowed)
         again->show();
         expectOnTheScreen(*again, c.what);
     }
+}
+
+TEST_F(WindowMemoryTest, AFirstStartOpensAtTheClassicSizeWithKlondikesCardsAtTheirDrawnSize)
+{
+    // Nothing remembered: the table fits the classic first client area.
+    auto fitted = nextWindow();
+    const int menu = fitted->menuBar()->sizeHint().height();
+    EXPECT_EQ(fitted->width(), 10095 / 15);
+    EXPECT_GE(fitted->height(), 6555 / 15 + menu);
+    EXPECT_LE((fitted->geometry().center() - screenRoom().center()).manhattanLength(), 2);
+    fitted->show();
+    fitted->startGame(QStringLiteral("Klondike"), GameNumber::fromNumber(1));
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(fitted->table()->zoom(), 1.0, 0.1) << "the cards stand at about their drawn size";
+
+    // A table of fixed size cannot shrink into the window: it is shown
+    // whole where the screen has room.
+    ctx->data.setIntSetting(IntKey::FitTable, 0);
+    auto fixed = nextWindow();
+    EXPECT_GT(fixed->width(), fitted->width());
+    EXPECT_GT(fixed->height(), fitted->height());
+    EXPECT_TRUE(ui::frameIsOnAScreen(fixed->frameGeometry()));
 }
