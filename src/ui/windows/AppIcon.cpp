@@ -40,7 +40,9 @@ void paintIcon(QPainter &p, qreal size)
 
 QIcon applicationIcon()
 {
-    static const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    // The sizes a window system takes from a window; larger pictures of the
+    // program come from its installed scalable icon.
+    static const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
     return paintedIcon(paintIcon, sizes);
 }
 

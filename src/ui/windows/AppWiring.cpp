@@ -83,7 +83,6 @@ void setUpApplication(const QString &version)
     QApplication::setApplicationName(QStringLiteral("Cardova"));
     QApplication::setApplicationVersion(version);
     QApplication::setDesktopFileName(QStringLiteral("cardova"));
-    QApplication::setWindowIcon(applicationIcon());
 }
 
 void showStartSelection(frmMain &window)
@@ -120,6 +119,10 @@ void ProgramStart::openMain()
 {
     if (main_)
         return;
+    // Every window from here on shows the program's icon. The splash is
+    // shown without one: it has no frame and no place in a task bar, and
+    // drawing the icon's sizes for it would only delay it.
+    QApplication::setWindowIcon(applicationIcon());
     main_ = std::make_unique<frmMain>(ctx_, art_);
     wireDialogs(*main_);
     if (windowMade)

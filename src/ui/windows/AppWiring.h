@@ -18,7 +18,8 @@ class frmSplash;
 // Connects the main window's dialog commands to the dialogs and the
 // finished-game dialog to the winning move.
 void wireDialogs(frmMain &window);
-// The program's name, version and icon as the desktop shows them. Every
+// The program's name and version as the desktop shows them (its icon comes
+// with the main window: ProgramStart::openMain). Every
 // caption carries the product name already, so no display name is set:
 // some platforms would add it to each window title a second time.
 void setUpApplication(const QString &version);

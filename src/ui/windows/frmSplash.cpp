@@ -2,6 +2,7 @@
 
 #include "ui/windows/AppIcon.h"
 
+#include <QEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -33,7 +34,6 @@ frmSplash::frmSplash(std::function<void()> continueStart, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), continue_(std::move(continueStart))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowIcon(applicationIcon());
     auto *art = new SplashArtwork(this);
     art->setObjectName(QStringLiteral("imgWords"));
     const QString number = QStringLiteral(CARDOVA_VERSION);
@@ -68,6 +68,15 @@ void frmSplash::ContinueStart()
     if (continue_)
         continue_();
     close();
+}
+
+bool frmSplash::event(QEvent *event)
+{
+    // The program's icon, set once the main window comes, is not the
+    // splash's: see ProgramStart::openMain.
+    if (event->type() == QEvent::ApplicationWindowIconChange)
+        return true;
+    return QWidget::event(event);
 }
 
 void frmSplash::mousePressEvent(QMouseEvent *)
