@@ -14,6 +14,7 @@ set(CARDOVA_UI_APPEARANCE_SOURCES
   appearance/HelpPages.cpp
   appearance/HelpViewer.cpp
   appearance/PictureGroups.cpp
+  appearance/PaintedIcon.cpp
   appearance/PileMarks.cpp
   appearance/Resources.cpp
   appearance/ScaledCache.cpp

@@ -1,5 +1,7 @@
 #include "ui/dialogs/DialogImages.h"
 
+#include "ui/appearance/PaintedIcon.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,22 +12,16 @@
 namespace cardova::ui {
 
 namespace {
-// Draws one picture at 16 and 32 pixels so it stays sharp in lists and in
-// window frames alike. The painter works in a 32 x 32 box either way.
+// Draws one picture at the size it is shown, in lists and window frames
+// alike. The painter works in a 32 x 32 box either way.
 QIcon drawn(const std::function<void(QPainter &)> &paint)
 {
-    QIcon icon;
-    for (int size : {16, 32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 32.0, size / 32.0);
-        paint(p);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return paintedIcon(
+        [paint](QPainter &p, qreal side) {
+            p.scale(side / 32.0, side / 32.0);
+            paint(p);
+        },
+        {QSize(16, 16), QSize(32, 32), QSize(64, 64)});
 }
 
 void card(QPainter &p, const QRectF &r, const QColor &face)

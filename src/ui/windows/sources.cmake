@@ -1,7 +1,6 @@
 # The table view, the main window and the dialogs (paths relative to src/ui/).
 set(CARDOVA_UI_WINDOWS_SOURCES
   windows/AppIcon.cpp
-  windows/PaintedIcon.cpp
   windows/AppWiring.cpp
   windows/CounterStrip.cpp
   windows/MainMenus.cpp

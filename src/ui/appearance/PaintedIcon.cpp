@@ -1,4 +1,4 @@
-#include "ui/windows/PaintedIcon.h"
+#include "ui/appearance/PaintedIcon.h"
 
 #include <QApplication>
 #include <QIconEngine>
