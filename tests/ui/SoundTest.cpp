@@ -7,6 +7,7 @@
 #include "settings/cData.h"
 #include "ui/appearance/Resources.h"
 #include "ui/parts/LazySound.h"
+#include "ui/parts/sound/AlsaOutput.h"
 #include "ui/parts/sound/AlsaSoundPlayer.h"
 #include "ui/parts/sound/SoundOutput.h"
 #include "ui/parts/sound/WaveReader.h"
@@ -326,6 +327,42 @@ TEST(AlsaSoundPlayer, PlaysEveryWaveOnThisMachineWithOrWithoutADevice)
     }
     const std::string printed = testing::internal::GetCapturedStderr();
     EXPECT_EQ(printed.find("ALSA"), std::string::npos) << printed;
+}
+
+// ALSA's "null" device takes everything it is given: the real device's
+// code on any machine.
+TEST(AlsaOutput, WritesPeriodsDrainsAndWritesAgainAfterADrain)
+{
+    AlsaOutput output("null");
+    QString problem;
+    const size_t period = output.open(22050, 2, &problem);
+    ASSERT_GT(period, 0u) << qPrintable(problem);
+    EXPECT_LE(period, 22050u / 40) << "a short period, so a sound starts at once";
+    const std::vector<int16_t> samples(period * 2 * 3, 1000);
+    EXPECT_TRUE(output.write(samples.data(), period * 3, &problem)) << qPrintable(problem);
+    output.drain();
+    EXPECT_TRUE(output.write(samples.data(), period * 3, &problem)) << qPrintable(problem);
+    output.drop();
+    EXPECT_TRUE(output.write(samples.data(), period, &problem)) << qPrintable(problem);
+    EXPECT_EQ(output.open(22050, 2, &problem), 0u) << "open once";
+
+    AlsaOutput missing("no_such_device");
+    EXPECT_EQ(missing.open(22050, 1, &problem), 0u);
+    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_FALSE(missing.write(samples.data(), period, &problem));
+}
+
+TEST(AlsaSoundPlayer, PlaysEveryWaveThroughAlsasNullDevice)
+{
+    ensureResources();
+    auto player = std::make_unique<AlsaSoundPlayer>(nullptr, std::make_unique<AlsaOutput>("null"));
+    for (Wave wave : kWaves)
+        player->play(wave);
+    waitFor([&] { return handled(*player) == 8; }, kWaitMs);
+    EXPECT_EQ(player->soundsStarted(), 8);
+    EXPECT_TRUE(player->problem().isEmpty()) << qPrintable(player->problem());
+    player->play(Wave::Win);
+    player.reset(); // while the win sounds
 }
 
 TEST(AlsaSoundPlayer, RedoThroughTheGameContextPlaysTheUndoWave)

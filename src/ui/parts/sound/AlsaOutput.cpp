@@ -7,7 +7,6 @@ namespace cardova::ui {
 
 namespace {
 
-constexpr const char *kDevice = "default";
 constexpr unsigned kLatencyUs = 50000; // the buffer; ALSA makes a period of a quarter of it
 constexpr int kResample = 1;           // let ALSA convert the rate when the device lacks it
 constexpr int kMaxRecoveriesInARow = 3;
@@ -36,7 +35,7 @@ size_t AlsaOutput::open(int rate, int channels, QString *problem)
     std::call_once(quiet, [] { snd_lib_error_set_handler(dropAlsaMessage); });
     if (pcm_)
         return 0;
-    int error = snd_pcm_open(&pcm_, kDevice, SND_PCM_STREAM_PLAYBACK, 0);
+    int error = snd_pcm_open(&pcm_, device_, SND_PCM_STREAM_PLAYBACK, 0);
     if (error < 0) {
         pcm_ = nullptr;
         *problem = alsaProblem("no sound device", error);

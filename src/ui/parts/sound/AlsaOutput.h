@@ -10,7 +10,8 @@ namespace cardova::ui {
 
 class AlsaOutput : public SoundOutput {
 public:
-    AlsaOutput() = default;
+    // `device` is an ALSA PCM name; tests use "null", which discards all.
+    explicit AlsaOutput(const char *device = "default") : device_(device) {}
     ~AlsaOutput() override;
     AlsaOutput(const AlsaOutput &) = delete;
     AlsaOutput &operator=(const AlsaOutput &) = delete;
@@ -21,6 +22,7 @@ public:
     void drop() override;
 
 private:
+    const char *device_;
     snd_pcm_t *pcm_ = nullptr;
     int channels_ = 0;
 };
