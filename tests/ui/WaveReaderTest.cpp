@@ -1,17 +1,14 @@
-// The WAV reader: the bundled waves, the layouts a valid file may have, and
-// every kind of damaged or unsupported file giving no samples and a reason.
-#include "ui/appearance/Resources.h"
-#include "ui/parts/sound/AlsaSoundPlayer.h"
+// The WAV reader (the bundled waves are read in SoundTest): the layouts a
+// valid file may have, and every kind of damaged or unsupported file giving
+// no samples and a reason.
 #include "ui/parts/sound/PcmSound.h"
 #include "ui/parts/sound/WaveReader.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <memory>
 
-using namespace cardova;
 using namespace cardova::ui;
 
 namespace {
@@ -68,29 +65,6 @@ WaveReadResult readExact(const QByteArray &bytes)
 }
 
 } // namespace
-
-TEST(WaveReader, EveryBundledWaveIs16BitMono22050HzWithAllItsSamples)
-{
-    ensureResources();
-    for (int i = 0; i < kWaveCount; ++i) {
-        const Wave wave = Wave(i);
-        QFile file(wavePath(wave));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
-        const QByteArray bytes = file.readAll();
-        // The generator writes the plain 44-byte header: "data" and its size at 36.
-        ASSERT_EQ(bytes.mid(36, 4), "data");
-        const quint32 dataSize = qFromLittleEndian<quint32>(bytes.constData() + 40);
-        const WaveReadResult read = readWave(bytes);
-        ASSERT_TRUE(read.ok()) << qPrintable(waveName(wave) + ": " + read.problem);
-        EXPECT_EQ(read.sound.rate, 22050);
-        EXPECT_EQ(read.sound.channels, 1);
-        EXPECT_EQ(read.sound.samples.size(), dataSize / 2) << qPrintable(waveName(wave));
-        EXPECT_EQ(read.sound.samples.back(), qFromLittleEndian<qint16>(bytes.constData() + 44 + dataSize - 2));
-        const double seconds = double(read.sound.frames()) / read.sound.rate;
-        EXPECT_GE(seconds, 0.05) << qPrintable(waveName(wave));
-        EXPECT_LE(seconds, 2.0) << qPrintable(waveName(wave));
-    }
-}
 
 TEST(WaveReader, ReadsChunksInAnyOrderSkippingUnknownOnesAndTheirPadding)
 {
