@@ -129,6 +129,7 @@ void AlsaSoundPlayer::playWhileSounding()
         QString why;
         if (!output_->write(period.data(), periodFrames_, &why)) {
             mixer_->stopAll();
+            output_.reset(); // closes the device: it is not used again
             giveUp(why);
             return;
         }
