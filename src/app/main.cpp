@@ -58,7 +58,7 @@ int main(int argc, char **argv)
     auto data = std::make_unique<cData>();
     data->InitCD(kProdName, 3, QStringLiteral("cdv.chm"));
     GameContext ctx(std::move(data));
-    ui::LazySound sound; // Qt Multimedia is loaded with the first sound
+    ui::LazySound sound; // the sound part (ALSA) is loaded with the first sound
     ctx.setSoundPlayer(&sound);
     ui::Appearance art(ctx.data, app.devicePixelRatio());
 

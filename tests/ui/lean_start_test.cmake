@@ -1,13 +1,13 @@
-# The program starts without Qt Charts and Qt Multimedia (and the network and
-# sound-server libraries Multimedia pulls in): they belong to parts loaded
-# when a chart is shown or sounds are wanted, never to the program itself.
+# The program starts without Qt Charts and ALSA (and the sound-server
+# libraries): they belong to parts loaded when a chart is shown or sounds
+# are wanted, never to the program itself.
 execute_process(COMMAND readelf -d ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "readelf could not read ${PROGRAM}")
 endif()
 string(REGEX MATCHALL "NEEDED[^\n]*" needed "${dynamic}")
 foreach(line IN LISTS needed)
-  if(line MATCHES "Qt6Charts|Qt6Multimedia|Qt6Network|libpulse")
+  if(line MATCHES "Qt6Charts|Qt6Multimedia|Qt6Network|libpulse|libasound")
     message(FATAL_ERROR "The program links a library of a part: ${line}")
   endif()
 endforeach()

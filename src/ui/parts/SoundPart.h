@@ -1,7 +1,7 @@
 #pragma once
-// The sounds live in a part of their own (libcardova_sound), loaded after the
-// first window is shown, so Qt Multimedia and the sound server's libraries
-// stay out of the start. This header is all the program and the part share.
+// The sounds live in a part of their own (libcardova_sound), loaded when the
+// first sound is wanted, so ALSA and the sound server's libraries stay out
+// of the start. This header is all the program and the part share.
 #include "engine/Interfaces.h"
 
 class QObject;
