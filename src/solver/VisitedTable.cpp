@@ -25,12 +25,8 @@ VisitedTable::VisitedTable(std::size_t maxBytes)
 
 void VisitedTable::allocate(std::size_t buckets)
 {
-    constexpr std::size_t kCacheLine = 64;
-    memory_.reset(static_cast<uint64_t *>(std::calloc(buckets * kWays * sizeof(uint64_t) + kCacheLine, 1)));
-    if (!memory_)
-        throw std::bad_alloc();
-    const auto address = reinterpret_cast<std::uintptr_t>(memory_.get());
-    slots_ = reinterpret_cast<uint64_t *>((address + kCacheLine - 1) & ~std::uintptr_t(kCacheLine - 1));
+    memory_ = ZeroedPages(buckets * kWays * sizeof(uint64_t));
+    slots_ = static_cast<uint64_t *>(memory_.data());
     bucketMask_ = buckets - 1;
 }
 

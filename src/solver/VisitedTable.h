@@ -1,8 +1,8 @@
 #pragma once
+#include "solver/ZeroedPages.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 namespace cardova {
 
@@ -33,13 +33,8 @@ private:
     void allocate(std::size_t buckets);
     void grow();
 
-    struct FreeDeleter {
-        void operator()(uint64_t *p) const { std::free(p); }
-    };
-    // calloc: the system hands out zeroed pages as they are first touched,
-    // so a short search does not pay for clearing the whole table. The
-    // slots start on a cache line, so that a bucket never spans two.
-    std::unique_ptr<uint64_t[], FreeDeleter> memory_;
+    // Pages of its own: see ZeroedPages.
+    ZeroedPages memory_;
     uint64_t *slots_ = nullptr;
     uint64_t bucketMask_ = 0;
     uint64_t generation_ = 1;

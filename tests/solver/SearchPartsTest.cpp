@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <fstream>
+#include <string>
 #include <random>
 #include <vector>
 
@@ -106,6 +108,38 @@ Position midGame(std::mt19937 &rng)
 // Every candidate that turns the talon first must be the same as its moves
 // played one by one, every turn before its move must be a turn of the
 // table, and none of them may send a card home.
+namespace {
+// Resident memory of this process in KiB, or -1 where it cannot be read.
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+} // namespace
+
+TEST(VisitedTableTest, ATablesMemoryGoesBackToTheSystemWhenTheSearchEnds)
+{
+    if (residentKiB() < 0)
+        GTEST_SKIP() << "no /proc here";
+    constexpr std::size_t kMax = std::size_t(16) << 20;
+    const auto fill = [&] {
+        VisitedTable table(kMax);
+        insertSomeKeys(table, 3, int(kMax / sizeof(uint64_t) / 4));
+        EXPECT_EQ(table.bytes(), kMax);
+    };
+    // An allocator learns from the first long search to keep blocks of
+    // these sizes; neither search's memory may stay.
+    const long before = residentKiB();
+    fill();
+    EXPECT_LT(residentKiB() - before, 4096) << "KiB kept after the first search";
+    fill();
+    EXPECT_LT(residentKiB() - before, 4096) << "KiB kept after the second search";
+}
+
 TEST(TalonMovesTest, ACandidateIsTheTurnsAndTheMoveItStandsFor)
 {
     const Rules rules = klondike();
