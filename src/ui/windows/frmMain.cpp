@@ -112,14 +112,16 @@ frmMain::frmMain(GameContext &ctx, Appearance &appearance, QWidget *parent)
 
 void frmMain::placeOnScreen()
 {
-    // Opens centred at the classic first size. The table fits it, which
+    // Opens centred at the classic first size: a client area (toolbar and
+    // status bar inside it) below the menu bar. The table fits it, which
     // shows Klondike's cards at their drawn size; a larger window would
     // only show larger cards, at the cost of a larger backing store and
     // larger pictures. A table of fixed size is shown whole where the
     // screen has room, as it cannot shrink into the window.
-    const int chrome = menuBar()->sizeHint().height() + (toolbar_->isVisible() ? toolbar_->sizeHint().height() : 0);
-    const QSize first(kMinClientSize.width(), kMinClientSize.height() + chrome);
-    QSize size = ctx_.data.FitTable() != 0 ? first : QSize(kTableSize.width(), kTableSize.height() + chrome);
+    const int menu = menuBar()->sizeHint().height();
+    const QSize first(kMinClientSize.width(), kMinClientSize.height() + menu);
+    const int bars = (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height()) + statusBar()->sizeHint().height();
+    QSize size = ctx_.data.FitTable() != 0 ? first : QSize(kTableSize.width(), kTableSize.height() + menu + bars);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
         size = size.boundedTo(room.size() * 0.92).expandedTo(first);
