@@ -28,18 +28,21 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
+    // `size` is in device pixels; `scale` is the screen's ratio of device
+    // pixels to logical ones, so the picture is drawn for size / scale.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
         const int side = qMin(size.width(), size.height());
         if (side <= 0)
             return {};
-        QPixmap pm(QSize(side, side) * scale);
-        pm.setDevicePixelRatio(scale);
+        const qreal ratio = scale > 0 ? scale : 1.0;
+        QPixmap pm(side, side);
+        pm.setDevicePixelRatio(ratio);
         pm.fill(Qt::transparent);
         {
             QPainter p(&pm);
             p.setRenderHint(QPainter::Antialiasing);
-            paint_(p, side);
+            paint_(p, side / ratio);
         }
         if (mode == QIcon::Normal || mode == QIcon::Active || !qApp)
             return pm;
@@ -51,7 +54,7 @@ public:
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        const QPixmap pm = scaledPixmap(rect.size(), mode, state, dpr);
+        const QPixmap pm = scaledPixmap(rect.size() * dpr, mode, state, dpr);
         const QSize shown = pm.deviceIndependentSize().toSize();
         painter->drawPixmap(QRect(rect.center() - QPoint(shown.width() / 2, shown.height() / 2), shown), pm);
     }
