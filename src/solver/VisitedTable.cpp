@@ -1,9 +1,8 @@
 #include "solver/VisitedTable.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <new>
+#include <utility>
 
 namespace cardova {
 
@@ -26,7 +25,6 @@ VisitedTable::VisitedTable(std::size_t maxBytes)
 void VisitedTable::allocate(std::size_t buckets)
 {
     memory_ = ZeroedPages(buckets * kWays * sizeof(uint64_t));
-    slots_ = static_cast<uint64_t *>(memory_.data());
     bucketMask_ = buckets - 1;
 }
 
@@ -35,7 +33,7 @@ void VisitedTable::grow()
     // The keys of this search move over; the older ones are forgotten.
     const std::size_t oldSlots = (bucketMask_ + 1) * kWays;
     auto oldMemory = std::move(memory_);
-    const uint64_t *old = slots_;
+    const auto *old = static_cast<const uint64_t *>(oldMemory.data());
     allocate((bucketMask_ + 1) * 2);
     keys_ = 0;
     for (std::size_t i = 0; i < oldSlots; ++i)
@@ -49,7 +47,7 @@ void VisitedTable::newSearch()
     // Keys carry the generation in their low byte: raising it forgets them
     // all; only when it wraps must the memory be cleared.
     if (++generation_ > kGenerationMask) {
-        std::memset(slots_, 0, (bucketMask_ + 1) * kWays * sizeof(uint64_t));
+        std::memset(slots(), 0, (bucketMask_ + 1) * kWays * sizeof(uint64_t));
         generation_ = 1;
     }
 }

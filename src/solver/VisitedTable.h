@@ -29,13 +29,13 @@ private:
     static constexpr uint64_t kGenerationMask = 0xFF;
 
     uint64_t stored(uint64_t key) const { return (key & ~kGenerationMask) | generation_; }
-    const uint64_t *bucket(uint64_t key) const { return slots_ + ((key >> 20) & bucketMask_) * kWays; }
+    uint64_t *slots() const { return static_cast<uint64_t *>(memory_.data()); }
+    const uint64_t *bucket(uint64_t key) const { return slots() + ((key >> 20) & bucketMask_) * kWays; }
     void allocate(std::size_t buckets);
     void grow();
 
     // Pages of its own: see ZeroedPages.
     ZeroedPages memory_;
-    uint64_t *slots_ = nullptr;
     uint64_t bucketMask_ = 0;
     uint64_t generation_ = 1;
     std::size_t maxBuckets_ = 1;

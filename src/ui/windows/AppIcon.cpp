@@ -1,7 +1,7 @@
 #include "ui/windows/AppIcon.h"
 
-#include "ui/appearance/SuitShapes.h"
 #include "ui/appearance/PaintedIcon.h"
+#include "ui/appearance/SuitShapes.h"
 
 #include <QLinearGradient>
 #include <QPainter>

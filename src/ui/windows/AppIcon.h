@@ -2,7 +2,7 @@
 // The program's own pictures outside the table: the application icon and
 // the splash artwork, drawn with the card suits.
 #include <QIcon>
-#include <QPixmap>
+#include <QSize>
 
 class QPainter;
 

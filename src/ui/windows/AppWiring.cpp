@@ -120,7 +120,7 @@ void ProgramStart::openMain()
     if (main_)
         return;
     // Every window from here on shows the program's icon. The splash is
-    // shown without one: it has no frame and no place in a task bar, and
+    // shown before it: it has no frame and no place in a task bar, and
     // drawing the icon's sizes for it would only delay it.
     QApplication::setWindowIcon(applicationIcon());
     main_ = std::make_unique<frmMain>(ctx_, art_);

@@ -37,8 +37,8 @@ namespace cardova::ui {
 namespace {
 // How long a message stays in the status bar.
 constexpr int kStatusMs = 10000;
-// The smallest first client area: 10095 x 6555 table units.
-const QSize kMinClientSize(10095 / kTwipsPerPixel, 6555 / kTwipsPerPixel);
+// The first client area: 10095 x 6555 table units.
+const QSize kFirstClientSize(10095 / kTwipsPerPixel, 6555 / kTwipsPerPixel);
 // The whole table, when the screen has room for it.
 const QSize kTableSize(kBackWidth / kTwipsPerPixel, kBackHeight / kTwipsPerPixel);
 } // namespace
@@ -119,17 +119,15 @@ void frmMain::placeOnScreen()
     // larger pictures. A table of fixed size is shown whole where the
     // screen has room, as it cannot shrink into the window.
     const int menu = menuBar()->sizeHint().height();
-    const QSize first(kMinClientSize.width(), kMinClientSize.height() + menu);
+    const QSize first(kFirstClientSize.width(), kFirstClientSize.height() + menu);
     const int bars = (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height()) + statusBar()->sizeHint().height();
     QSize size = ctx_.data.FitTable() != 0 ? first : QSize(kTableSize.width(), kTableSize.height() + menu + bars);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect room = screen->availableGeometry();
-        size = size.boundedTo(room.size() * 0.92).expandedTo(first);
-        resize(size);
-        move(room.center() - rect().center());
-        return;
-    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen)
+        size = size.boundedTo(screen->availableGeometry().size() * 0.92).expandedTo(first);
     resize(size);
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 frmMain::~frmMain()

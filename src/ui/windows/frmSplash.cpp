@@ -2,7 +2,6 @@
 
 #include "ui/windows/AppIcon.h"
 
-#include <QEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -68,15 +67,6 @@ void frmSplash::ContinueStart()
     if (continue_)
         continue_();
     close();
-}
-
-bool frmSplash::event(QEvent *event)
-{
-    // The program's icon, set once the main window comes, is not the
-    // splash's: see ProgramStart::openMain.
-    if (event->type() == QEvent::ApplicationWindowIconChange)
-        return true;
-    return QWidget::event(event);
 }
 
 void frmSplash::mousePressEvent(QMouseEvent *)

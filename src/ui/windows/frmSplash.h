@@ -16,7 +16,6 @@ public:
     bool continued() const { return continued_; }
 
 protected:
-    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -166,8 +166,7 @@ void AlsaSoundPlayer::noteProblem(const QString &why)
 
 void AlsaSoundPlayer::giveUp(const QString &why)
 {
-    std::lock_guard lock(mutex_);
-    problem_ = why;
+    noteProblem(why);
     silent_ = true;
 }
 
